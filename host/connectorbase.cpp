@@ -1,0 +1,10 @@
+#include "connectorbase.h"
+
+namespace Module {
+
+ConnectorBase::ConnectorBase(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace Module

@@ -1,0 +1,10 @@
+#include "localconnectorbase.h"
+
+namespace Module {
+
+LocalConnectorBase::LocalConnectorBase(QObject* parent)
+    : ConnectorBase(parent)
+{
+}
+
+} // namespace Module

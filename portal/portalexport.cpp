@@ -33,13 +33,22 @@ QString checkBox(const QString& key, bool checked)
         + (checked ? QStringLiteral(" checked") : QString()) + QStringLiteral(">\n");
 }
 
-QString inputFields(const RV23_Config& config)
+// One text field per input or output, keyed by the prefix and its letter.
+template<typename ValueOf>
+QString textFields(const QString& prefix, const QString& letters, int size, int maxLength, ValueOf valueOf)
 {
     QString text;
-    for (int i = 0; i < 4; ++i)
-        text += textField(QStringLiteral("AT") + inputLetters[i], 30, 30, config.InputTexts[i].OnText);
-    for (int i = 0; i < 4; ++i)
-        text += textField(QStringLiteral("DT") + inputLetters[i], 30, 30, config.InputTexts[i].OffText);
+    for (int i = 0; i < letters.size(); ++i)
+        text += textField(prefix + letters[i], size, maxLength, valueOf(i));
+    return text;
+}
+
+QString inputFields(const RV23_Config& config)
+{
+    QString text = textFields(QStringLiteral("AT"), inputLetters, 30, 30,
+                              [&config](int i) { return config.InputTexts[i].OnText; })
+        + textFields(QStringLiteral("DT"), inputLetters, 30, 30,
+                     [&config](int i) { return config.InputTexts[i].OffText; });
     const std::array<QString, 8>* phones[] = {&config.APhones, &config.BPhones, &config.CPhones,
                                               &config.DPhones};
     for (int i = 0; i < 4; ++i) {
@@ -53,23 +62,22 @@ QString inputFields(const RV23_Config& config)
 
 QString timeFields(const QString& output, quint16 seconds)
 {
-    return textField(QStringLiteral("TM") + output + QLatin1Char('h'), 2, 2, QString::number(seconds / 3600))
-        + textField(QStringLiteral("TM") + output + QLatin1Char('m'), 2, 2,
-                    QString::number(seconds % 3600 / 60))
-        + textField(QStringLiteral("TM") + output + QLatin1Char('s'), 2, 2, QString::number(seconds % 60));
+    const QString key = QStringLiteral("TM") + output;
+    return textField(key + QLatin1Char('h'), 2, 2, QString::number(seconds / 3600))
+        + textField(key + QLatin1Char('m'), 2, 2, QString::number(seconds % 3600 / 60))
+        + textField(key + QLatin1Char('s'), 2, 2, QString::number(seconds % 60));
 }
 
 QString outputFields(const RV23_Config& config)
 {
-    QString text;
-    for (int o = 0; o < 2; ++o)
-        text += textField(QStringLiteral("AR") + outputLetters[o], 30, 30, config.OutputTexts[o].OnText);
-    for (int o = 0; o < 2; ++o)
-        text += textField(QStringLiteral("DR") + outputLetters[o], 30, 30, config.OutputTexts[o].OffText);
-    for (int o = 0; o < 2; ++o)
-        text += textField(QStringLiteral("CA") + outputLetters[o], 10, 8, config.DtmfCodes[o].OnCode);
-    for (int o = 0; o < 2; ++o)
-        text += textField(QStringLiteral("CD") + outputLetters[o], 10, 8, config.DtmfCodes[o].OffCode);
+    QString text = textFields(QStringLiteral("AR"), outputLetters, 30, 30,
+                              [&config](int o) { return config.OutputTexts[o].OnText; })
+        + textFields(QStringLiteral("DR"), outputLetters, 30, 30,
+                     [&config](int o) { return config.OutputTexts[o].OffText; })
+        + textFields(QStringLiteral("CA"), outputLetters, 10, 8,
+                     [&config](int o) { return config.DtmfCodes[o].OnCode; })
+        + textFields(QStringLiteral("CD"), outputLetters, 10, 8,
+                     [&config](int o) { return config.DtmfCodes[o].OffCode; });
     text += textArea(QStringLiteral("ALDX"), 25, 10,
                      joinLines(config.XPhones.data(), config.XCounts.data(), int(config.XPhones.size())));
     text += textArea(QStringLiteral("ALDY"), 25, 10,
@@ -86,7 +94,7 @@ QString serviceNumbers(const RV23_Config& config)
         : config.ServiceNumber1 + QLatin1Char(',') + config.ServiceNumber2;
 }
 
-// Without the balance check the portal expects zeros for its numbers, but still the USSD code.
+// With the balance check off its numbers go out as zeros; the USSD code goes out all the same.
 QString credit(const RV23_Config& config)
 {
     const bool on = config.KreditKontrolaZap;
@@ -110,9 +118,8 @@ QString settingFields(const RV23_Config& config)
 QString peripheralFields(const RV23_Config::Peripherals& peripherals)
 {
     const QString inputs[] = {peripherals.A, peripherals.B, peripherals.C, peripherals.D};
-    QString text;
-    for (int i = 0; i < 4; ++i)
-        text += textField(QStringLiteral("iLRN") + inputLetters[i], 16, 14, inputs[i]);
+    const QString text = textFields(QStringLiteral("iLRN"), inputLetters, 16, 14,
+                                    [&inputs](int i) { return inputs[i]; });
     const QString xs[] = {peripherals.X1, peripherals.X2, peripherals.X3, peripherals.X4};
     const QString ys[] = {peripherals.Y1, peripherals.Y2, peripherals.Y3, peripherals.Y4};
     return text + textArea(QStringLiteral("oLRNX"), 16, 4, joinLines(xs, nullptr, 4))

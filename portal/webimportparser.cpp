@@ -69,12 +69,11 @@ bool flag(const Table& table, const QString& key)
 }
 
 // Lines beyond the table are dropped: the unit has no cells for them.
-template<std::size_t N>
-void fillLines(const QString& value, std::array<QString, N>* entries)
+void fillPhones(const QString& value, std::array<QString, 8>* phones)
 {
     const QStringList lines = value.split(lineFeed);
-    for (int j = 0; j < lines.size() && j < int(N); ++j)
-        (*entries)[j] = lines[j];
+    for (int j = 0; j < lines.size() && j < int(phones->size()); ++j)
+        (*phones)[j] = lines[j];
 }
 
 void applyInputs(const Table& table, RV23_Config* config)
@@ -87,11 +86,9 @@ void applyInputs(const Table& table, RV23_Config* config)
         config->InputTexts[i].OffText = table.value(QStringLiteral("DT") + letter);
         config->CallOnChange[i] = flag(table, QStringLiteral("DN") + letter);
         phones[i]->fill(QString());
-    }
-    for (int i = 0; i < 4; ++i) {
-        const QString value = table.value(QStringLiteral("TN") + inputLetters[i]);
+        const QString value = table.value(QStringLiteral("TN") + letter);
         if (!value.isEmpty())
-            fillLines(value, phones[i]);
+            fillPhones(value, phones[i]);
     }
 }
 
@@ -119,6 +116,8 @@ void fillPhonesWithCounts(const QString& value, std::array<QString, 50>* phones,
 
 void applyOutputs(const Table& table, RV23_Config* config)
 {
+    std::array<QString, 50>* phones[] = {&config->XPhones, &config->YPhones};
+    std::array<qint32, 50>* counts[] = {&config->XCounts, &config->YCounts};
     for (int o = 0; o < 2; ++o) {
         const QChar letter = outputLetters[o];
         config->OutputTexts[o].OnText = table.value(QStringLiteral("AR") + letter);
@@ -126,15 +125,9 @@ void applyOutputs(const Table& table, RV23_Config* config)
         config->DtmfCodes[o].OnCode = table.value(QStringLiteral("CA") + letter);
         config->DtmfCodes[o].OffCode = table.value(QStringLiteral("CD") + letter);
         applyRelayTime(table, o, config);
-    }
-    std::array<QString, 50>* phones[] = {&config->XPhones, &config->YPhones};
-    std::array<qint32, 50>* counts[] = {&config->XCounts, &config->YCounts};
-    for (int o = 0; o < 2; ++o) {
         phones[o]->fill(QString());
         counts[o]->fill(0);
-    }
-    for (int o = 0; o < 2; ++o) {
-        const QString value = table.value(QStringLiteral("ALD") + outputLetters[o]);
+        const QString value = table.value(QStringLiteral("ALD") + letter);
         if (!value.isEmpty())
             fillPhonesWithCounts(value, phones[o], counts[o]);
     }
@@ -179,9 +172,11 @@ void applySettings(const Table& table, RV23_Config* config)
         *options[i] = flag(table, QStringLiteral("DIP") + QChar('a' + i));
 }
 
-// Slots without a line keep their peripheral.
+// Slots without a line keep their peripheral; so do all four when the field is missing.
 void fillSlots(const QString& value, QString* const (&targets)[4])
 {
+    if (value.isEmpty())
+        return;
     const QStringList lines = value.split(lineFeed);
     for (int j = 0; j < lines.size() && j < 4; ++j)
         *targets[j] = lines[j].trimmed();
@@ -194,12 +189,8 @@ void applyPeripherals(const Table& table, RV23_Config::Peripherals* peripherals)
         *inputs[i] = table.value(QStringLiteral("iLRN") + inputLetters[i]);
     QString* const xs[] = {&peripherals->X1, &peripherals->X2, &peripherals->X3, &peripherals->X4};
     QString* const ys[] = {&peripherals->Y1, &peripherals->Y2, &peripherals->Y3, &peripherals->Y4};
-    const QString x = table.value(QStringLiteral("oLRNX"));
-    if (!x.isEmpty())
-        fillSlots(x, xs);
-    const QString y = table.value(QStringLiteral("oLRNY"));
-    if (!y.isEmpty())
-        fillSlots(y, ys);
+    fillSlots(table.value(QStringLiteral("oLRNX")), xs);
+    fillSlots(table.value(QStringLiteral("oLRNY")), ys);
 }
 
 } // namespace

@@ -56,13 +56,10 @@ void TestEventTranslator::eventText_data()
 
     QTest::newRow("negative code: nothing") << -1 << QString();
     QTest::newRow("first code") << 0 << "cs:app.rv23.event.activationa";
-    QTest::newRow("deactivation of D") << 7 << "cs:app.rv23.event.deactivationd";
     QTest::newRow("relay Y off") << 11 << "cs:app.rv23.event.deactivationy";
-    QTest::newRow("sms limit restored") << 23 << "cs:app.rv23.event.smslimitrestored";
     for (int code : {24, 25, 26, 27, 31})
         QTest::addRow("alarm shared by %d", code) << code << "cs:app.rv23.event.alarm";
     QTest::newRow("peripheral battery") << 28 << "cs:app.rv23.event.peripheralbatteryfailure";
-    QTest::newRow("30 min power failure") << 33 << "cs:app.rv23.event.30mpowerfailure";
     QTest::newRow("last code") << 34 << "cs:app.rv23.event.peripheralloss";
     QTest::newRow("past the table: nothing") << 35 << QString();
 }
@@ -85,7 +82,6 @@ void TestEventTranslator::sourceText_data()
     QTest::newRow("1 is unknown") << 1 << "cs:app.rv23.event.source.unknown 1";
     QTest::newRow("the PC link, untranslated") << 2 << "UART";
     QTest::newRow("DTMF X on") << 76 << "cs:app.rv23.event.source.dtmfxon";
-    QTest::newRow("DTMF Y off") << 79 << "cs:app.rv23.event.source.dtmfyoff";
     QTest::newRow("second service number") << 109 << "cs:app.rv23.event.source.service2";
     QTest::newRow("110 lies between the ranges") << 110 << "cs:app.rv23.event.source.unknown 110";
     QTest::newRow("first phone of A") << 111 << "cs:app.rv23.event.source.inputaphone1";

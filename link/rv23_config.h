@@ -60,6 +60,8 @@ struct RV23_Config
     bool Limit10Sms = false;
     bool ConfirmRelayByRing = false;
     bool ConfirmRelayBySms = false;
+    // Kept for the layout the record shares with the other models; this model has no such option.
+    bool UnusedFlag = false;
     bool BypassWirelessDevice = false;
     Peripherals periferie;
     std::array<SmsTexts, 4> InputTexts;

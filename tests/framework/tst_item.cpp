@@ -117,6 +117,7 @@ private slots:
     void comparesValues();
     void setValueCreatesTypedDefault_data();
     void setValueCreatesTypedDefault();
+    void announcesVisibleValueChanges();
     void silentItemNeverMarksParent();
     void aggregatesChildState();
     void resetsValues_data();
@@ -403,6 +404,22 @@ void TestItem::setValueCreatesTypedDefault()
     QCOMPARE(created, expected);
     QCOMPARE(created.userType(), expected.userType());
     QCOMPARE(item->state(), ItemState(NoState));
+}
+
+void TestItem::announcesVisibleValueChanges()
+{
+    Tree tree(R"({"x": {}})");
+    Item* item = tree.at("x");
+    QSignalSpy values(item, &Item::valueChanged);
+
+    item->setValue(5); // the first value of an item never shown
+    item->setValue(5);
+    item->resetValues(Compact); // drops the stored current value
+    item->setValue(6);
+
+    QCOMPARE(values.count(), 2);
+    QCOMPARE(values.at(0).first(), QVariant(5));
+    QCOMPARE(values.at(1).first(), QVariant(6));
 }
 
 void TestItem::silentItemNeverMarksParent()

@@ -26,6 +26,8 @@ private slots:
     void silentAfterReadsButNeverAnswers();
     void unplugAfterClosesTheLine();
     void deliberateWaitsAreCounted();
+    void resetGoesDeafAndComesBack();
+    void controlLinesReachTheLine();
     void everyCellAnswersOverTheLine();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
@@ -103,6 +105,11 @@ void TestSimulator::lineBehaviour_data()
            })
         << QByteArrayList{"> AT+OATSET=\"$SDS\"", "< AT+OATSET=\"$SDS\"\r\n", "< +OATERROR: (12)\r\n",
                        "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
+    QTest::newRow("counter lines are taken without answer")
+        << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
+    QTest::newRow("relay switch reported as its record")
+        << withOption([](Sim::Options& o) { o.mergeEcho = true; })
+        << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
 }
 
 void TestSimulator::lineBehaviour()
@@ -167,6 +174,41 @@ void TestSimulator::deliberateWaitsAreCounted()
     QCOMPARE(stats.bytesIn, qint64(3 * 16));
     const qint64 wireUs = stats.bytesOut * 10 * 1000000 / 115200;
     QVERIFY2(stats.waitedUs >= 3 * 20000 + wireUs, qPrintable(stats.toText()));
+}
+
+void TestSimulator::resetGoesDeafAndComesBack()
+{
+    Line line(withOption([](Sim::Options& o) { o.restartMs = 200; }));
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+
+    QCOMPARE(line.peer.exchange("AT+OATSET=\"RST\""), QByteArray("OK\r\n"));
+    line.peer.send("AT+WIMEI?");
+
+    QTRY_VERIFY(line.simulator.isIdle());
+    QVERIFY(!line.peer.hasData());
+    QCOMPARE(line.simulator.stats().commands, 2);
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+    QCOMPARE(line.simulator.state().events.last().code, 12);
+}
+
+void TestSimulator::controlLinesReachTheLine()
+{
+    Line line;
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input B 1"));
+    QVERIFY(line.simulator.control("relay X 1"));
+    QVERIFY(!line.simulator.control("relay Z 1"));
+
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B1C0D0X1Y0,"));
+    const QByteArray log = line.peer.exchange("AT+OATEVENT=2");
+    QVERIFY2(log.contains(",E=1,S=0,T:") && log.contains(",E=8,S=0,T:"), log.constData());
+
+    QVERIFY(line.simulator.control("unplug"));
+
+    QVERIFY(line.peer.isHungUp());
 }
 
 void TestSimulator::everyCellAnswersOverTheLine()

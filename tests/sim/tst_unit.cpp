@@ -19,6 +19,17 @@ private slots:
     void everyMappedCellAnswersItsValue();
     void eventLogGivesTheNewestRecords_data();
     void eventLogGivesTheNewestRecords();
+    void relayCommandsSwitchAndReport_data();
+    void relayCommandsSwitchAndReport();
+    void counterLinesResetWithoutAnswer_data();
+    void counterLinesResetWithoutAnswer();
+    void resetRestartsTheUnit();
+    void gsmRestartTakesTheNetworkAway();
+    void relayFallsBackAfterItsOnTime();
+    void controlLines_data();
+    void controlLines();
+    void newRecordsRideAlongWhenAsked_data();
+    void newRecordsRideAlongWhenAsked();
     void factoryStateIsALivedInUnit();
     void stateRoundTripsThroughItsFile();
     void brokenStateFilesFail_data();
@@ -62,6 +73,20 @@ QVector<int> mappedCells()
     }
     return cells;
 }
+
+QString ioField(Sim::Unit& unit)
+{
+    return unit.execute("AT+OATSET=\"$SDS\"").lines.at(0).section(',', 8, 8);
+}
+
+// "E=code,S=source" of the newest record of the log.
+QString newestEvent(const Sim::Unit& unit)
+{
+    const Sim::EventRecord& record = unit.state().events.last();
+    return QStringLiteral("E=%1,S=%2").arg(record.code).arg(record.source);
+}
+
+const QRegularExpression eventLine(QStringLiteral("^\\+OATEVENT: (\\d+),(E=\\d+,S=\\d+),T:\\d\\d\\.\\d\\d \\d\\d:\\d\\d:\\d\\d$"));
 
 } // namespace
 
@@ -155,6 +180,210 @@ void TestUnit::eventLogGivesTheNewestRecords()
     Sim::Unit unit(fixture());
 
     QCOMPARE(unit.execute(command).lines, expected);
+}
+
+void TestUnit::relayCommandsSwitchAndReport_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("yWasOn");
+    QTest::addColumn<QString>("reported");
+    QTest::addColumn<QString>("io");
+
+    QTest::newRow("X on") << "$X1" << false << "E=8,S=2" << "A0B0C0D0X1Y0";
+    QTest::newRow("Y off") << "$Y0" << true << "E=11,S=2" << "A0B0C0D0X0Y0";
+    QTest::newRow("Y on while on: nothing to report") << "$Y1" << true << "" << "A0B0C0D0X0Y1";
+    QTest::newRow("unknown relay") << "$Z1" << false << "refused" << "A0B0C0D0X0Y0";
+}
+
+void TestUnit::relayCommandsSwitchAndReport()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, yWasOn);
+    QFETCH(QString, reported);
+    QFETCH(QString, io);
+    Sim::UnitState state = fixture();
+    state.relays[1] = yWasOn;
+    Sim::Unit unit(state);
+    QSignalSpy changed(&unit, &Sim::Unit::changed);
+
+    const QStringList lines = unit.execute(QStringLiteral("AT+OATSET=\"%1\"").arg(command)).lines;
+
+    if (reported == "refused") {
+        QCOMPARE(lines, QStringList{"+OATERROR: (9)"});
+    } else if (reported.isEmpty()) {
+        QCOMPARE(lines, QStringList{"OK"});
+        QCOMPARE(changed.count(), 0);
+    } else {
+        QCOMPARE(lines.size(), 2);
+        const QRegularExpressionMatch match = eventLine.match(lines.at(0));
+        QVERIFY2(match.hasMatch(), qPrintable(lines.at(0)));
+        QCOMPARE(match.captured(1).toInt(), unit.state().events.size());
+        QCOMPARE(match.captured(2), reported);
+        QCOMPARE(changed.count(), 1);
+    }
+    QCOMPARE(ioField(unit), io);
+}
+
+void TestUnit::counterLinesResetWithoutAnswer_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("counters");
+
+    // Status fields 6 and 7 (SMS, service SMS), 9 (inputs) and 10 (relays).
+    QTest::newRow("input A") << "status.input_counter[1]=0" << "7,2,0/3/9/4,5/6";
+    QTest::newRow("input D") << "status.input_counter[4]=0" << "7,2,1/3/9/0,5/6";
+    QTest::newRow("relay Y") << "status.relay_counter[2]=0" << "7,2,1/3/9/4,5/0";
+    QTest::newRow("sent SMS") << "status.gsm.sms_sent = 0" << "0,2,1/3/9/4,5/6";
+    QTest::newRow("service SMS") << "status.gsm.service_sms_sent = 0" << "7,0,1/3/9/4,5/6";
+    QTest::newRow("input 5 does not exist") << "status.input_counter[5]=0" << "";
+    QTest::newRow("SMS counter spelled tight") << "status.gsm.sms_sent=0" << "";
+}
+
+void TestUnit::counterLinesResetWithoutAnswer()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, counters);
+    Sim::UnitState state = fixture();
+    state.smsSent = 7;
+    state.serviceSmsSent = 2;
+    state.inputCounters = {1, 3, 9, 4};
+    state.relayCounters = {5, 6};
+    Sim::Unit unit(state);
+
+    const Sim::Reply reply = unit.execute(line);
+
+    QCOMPARE(reply.silent, !counters.isEmpty());
+    QCOMPARE(reply.lines, counters.isEmpty() ? QStringList{"ERROR"} : QStringList());
+    const QStringList fields = unit.execute("AT+OATSET=\"$SDS\"").lines.at(0).split(',');
+    const QString shown = QStringList{fields.at(6), fields.at(7), fields.at(9), fields.at(10)}.join(',');
+    QCOMPARE(shown, counters.isEmpty() ? QStringLiteral("7,2,1/3/9/4,5/6") : counters);
+}
+
+void TestUnit::resetRestartsTheUnit()
+{
+    Sim::UnitState state = fixture();
+    state.relays = {true, true};
+    Sim::Unit unit(state);
+    unit.execute("ATE0");
+
+    const Sim::Reply reply = unit.execute("AT+OATSET=\"RST\"");
+
+    QCOMPARE(reply.lines, QStringList{"OK"});
+    QVERIFY(reply.restarts);
+    QCOMPARE(newestEvent(unit), QStringLiteral("E=14,S=2"));
+
+    unit.powerOn();
+
+    QVERIFY(unit.echo());
+    QCOMPARE(ioField(unit), QStringLiteral("A0B0C0D0X0Y0"));
+    QCOMPARE(newestEvent(unit), QStringLiteral("E=12,S=0"));
+}
+
+void TestUnit::gsmRestartTakesTheNetworkAway()
+{
+    Sim::Unit unit(fixture());
+    unit.setRestartTime(50);
+
+    QCOMPARE(unit.execute("AT+OATSET=\"GSM\"").lines, QStringList{"OK"});
+
+    const QString status = unit.execute("AT+OATSET=\"$SDS\"").lines.at(0);
+    QVERIFY2(status.startsWith("+OATMSG: GSM RESTART,FW9,S1234,0,"), qPrintable(status));
+    QCOMPARE(unit.execute("AT+COPS?").lines, (QStringList{"+COPS: 0", "OK"}));
+    QTRY_COMPARE(unit.execute("AT+COPS?").lines, (QStringList{"+COPS: 0,0,\"NET A\"", "OK"}));
+    QCOMPARE(newestEvent(unit), QStringLiteral("E=17,S=0"));
+    QVERIFY(unit.execute("AT+OATSET=\"$SDS\"").lines.at(0).startsWith("+OATMSG: READY,FW9,S1234,55,"));
+}
+
+void TestUnit::relayFallsBackAfterItsOnTime()
+{
+    Sim::UnitState state = fixture();
+    state.memory[244] = "1";
+    Sim::Unit unit(state);
+
+    unit.execute("AT+OATSET=\"$X1\"");
+
+    QCOMPARE(ioField(unit), QStringLiteral("A0B0C0D0X1Y0"));
+    QTRY_COMPARE(ioField(unit), QStringLiteral("A0B0C0D0X0Y0"));
+    QCOMPARE(newestEvent(unit), QStringLiteral("E=10,S=0"));
+}
+
+void TestUnit::controlLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("understood");
+    QTest::addColumn<QString>("io");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("input activated") << "input A 1" << true << "A1B0C0D1X0Y0" << "E=0,S=0";
+    QTest::newRow("input deactivated") << "input D 0" << true << "A0B0C0D0X0Y0" << "E=7,S=0";
+    QTest::newRow("input already so: no record") << "input D 1" << true << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("relay on") << "relay Y 1" << true << "A0B0C0D1X0Y1" << "E=9,S=0";
+    QTest::newRow("any event") << "event 19 0" << true << "A0B0C0D1X0Y0" << "E=19,S=0";
+    QTest::newRow("event of an input sets it") << "event 2 375" << true << "A0B0C1D1X0Y0" << "E=2,S=375";
+    QTest::newRow("event of a relay sets it") << "event 8 150" << true << "A0B0C0D1X1Y0" << "E=8,S=150";
+    QTest::newRow("code outside the table") << "event 99 1" << true << "A0B0C0D1X0Y0" << "E=99,S=1";
+    QTest::newRow("extra blanks") << "  relay   X  1 " << true << "A0B0C0D1X1Y0" << "E=8,S=0";
+    QTest::newRow("no such input") << "input E 1" << false << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("relay without state") << "relay X" << false << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("event code not a number") << "event x 0" << false << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("negative source") << "event 3 -1" << false << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("unknown word") << "open the door" << false << "A0B0C0D1X0Y0" << "";
+}
+
+void TestUnit::controlLines()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, understood);
+    QFETCH(QString, io);
+    QFETCH(QString, logged);
+    Sim::UnitState state = fixture();
+    state.inputs[3] = true;
+    Sim::Unit unit(state);
+    const int records = state.events.size();
+
+    QCOMPARE(unit.control(line), understood);
+
+    QCOMPARE(ioField(unit), io);
+    QCOMPARE(unit.state().events.size(), records + (logged.isEmpty() ? 0 : 1));
+    if (!logged.isEmpty())
+        QCOMPARE(newestEvent(unit), logged);
+}
+
+void TestUnit::newRecordsRideAlongWhenAsked_data()
+{
+    QTest::addColumn<bool>("push");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString record = "E=1,S=0";
+    QTest::newRow("off: plain answer") << false << "AT" << QStringList{"OK"};
+    QTest::newRow("on: before OK") << true << "AT" << QStringList{record, "OK"};
+    QTest::newRow("on: after a memory answer") << true << "AT+OATMEM=0,3" << QStringList{"+OATMEM: 0,3,ZAP X", record, "OK"};
+    QTest::newRow("on: after the status") << true << "AT+OATSET=\"$SDS\"" << QStringList{"+OATMSG:", record, "OK"};
+    QTest::newRow("on: a relay switch reports both") << true << "AT+OATSET=\"$X1\"" << QStringList{record, "E=8,S=2", "OK"};
+    QTest::newRow("on: not twice after the log") << true << "AT+OATEVENT=1" << QStringList{record, "OK"};
+    QTest::newRow("on: refusals carry nothing") << true << "AT+BAD" << QStringList{"ERROR"};
+}
+
+void TestUnit::newRecordsRideAlongWhenAsked()
+{
+    QFETCH(bool, push);
+    QFETCH(QString, command);
+    QFETCH(QStringList, lines);
+    Sim::Unit unit(fixture());
+    unit.setPushEvents(push);
+    unit.control("input B 1");
+
+    const QStringList answer = unit.execute(command).lines;
+
+    QCOMPARE(answer.size(), lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRegularExpressionMatch match = eventLine.match(answer.at(i));
+        QVERIFY2(match.hasMatch() ? match.captured(2) == lines.at(i) : answer.at(i).startsWith(lines.at(i)), qPrintable(answer.at(i)));
+    }
+    // Reported once: the next answer is plain again.
+    if (command != "AT+BAD")
+        QCOMPARE(unit.execute("AT").lines, QStringList{"OK"});
 }
 
 void TestUnit::factoryStateIsALivedInUnit()

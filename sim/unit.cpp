@@ -2,6 +2,7 @@
 
 #include "cells.h"
 #include "logging.h"
+#include "parameterwriter.h"
 
 #include <QRegularExpression>
 
@@ -232,7 +233,28 @@ Reply Unit::set(const QString& argument)
     const QRegularExpressionMatch match = relayCommand.match(content);
     if (match.hasMatch())
         return switchRelayByCommand(match.captured(1) == QLatin1String("Y"), match.captured(2) == QLatin1String("1"));
-    return refusal(9);
+    return writeParameter(content);
+}
+
+Reply Unit::writeParameter(const QString& content)
+{
+    const int comma = content.indexOf(',');
+    if (comma < 0)
+        return refusal(ParameterWriter::WrongCommand);
+    ParameterWriter writer(current.memory);
+    const ParameterWriter::Result result = writer.apply(content.left(comma), content.mid(comma + 1));
+    if (result != ParameterWriter::Accepted) {
+        qCDebug(lcSim) << "write refused:" << content << result;
+        return refusal(result);
+    }
+    // One record per burst of changes from the PC, not one per parameter.
+    const int newest = current.events.isEmpty() ? -1 : current.events.last().code;
+    if (newest != 13 && newest != 15)
+        addEvent(13, 2);
+    if (writer.erasedCell() >= 0)
+        addEvent(15, writer.erasedCell());
+    emit changed();
+    return answer();
 }
 
 Reply Unit::switchRelayByCommand(int relay, bool on)

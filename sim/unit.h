@@ -45,6 +45,7 @@ private:
     Reply readMemory(const QString& arguments);
     Reply readEvents(const QString& argument);
     Reply set(const QString& argument);
+    Reply writeParameter(const QString& content);
     Reply switchRelayByCommand(int relay, bool on);
     Reply resetCounter(const QString& line);
     void restartGsm();

@@ -31,6 +31,7 @@ private slots:
     void everyCellAnswersOverTheLine();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
+    void writesSurviveTheSimulator();
     void programAnnouncesItsPortAndQuits();
     void programStopsOnTerminate();
     void programRefusesABrokenStateFile();
@@ -271,6 +272,29 @@ void TestSimulator::stateFileIsCreatedAndRead()
     QVERIFY(line.open());
     QVERIFY(line.peer.exchange("AT+OATMEM=0,3").contains("+OATMEM: 0,3,OTEVRI\r\n"));
     QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",99X00001,"));
+}
+
+void TestSimulator::writesSurviveTheSimulator()
+{
+    Sim::Options options;
+    options.statePath = dir.filePath("writes.json");
+    {
+        Line line(options);
+        QVERIFY(line.open());
+        QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\""), QByteArray("OK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"CAY,2580\""), QByteArray("OK\r\n"));
+        QVERIFY(line.simulator.control("relay Y 1"));
+        // Gone without a goodbye: the file must already hold everything.
+        QFile::copy(options.statePath, options.statePath + ".copy");
+    }
+    options.statePath += ".copy";
+
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,77").contains("+OATMEM: 0,77,0852\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
 }
 
 void TestSimulator::programAnnouncesItsPortAndQuits()

@@ -30,6 +30,11 @@ private slots:
     void controlLines();
     void newRecordsRideAlongWhenAsked_data();
     void newRecordsRideAlongWhenAsked();
+    void parameterWritesReadBack_data();
+    void parameterWritesReadBack();
+    void refusedWritesChangeNothing_data();
+    void refusedWritesChangeNothing();
+    void writesAreLogged();
     void factoryStateIsALivedInUnit();
     void stateRoundTripsThroughItsFile();
     void brokenStateFilesFail_data();
@@ -384,6 +389,126 @@ void TestUnit::newRecordsRideAlongWhenAsked()
     // Reported once: the next answer is plain again.
     if (command != "AT+BAD")
         QCOMPARE(unit.execute("AT").lines, QStringList{"OK"});
+}
+
+// Writes are "KEY,value" contents; reads are "cell=value" as the memory read answers them.
+void TestUnit::parameterWritesReadBack_data()
+{
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QStringList>("reads");
+
+    QTest::newRow("input texts") << QStringList{"ATA,ALARM", "DTD,KLID D", "ATB,"} << QStringList{"64=ALARM", "71=KLID D", "65="};
+    QTest::newRow("call flags") << QStringList{"DNB,1", "DNC,0", "DNA,7"} << QStringList{"247=1", "248=0", "246=1"};
+    QTest::newRow("input numbers packed")
+        << QStringList{"TNB,+420600000001,00420600000002"}
+        << QStringList{"119=+420600000001", "120=00420600000002", "121=", "126="};
+    QTest::newRow("input numbers cleared") << QStringList{"TNA,"} << QStringList{"111=", "112="};
+    QTest::newRow("all eight input numbers")
+        << QStringList{"TND,1,2,3,4,5,6,7,8"} << QStringList{"135=1", "142=8"};
+    QTest::newRow("relay texts") << QStringList{"ARX,OTEVRI", "DRY,ZAVRI"} << QStringList{"3=OTEVRI", "6=ZAVRI"};
+    QTest::newRow("DTMF stored reversed") << QStringList{"CAX,1234", "CDY,90*#"} << QStringList{"76=4321", "79=#*09"};
+    QTest::newRow("on-times") << QStringList{"TMX,90", "TMY,0"} << QStringList{"244=90", "245=0"};
+    QTest::newRow("number with count into the first free row")
+        << QStringList{"LDX,+420611111111,12"} << QStringList{"144=+420611111111", "274=12"};
+    QTest::newRow("number without count") << QStringList{"ADY,+420622222222"} << QStringList{"193=+420622222222", "323=0"};
+    QTest::newRow("count of a held number updated in place")
+        << QStringList{"LDX,+420600100200,5", "ADX,+420600100200"} << QStringList{"143=+420600100200", "273=0", "144="};
+    QTest::newRow("erase frees the row for the next number")
+        << QStringList{"LDX,+420611111111,3", "EDX,+420600100200", "ADX,+420633333333"}
+        << QStringList{"143=+420633333333", "273=0", "144=+420611111111", "274=3"};
+    QTest::newRow("erase takes the count too") << QStringList{"LDX,777,9", "EDX,777"} << QStringList{"144=", "274=0"};
+    QTest::newRow("programming code and status text") << QStringList{"NPC,2468", "STS,JAK TO VYPADA"}
+                                                      << QStringList{"54=2468", "7=JAK TO VYPADA"};
+    QTest::newRow("credit check on")
+        << QStringList{"CRD,*104#,7,150,12"} << QStringList{"92=*104#", "268=7", "269=150", "270=12"};
+    QTest::newRow("credit check off") << QStringList{"CRD,*104#,0,0,0"} << QStringList{"92=*104#", "268=0", "270=0"};
+    QTest::newRow("credit code alone") << QStringList{"CRD,*22#"} << QStringList{"92=*22#", "269=0"};
+    QTest::newRow("options") << QStringList{"DIP,1,0,1,0,1,1,0"}
+                             << QStringList{"258=1", "259=0", "260=1", "261=0", "262=1", "263=1", "264=0"};
+    QTest::newRow("two service numbers") << QStringList{"STN,+420601,+420602"} << QStringList{"108=+420601", "109=+420602"};
+    QTest::newRow("one service number") << QStringList{"STN,+420603"} << QStringList{"108=+420603", "109="};
+    QTest::newRow("peripherals in order of their groups")
+        << QStringList{"LRN,A,01715004,C,00000005,X,07870180,00149130,Y,09546701"}
+        << QStringList{"373=1715004", "389=1", "374=5", "390=3", "375=7870180", "391=5", "376=149130", "392=5",
+                       "377=9546701", "393=6", "378=-1", "394=-1"};
+    QTest::newRow("peripherals all forgotten") << QStringList{"LRN,"} << QStringList{"373=-1", "389=-1", "384=-1", "400=-1"};
+}
+
+void TestUnit::parameterWritesReadBack()
+{
+    QFETCH(QStringList, writes);
+    QFETCH(QStringList, reads);
+    Sim::Unit unit(fixture());
+    QSignalSpy changed(&unit, &Sim::Unit::changed);
+
+    for (const QString& write : writes)
+        QCOMPARE(unit.execute(QStringLiteral("AT+OATSET=\"%1\"").arg(write)).lines, QStringList{"OK"});
+
+    QCOMPARE(changed.count(), writes.size());
+    for (const QString& read : reads) {
+        const QString cell = read.section('=', 0, 0);
+        QCOMPARE(unit.execute("AT+OATMEM=0," + cell).lines.value(0), QStringLiteral("+OATMEM: 0,%1,%2").arg(cell, read.section('=', 1)));
+    }
+}
+
+void TestUnit::refusedWritesChangeNothing_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("no value at all") << "ATA" << 9;
+    QTest::newRow("unknown key") << "ATE,X" << 9;
+    QTest::newRow("text too long") << "ATA,1234567890123456789012345678901" << 1;
+    QTest::newRow("text with a comma") << "ARX,ZAP,NI" << 1;
+    QTest::newRow("text with diacritics") << QString::fromUtf8("ATA,POŽÁR") << 5;
+    QTest::newRow("call flag not a number") << "DNA,yes" << 1;
+    QTest::newRow("nine input numbers") << "TNA,1,2,3,4,5,6,7,8,9" << 28;
+    QTest::newRow("input number with a letter") << "TNA,+42060a" << 1;
+    QTest::newRow("DTMF with a letter") << "CAX,12a4" << 1;
+    QTest::newRow("DTMF of nine digits") << "CAY,123456789" << 1;
+    QTest::newRow("erase an unknown number") << "EDX,+420999" << 18;
+    QTest::newRow("count above 99") << "LDX,+420611,100" << 1;
+    QTest::newRow("on-time above ten hours") << "TMX,36001" << 1;
+    QTest::newRow("credit limit above 999") << "CRD,*101#,1,1000,1" << 1;
+    QTest::newRow("credit with two numbers") << "CRD,*101#,1,1" << 1;
+    QTest::newRow("six options") << "DIP,1,0,1,0,1,1" << 1;
+    QTest::newRow("three service numbers") << "STN,1,2,3" << 28;
+    QTest::newRow("two peripherals on one input") << "LRN,A,1,2" << 1;
+    QTest::newRow("five peripherals on one output") << "LRN,X,1,2,3,4,5" << 1;
+    QTest::newRow("peripheral code beyond 24 bits") << "LRN,B,16777216" << 1;
+    QTest::newRow("peripheral without group") << "LRN,00000001" << 1;
+    QTest::newRow("group twice") << "LRN,A,1,A,2" << 1;
+}
+
+void TestUnit::refusedWritesChangeNothing()
+{
+    QFETCH(QString, write);
+    QFETCH(int, code);
+    Sim::Unit unit(fixture());
+    const QJsonObject before = unit.state().toJson();
+    QSignalSpy changed(&unit, &Sim::Unit::changed);
+
+    QCOMPARE(unit.execute(QStringLiteral("AT+OATSET=\"%1\"").arg(write)).lines, QStringList{QStringLiteral("+OATERROR: (%1)").arg(code)});
+
+    QCOMPARE(unit.state().toJson(), before);
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestUnit::writesAreLogged()
+{
+    Sim::Unit unit(fixture());
+    const int records = unit.state().events.size();
+
+    unit.execute("AT+OATSET=\"ATA,X\"");
+    unit.execute("AT+OATSET=\"EDX,+420600100200\"");
+    unit.execute("AT+OATSET=\"ATB,Y\"");
+
+    const QVector<Sim::EventRecord> log = unit.state().events.mid(records);
+    QCOMPARE(log.size(), 2);
+    QCOMPARE(log.at(0).code, 13);
+    QCOMPARE(log.at(0).source, 2);
+    QCOMPARE(log.at(1).code, 15);
+    QCOMPARE(log.at(1).source, 143);
 }
 
 void TestUnit::factoryStateIsALivedInUnit()

@@ -28,6 +28,8 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
+    void newRecordsRideAlongWhenAsked();
+    void wholeEventLogAnswered();
     void everyCellAnswersOverTheLine();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
@@ -210,6 +212,38 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.simulator.control("unplug"));
 
     QVERIFY(line.peer.isHungUp());
+}
+
+void TestSimulator::newRecordsRideAlongWhenAsked()
+{
+    Line line(withOption([](Sim::Options& o) { o.pushEvents = true; }));
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input C 1"));
+    QVERIFY(line.simulator.control("event 19 0"));
+    line.peer.send("AT+OATMEM=0,7");
+
+    const QList<QByteArray> lines = line.peer.readChunk().split('\n');
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.at(0), QByteArray("+OATMEM: 0,7,STAV\r"));
+    QVERIFY2(lines.at(1).contains(",E=2,S=0,T:") && lines.at(2).contains(",E=19,S=0,T:"), (lines.at(1) + lines.at(2)).constData());
+    QCOMPARE(lines.at(3), QByteArray("OK\r"));
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
+}
+
+void TestSimulator::wholeEventLogAnswered()
+{
+    Line line;
+    QVERIFY(line.open());
+    const int records = line.simulator.state().events.size();
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    const QList<QByteArray> lines = line.peer.exchange("AT+OATEVENT=65535").split('\n');
+
+    QCOMPARE(lines.size(), records + 2);
+    QVERIFY(lines.first().startsWith("+OATEVENT: 1,E=12,S=0,T:01.08 07:12:05"));
+    QCOMPARE(lines.at(records), QByteArray("OK\r"));
 }
 
 void TestSimulator::everyCellAnswersOverTheLine()

@@ -275,7 +275,7 @@ void Simulator::queueRestart()
 
 void Simulator::unplug()
 {
-    if (!terminal->isOpen())
+    if (!terminal || !terminal->isOpen())
         return;
     qCDebug(lcSim) << "line unplugged";
     stepTimer->stop();

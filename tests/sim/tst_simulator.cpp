@@ -34,6 +34,8 @@ private slots:
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
     void writesSurviveTheSimulator();
+    void optionsAreChecked_data();
+    void optionsAreChecked();
     void programAnnouncesItsPortAndQuits();
     void programStopsOnTerminate();
     void programRefusesABrokenStateFile();
@@ -329,6 +331,36 @@ void TestSimulator::writesSurviveTheSimulator()
     QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
     QVERIFY(line.peer.exchange("AT+OATMEM=0,77").contains("+OATMEM: 0,77,0852\r\n"));
     QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
+}
+
+void TestSimulator::optionsAreChecked_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace"} << "";
+    QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
+    QTest::newRow("unplug before any command") << QStringList{"--unplug-after", "0"} << "--unplug-after needs a whole number of at least 1, not \"0\"";
+    QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
+    QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
+}
+
+void TestSimulator::optionsAreChecked()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    Sim::Options options;
+    QString error;
+
+    QCOMPARE(Sim::Options::parse(QStringList{"rv23-sim"} + arguments, &options, &error), message.isEmpty());
+
+    QCOMPARE(error, message);
+    if (message.isEmpty()) {
+        QCOMPARE(options.statePath, QStringLiteral("s.json"));
+        QCOMPARE(options.unplugAfter, 3);
+        QVERIFY(options.oatError && options.pace && !options.mergeEcho);
+        QCOMPARE(options.oatErrorCode, -7);
+    }
 }
 
 void TestSimulator::programAnnouncesItsPortAndQuits()

@@ -102,7 +102,6 @@ void TestUnit::answersCommands_data()
 
     const QStringList ok{"OK"};
     QTest::newRow("attention") << "AT" << ok;
-    QTest::newRow("echo off") << "ATE0" << ok;
     QTest::newRow("imei") << "AT+WIMEI?" << QStringList{"+WIMEI: 350000000000017", "OK"};
     QTest::newRow("commands in lower case") << "at+wimei?" << QStringList{"+WIMEI: 350000000000017", "OK"};
     QTest::newRow("operator format") << "AT+COPS=3,0" << ok;
@@ -119,7 +118,6 @@ void TestUnit::answersCommands_data()
     QTest::newRow("status request without quotes") << "AT+OATSET=$SDS" << QStringList{"ERROR"};
     QTest::newRow("unknown parameter key") << "AT+OATSET=\"QQQ,1\"" << QStringList{"+OATERROR: (9)"};
     QTest::newRow("unknown command") << "AT+XYZ" << QStringList{"ERROR"};
-    QTest::newRow("not a command at all") << "hello" << QStringList{"ERROR"};
 }
 
 void TestUnit::answersCommands()
@@ -236,7 +234,6 @@ void TestUnit::counterLinesResetWithoutAnswer_data()
 
     // Status fields 6 and 7 (SMS, service SMS), 9 (inputs) and 10 (relays).
     QTest::newRow("input A") << "status.input_counter[1]=0" << "7,2,0/3/9/4,5/6";
-    QTest::newRow("input D") << "status.input_counter[4]=0" << "7,2,1/3/9/0,5/6";
     QTest::newRow("relay Y") << "status.relay_counter[2]=0" << "7,2,1/3/9/4,5/0";
     QTest::newRow("sent SMS") << "status.gsm.sms_sent = 0" << "0,2,1/3/9/4,5/6";
     QTest::newRow("service SMS") << "status.gsm.service_sms_sent = 0" << "7,0,1/3/9/4,5/6";
@@ -329,9 +326,7 @@ void TestUnit::controlLines_data()
     QTest::newRow("code outside the table") << "event 99 1" << true << "A0B0C0D1X0Y0" << "E=99,S=1";
     QTest::newRow("extra blanks") << "  relay   X  1 " << true << "A0B0C0D1X1Y0" << "E=8,S=0";
     QTest::newRow("no such input") << "input E 1" << false << "A0B0C0D1X0Y0" << "";
-    QTest::newRow("relay without state") << "relay X" << false << "A0B0C0D1X0Y0" << "";
     QTest::newRow("event code not a number") << "event x 0" << false << "A0B0C0D1X0Y0" << "";
-    QTest::newRow("negative source") << "event 3 -1" << false << "A0B0C0D1X0Y0" << "";
     QTest::newRow("unknown word") << "open the door" << false << "A0B0C0D1X0Y0" << "";
 }
 
@@ -463,20 +458,16 @@ void TestUnit::refusedWritesChangeNothing_data()
     QTest::newRow("text with diacritics") << QString::fromUtf8("ATA,POŽÁR") << 5;
     QTest::newRow("call flag not a number") << "DNA,yes" << 1;
     QTest::newRow("nine input numbers") << "TNA,1,2,3,4,5,6,7,8,9" << 28;
-    QTest::newRow("input number with a letter") << "TNA,+42060a" << 1;
     QTest::newRow("DTMF with a letter") << "CAX,12a4" << 1;
-    QTest::newRow("DTMF of nine digits") << "CAY,123456789" << 1;
     QTest::newRow("erase an unknown number") << "EDX,+420999" << 18;
     QTest::newRow("count above 99") << "LDX,+420611,100" << 1;
     QTest::newRow("on-time above ten hours") << "TMX,36001" << 1;
     QTest::newRow("credit limit above 999") << "CRD,*101#,1,1000,1" << 1;
-    QTest::newRow("credit with two numbers") << "CRD,*101#,1,1" << 1;
     QTest::newRow("six options") << "DIP,1,0,1,0,1,1" << 1;
     QTest::newRow("three service numbers") << "STN,1,2,3" << 28;
     QTest::newRow("two peripherals on one input") << "LRN,A,1,2" << 1;
     QTest::newRow("five peripherals on one output") << "LRN,X,1,2,3,4,5" << 1;
     QTest::newRow("peripheral code beyond 24 bits") << "LRN,B,16777216" << 1;
-    QTest::newRow("peripheral without group") << "LRN,00000001" << 1;
     QTest::newRow("group twice") << "LRN,A,1,A,2" << 1;
 }
 

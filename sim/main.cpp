@@ -70,8 +70,8 @@ int main(int argc, char* argv[])
     Sim::Options options;
     QString error;
     if (!Sim::Options::parse(app.arguments(), &options, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 2;
+        std::fprintf(options.wantsHelp ? stdout : stderr, "%s\n", qPrintable(error));
+        return options.wantsHelp ? 0 : 2;
     }
     quitOnSignals(app);
     Sim::Simulator simulator(options);

@@ -51,6 +51,7 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         return false;
     }
     if (parser.isSet("help")) {
+        options->wantsHelp = true;
         *error = parser.helpText();
         return false;
     }

@@ -25,7 +25,10 @@ struct Options
     bool oatError = false;
     int oatErrorCode = 0;
 
-    // Parses rv23-sim's command line (arguments[0] is the program); false with a message on error.
+    bool wantsHelp = false;  // only the help text was asked for
+
+    // Parses rv23-sim's command line (arguments[0] is the program); false with a message in
+    // *error when it is wrong, or with the help text when that was asked for.
     static bool parse(const QStringList& arguments, Options* options, QString* error);
 };
 

@@ -60,6 +60,7 @@ bool Simulator::start()
     unit = new Unit(state, this);
     unit->setPushEvents(options.pushEvents);
     unit->setOatError(options.oatError, options.oatErrorCode);
+    unit->setRestartTime(options.restartMs);
     connect(unit, &Unit::changed, this, &Simulator::saveState);
     saveState();
 
@@ -107,7 +108,7 @@ bool Simulator::control(const QString& line)
         unplug();
         return true;
     }
-    return false;
+    return unit && unit->control(command);
 }
 
 void Simulator::receive(const QByteArray& data)
@@ -267,13 +268,14 @@ void Simulator::queueRestart()
     queueWait(qint64(options.restartMs) * 1000);
     queueCall([this] {
         deaf = false;
+        unit->powerOn();
         qCDebug(lcSim) << "unit is back";
     });
 }
 
 void Simulator::unplug()
 {
-    if (!terminal->isOpen())
+    if (!terminal || !terminal->isOpen())
         return;
     qCDebug(lcSim) << "line unplugged";
     stepTimer->stop();

@@ -26,9 +26,16 @@ private slots:
     void silentAfterReadsButNeverAnswers();
     void unplugAfterClosesTheLine();
     void deliberateWaitsAreCounted();
+    void resetGoesDeafAndComesBack();
+    void controlLinesReachTheLine();
+    void newRecordsRideAlongWhenAsked();
+    void wholeEventLogAnswered();
     void everyCellAnswersOverTheLine();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
+    void writesSurviveTheSimulator();
+    void optionsAreChecked_data();
+    void optionsAreChecked();
     void programAnnouncesItsPortAndQuits();
     void programStopsOnTerminate();
     void programRefusesABrokenStateFile();
@@ -103,6 +110,11 @@ void TestSimulator::lineBehaviour_data()
            })
         << QByteArrayList{"> AT+OATSET=\"$SDS\"", "< AT+OATSET=\"$SDS\"\r\n", "< +OATERROR: (12)\r\n",
                        "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
+    QTest::newRow("counter lines are taken without answer")
+        << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
+    QTest::newRow("relay switch reported as its record")
+        << withOption([](Sim::Options& o) { o.mergeEcho = true; })
+        << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
 }
 
 void TestSimulator::lineBehaviour()
@@ -169,6 +181,73 @@ void TestSimulator::deliberateWaitsAreCounted()
     QVERIFY2(stats.waitedUs >= 3 * 20000 + wireUs, qPrintable(stats.toText()));
 }
 
+void TestSimulator::resetGoesDeafAndComesBack()
+{
+    Line line(withOption([](Sim::Options& o) { o.restartMs = 200; }));
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+
+    QCOMPARE(line.peer.exchange("AT+OATSET=\"RST\""), QByteArray("OK\r\n"));
+    line.peer.send("AT+WIMEI?");
+
+    QTRY_VERIFY(line.simulator.isIdle());
+    QVERIFY(!line.peer.hasData());
+    QCOMPARE(line.simulator.stats().commands, 2);
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+    QCOMPARE(line.simulator.state().events.last().code, 12);
+}
+
+void TestSimulator::controlLinesReachTheLine()
+{
+    Line line;
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input B 1"));
+    QVERIFY(line.simulator.control("relay X 1"));
+    QVERIFY(!line.simulator.control("relay Z 1"));
+
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B1C0D0X1Y0,"));
+    const QByteArray log = line.peer.exchange("AT+OATEVENT=2");
+    QVERIFY2(log.contains(",E=1,S=0,T:") && log.contains(",E=8,S=0,T:"), log.constData());
+
+    QVERIFY(line.simulator.control("unplug"));
+
+    QVERIFY(line.peer.isHungUp());
+}
+
+void TestSimulator::newRecordsRideAlongWhenAsked()
+{
+    Line line(withOption([](Sim::Options& o) { o.pushEvents = true; }));
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input C 1"));
+    QVERIFY(line.simulator.control("event 19 0"));
+    line.peer.send("AT+OATMEM=0,7");
+
+    const QList<QByteArray> lines = line.peer.readChunk().split('\n');
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.at(0), QByteArray("+OATMEM: 0,7,STAV\r"));
+    QVERIFY2(lines.at(1).contains(",E=2,S=0,T:") && lines.at(2).contains(",E=19,S=0,T:"), (lines.at(1) + lines.at(2)).constData());
+    QCOMPARE(lines.at(3), QByteArray("OK\r"));
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
+}
+
+void TestSimulator::wholeEventLogAnswered()
+{
+    Line line;
+    QVERIFY(line.open());
+    const int records = line.simulator.state().events.size();
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    const QList<QByteArray> lines = line.peer.exchange("AT+OATEVENT=65535").split('\n');
+
+    QCOMPARE(lines.size(), records + 2);
+    QVERIFY(lines.first().startsWith("+OATEVENT: 1,E=12,S=0,T:01.08 07:12:05"));
+    QCOMPARE(lines.at(records), QByteArray("OK\r"));
+}
+
 void TestSimulator::everyCellAnswersOverTheLine()
 {
     Line line;
@@ -229,6 +308,59 @@ void TestSimulator::stateFileIsCreatedAndRead()
     QVERIFY(line.open());
     QVERIFY(line.peer.exchange("AT+OATMEM=0,3").contains("+OATMEM: 0,3,OTEVRI\r\n"));
     QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",99X00001,"));
+}
+
+void TestSimulator::writesSurviveTheSimulator()
+{
+    Sim::Options options;
+    options.statePath = dir.filePath("writes.json");
+    {
+        Line line(options);
+        QVERIFY(line.open());
+        QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\""), QByteArray("OK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"CAY,2580\""), QByteArray("OK\r\n"));
+        QVERIFY(line.simulator.control("relay Y 1"));
+        // Gone without a goodbye: the file must already hold everything.
+        QFile::copy(options.statePath, options.statePath + ".copy");
+    }
+    options.statePath += ".copy";
+
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,77").contains("+OATMEM: 0,77,0852\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
+}
+
+void TestSimulator::optionsAreChecked_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace"} << "";
+    QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
+    QTest::newRow("unplug before any command") << QStringList{"--unplug-after", "0"} << "--unplug-after needs a whole number of at least 1, not \"0\"";
+    QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
+    QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
+}
+
+void TestSimulator::optionsAreChecked()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    Sim::Options options;
+    QString error;
+
+    QCOMPARE(Sim::Options::parse(QStringList{"rv23-sim"} + arguments, &options, &error), message.isEmpty());
+
+    QCOMPARE(error, message);
+    if (message.isEmpty()) {
+        QCOMPARE(options.statePath, QStringLiteral("s.json"));
+        QCOMPARE(options.unplugAfter, 3);
+        QVERIFY(options.oatError && options.pace && !options.mergeEcho);
+        QCOMPARE(options.oatErrorCode, -7);
+    }
 }
 
 void TestSimulator::programAnnouncesItsPortAndQuits()

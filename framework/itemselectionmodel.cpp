@@ -1,0 +1,9 @@
+#include "itemselectionmodel.h"
+
+namespace Framework {
+
+void ItemSelectionModel::select(const QModelIndex&, QItemSelectionModel::SelectionFlags)
+{
+}
+
+} // namespace Framework

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "sim/unitstate.h"
+
+namespace Sim {
+
+// The state of a unit as it leaves the installer: a configured communicator with a few months of
+// history, used when no state file exists yet.
+UnitState factoryState();
+
+} // namespace Sim

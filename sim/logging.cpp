@@ -1,0 +1,3 @@
+#include "logging.h"
+
+Q_LOGGING_CATEGORY(lcSim, "rv23.sim")

@@ -1,0 +1,321 @@
+#include "simulator.h"
+
+#include "factorystate.h"
+#include "logging.h"
+#include "pseudoterminal.h"
+#include "unit.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cmath>
+
+namespace Sim {
+
+namespace {
+
+// 115200 baud, 8N1: ten bits on the wire for every byte.
+qint64 wireUs(int bytes)
+{
+    return qint64(bytes) * 10 * 1000000 / 115200;
+}
+
+bool isEvery(int every, int number)
+{
+    return every > 0 && number % every == 0;
+}
+
+} // namespace
+
+Simulator::Simulator(Options options, QObject* parent)
+    : QObject(parent)
+    , options(std::move(options))
+{
+}
+
+Simulator::~Simulator()
+{
+    stop();
+}
+
+bool Simulator::start()
+{
+    UnitState state = factoryState();
+    if (!options.statePath.isEmpty() && QFileInfo::exists(options.statePath) && !state.load(options.statePath, &error))
+        return false;
+    if (!options.serial.isEmpty())
+        state.serial = options.serial;
+    if (!options.logPath.isEmpty()) {
+        log.setFileName(options.logPath);
+        if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            error = QStringLiteral("%1: %2").arg(options.logPath, log.errorString());
+            return false;
+        }
+    }
+    terminal = new PseudoTerminal(this);
+    if (!terminal->open(&error) || !makeLink()) {
+        stop();
+        return false;
+    }
+    unit = new Unit(state, this);
+    unit->setPushEvents(options.pushEvents);
+    unit->setOatError(options.oatError, options.oatErrorCode);
+    unit->setRestartTime(options.restartMs);
+    connect(unit, &Unit::changed, this, &Simulator::saveState);
+    saveState();
+
+    stepTimer = new QTimer(this);
+    stepTimer->setTimerType(Qt::PreciseTimer);
+    connect(stepTimer, &QTimer::timeout, this, [this] { awaiting ? pollTaken() : finishWait(); });
+    connect(terminal, &PseudoTerminal::received, this, &Simulator::receive);
+    qCDebug(lcSim) << "unit" << state.serial << "on" << terminal->path();
+    return true;
+}
+
+void Simulator::stop()
+{
+    if (stepTimer)
+        stepTimer->stop();
+    steps.clear();
+    lines.clear();
+    stepRunning = awaiting = false;
+    if (terminal && terminal->isOpen()) {
+        removeLink();
+        terminal->close();
+    }
+    log.close();
+}
+
+QString Simulator::portPath() const
+{
+    return terminal ? terminal->path() : QString();
+}
+
+UnitState Simulator::state() const
+{
+    return unit ? unit->state() : UnitState();
+}
+
+bool Simulator::isIdle() const
+{
+    return steps.isEmpty() && lines.isEmpty() && !stepRunning && !deaf;
+}
+
+bool Simulator::control(const QString& line)
+{
+    const QString command = line.simplified();
+    if (command == QLatin1String("unplug")) {
+        unplug();
+        return true;
+    }
+    return unit && unit->control(command);
+}
+
+void Simulator::receive(const QByteArray& data)
+{
+    counters.bytesIn += data.size();
+    if (deaf)
+        return;
+    input += data;
+    for (;;) {
+        int end = 0;
+        while (end < input.size() && input.at(end) != '\r' && input.at(end) != '\n')
+            ++end;
+        if (end == input.size())
+            break;
+        const QByteArray line = input.left(end);
+        input.remove(0, end + 1);
+        if (!line.trimmed().isEmpty())
+            lines.enqueue(line);
+    }
+    // A modem's command buffer is small; an endless line is noise.
+    if (input.size() > 4096)
+        input.clear();
+    advance();
+}
+
+void Simulator::handleLine(const QByteArray& line)
+{
+    const int number = ++counters.commands;
+    qCDebug(lcSim) << "received" << line;
+    if (log.isOpen()) {
+        log.write(line + '\n');
+        log.flush();
+    }
+    if (options.silentAfter > 0 && number > options.silentAfter)
+        return;
+    const QByteArray echo = unit->echo() ? line + "\r\n" : QByteArray();
+    const Reply reply = unit->execute(QString::fromLatin1(line));
+    const QByteArray answer = reply.silent ? QByteArray() : (reply.lines.join(QLatin1String("\r\n")) + "\r\n").toLatin1();
+    queueAnswer(echo, answer);
+    if (reply.restarts)
+        queueRestart();
+    if (number == options.unplugAfter) {
+        queueAwaitTaken();
+        queueCall([this] { unplug(); });
+    }
+}
+
+void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer)
+{
+    const int number = counters.commands;
+    const bool merge = options.mergeEcho && !echo.isEmpty() && !answer.isEmpty();
+    if (!echo.isEmpty() && !merge) {
+        queueWrite(echo);
+        queueAwaitTaken();
+    }
+    if (answer.isEmpty())
+        return;
+    if (options.gapMs > 0)
+        queueWait(qint64(options.gapMs) * 1000);
+    if (isEvery(options.windEvery, number)) {
+        queueWrite("+WIND: 4\r\n");
+        queueAwaitTaken();
+    }
+    if (isEvery(options.garbageEvery, number)) {
+        queueWrite("~\x7f%#\xff\x80~\r\n");
+        queueAwaitTaken();
+    }
+    queueWrite(merge ? echo + answer : answer);
+}
+
+void Simulator::queueWrite(const QByteArray& data)
+{
+    if (options.pace)
+        queueWait(wireUs(data.size()));
+    steps.enqueue({Step::Write, data, 0, {}});
+}
+
+void Simulator::queueAwaitTaken()
+{
+    steps.enqueue({Step::AwaitTaken, {}, 0, {}});
+}
+
+void Simulator::queueWait(qint64 us)
+{
+    steps.enqueue({Step::Wait, {}, us, {}});
+}
+
+void Simulator::queueCall(std::function<void()> call)
+{
+    steps.enqueue({Step::Call, {}, 0, std::move(call)});
+}
+
+void Simulator::advance()
+{
+    while (!stepRunning) {
+        if (steps.isEmpty()) {
+            if (lines.isEmpty() || deaf)
+                return;
+            handleLine(lines.dequeue());
+            continue;
+        }
+        switch (steps.head().kind) {
+        case Step::Write: {
+            const QByteArray data = steps.dequeue().data;
+            counters.bytesOut += data.size();
+            terminal->write(data);
+            break;
+        }
+        case Step::Call:
+            steps.dequeue().call();
+            break;
+        case Step::AwaitTaken:
+            steps.dequeue();
+            stepRunning = true;
+            awaiting = true;
+            waitClock.start();
+            stepTimer->setSingleShot(false);
+            stepTimer->start(1);
+            break;
+        case Step::Wait:
+            stepRunning = true;
+            waitClock.start();
+            stepTimer->setSingleShot(true);
+            stepTimer->start(int(std::ceil(steps.dequeue().us / 1000.0)));
+            break;
+        }
+    }
+}
+
+void Simulator::pollTaken()
+{
+    if (terminal->isOpen() && terminal->untaken() > 0)
+        return;
+    stepTimer->stop();
+    awaiting = false;
+    counters.readerWaitUs += waitClock.nsecsElapsed() / 1000;
+    stepRunning = false;
+    advance();
+}
+
+void Simulator::finishWait()
+{
+    counters.waitedUs += waitClock.nsecsElapsed() / 1000;
+    stepRunning = false;
+    advance();
+}
+
+void Simulator::queueRestart()
+{
+    // A restarting unit hears nothing, and forgets what it had not processed yet.
+    queueAwaitTaken();
+    queueCall([this] {
+        deaf = true;
+        lines.clear();
+        input.clear();
+    });
+    queueWait(qint64(options.restartMs) * 1000);
+    queueCall([this] {
+        deaf = false;
+        unit->powerOn();
+        qCDebug(lcSim) << "unit is back";
+    });
+}
+
+void Simulator::unplug()
+{
+    if (!terminal || !terminal->isOpen())
+        return;
+    qCDebug(lcSim) << "line unplugged";
+    stepTimer->stop();
+    steps.clear();
+    lines.clear();
+    stepRunning = awaiting = false;
+    removeLink();
+    terminal->close();
+    emit unplugged();
+}
+
+void Simulator::saveState()
+{
+    QString reason;
+    if (!options.statePath.isEmpty() && !unit->state().save(options.statePath, &reason))
+        qCWarning(lcSim) << "cannot save the state:" << reason;
+}
+
+bool Simulator::makeLink()
+{
+    if (options.linkPath.isEmpty())
+        return true;
+    const QFileInfo existing(options.linkPath);
+    if (existing.exists() && !existing.isSymLink()) {
+        error = QStringLiteral("%1 exists and is not a symbolic link").arg(options.linkPath);
+        return false;
+    }
+    QFile::remove(options.linkPath);
+    if (!QFile::link(terminal->path(), options.linkPath)) {
+        error = QStringLiteral("cannot link %1 to %2").arg(options.linkPath, terminal->path());
+        return false;
+    }
+    return true;
+}
+
+void Simulator::removeLink()
+{
+    const QFileInfo link(options.linkPath);
+    if (!options.linkPath.isEmpty() && link.isSymLink() && link.symLinkTarget() == terminal->path())
+        QFile::remove(options.linkPath);
+}
+
+} // namespace Sim

@@ -1,0 +1,422 @@
+#include "ptypeer.h"
+
+#include "sim/simulatorthread.h"
+
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+Q_DECLARE_METATYPE(Sim::Options)
+
+// The simulator on its pseudo-terminal, as the connector and a technician meet it.
+class TestSimulator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answerFollowsTheTakenEchoSeparately();
+    void echoOffLeavesTheAnswerAlone();
+    void lineBehaviour_data();
+    void lineBehaviour();
+    void silentAfterReadsButNeverAnswers();
+    void unplugAfterClosesTheLine();
+    void deliberateWaitsAreCounted();
+    void resetGoesDeafAndComesBack();
+    void controlLinesReachTheLine();
+    void newRecordsRideAlongWhenAsked();
+    void wholeEventLogAnswered();
+    void everyCellAnswersOverTheLine();
+    void logRecordsEveryLine();
+    void stateFileIsCreatedAndRead();
+    void writesSurviveTheSimulator();
+    void optionsAreChecked_data();
+    void optionsAreChecked();
+    void programAnnouncesItsPortAndQuits();
+    void programStopsOnTerminate();
+    void programRefusesABrokenStateFile();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+// Hosts a simulator in its own thread with the line opened from the test's side.
+struct Line
+{
+    explicit Line(const Sim::Options& options = {}) : simulator(options) {}
+
+    bool open() { return simulator.start() && peer.open(simulator.portPath()); }
+
+    Sim::SimulatorThread simulator;
+    PtyPeer peer;
+};
+
+Sim::Options withOption(void (*set)(Sim::Options&))
+{
+    Sim::Options options;
+    set(options);
+    return options;
+}
+
+} // namespace
+
+void TestSimulator::answerFollowsTheTakenEchoSeparately()
+{
+    Line line;
+    QVERIFY2(line.open(), qPrintable(line.simulator.errorString()));
+
+    line.peer.send("AT+WIMEI?");
+
+    QCOMPARE(line.peer.readChunk(), QByteArray("AT+WIMEI?\r\n"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("+WIMEI: 353270041178205\r\nOK\r\n"));
+}
+
+void TestSimulator::echoOffLeavesTheAnswerAlone()
+{
+    Line line;
+    QVERIFY(line.open());
+
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+    line.peer.send("AT+COPS?");
+    QCOMPARE(line.peer.readChunk(), QByteArray("+COPS: 0,0,\"CZ MOBIL\"\r\nOK\r\n"));
+    QCOMPARE(line.peer.exchange("ATE1"), QByteArray("OK\r\n"));
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+}
+
+// Scripts: "> line" sends a command, "< text" expects exactly that from one read.
+void TestSimulator::lineBehaviour_data()
+{
+    QTest::addColumn<Sim::Options>("options");
+    QTest::addColumn<QByteArrayList>("script");
+
+    QTest::newRow("merged echo and answer") << withOption([](Sim::Options& o) { o.mergeEcho = true; })
+                                            << QByteArrayList{"> AT+OATMEM=0,3", "< AT+OATMEM=0,3\r\n+OATMEM: 0,3,ZAPNI VRATA\r\nOK\r\n"};
+    QTest::newRow("indication before every answer")
+        << withOption([](Sim::Options& o) { o.windEvery = 1; })
+        << QByteArrayList{"> AT", "< AT\r\n", "< +WIND: 4\r\n", "< OK\r\n"};
+    QTest::newRow("noise before every second answer")
+        << withOption([](Sim::Options& o) { o.garbageEvery = 2; })
+        << QByteArrayList{"> AT", "< AT\r\n", "< OK\r\n", "> AT", "< AT\r\n", "< ~\x7f%#\xff\x80~\r\n", "< OK\r\n"};
+    QTest::newRow("unit commands refused, modem commands answered")
+        << withOption([](Sim::Options& o) {
+               o.oatError = true;
+               o.oatErrorCode = 12;
+           })
+        << QByteArrayList{"> AT+OATSET=\"$SDS\"", "< AT+OATSET=\"$SDS\"\r\n", "< +OATERROR: (12)\r\n",
+                       "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
+    QTest::newRow("counter lines are taken without answer")
+        << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
+    QTest::newRow("relay switch reported as its record")
+        << withOption([](Sim::Options& o) { o.mergeEcho = true; })
+        << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
+}
+
+void TestSimulator::lineBehaviour()
+{
+    QFETCH(Sim::Options, options);
+    QFETCH(QByteArrayList, script);
+    Line line(options);
+    QVERIFY(line.open());
+
+    for (const QByteArray& step : script) {
+        const QByteArray text = step.mid(2);
+        if (step.startsWith('>'))
+            line.peer.send(text);
+        else
+            QCOMPARE(line.peer.readChunk(), text);
+    }
+    QVERIFY(!line.peer.hasData());
+}
+
+void TestSimulator::silentAfterReadsButNeverAnswers()
+{
+    Line line(withOption([](Sim::Options& o) { o.silentAfter = 1; }));
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+
+    line.peer.send("AT");
+
+    QTRY_VERIFY(line.simulator.stats().commands == 2 && line.simulator.isIdle());
+    QVERIFY(!line.peer.hasData());
+}
+
+void TestSimulator::unplugAfterClosesTheLine()
+{
+    const QString link = dir.filePath("unplug-link");
+    Sim::Options options;
+    options.unplugAfter = 2;
+    options.linkPath = link;
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(QFileInfo(link).isSymLink());
+
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+
+    QVERIFY(line.peer.isHungUp());
+    QVERIFY(!QFileInfo(link).exists() && !QFileInfo(link).isSymLink());
+}
+
+void TestSimulator::deliberateWaitsAreCounted()
+{
+    Line line(withOption([](Sim::Options& o) {
+        o.gapMs = 20;
+        o.pace = true;
+    }));
+    QVERIFY(line.open());
+
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(line.peer.exchange("AT+OATEVENT=20").endsWith("OK\r\n"));
+
+    const Sim::Stats stats = line.simulator.stats();
+    QCOMPARE(stats.commands, 3);
+    QCOMPARE(stats.bytesIn, qint64(3 * 16));
+    const qint64 wireUs = stats.bytesOut * 10 * 1000000 / 115200;
+    QVERIFY2(stats.waitedUs >= 3 * 20000 + wireUs, qPrintable(stats.toText()));
+}
+
+void TestSimulator::resetGoesDeafAndComesBack()
+{
+    Line line(withOption([](Sim::Options& o) { o.restartMs = 200; }));
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+
+    QCOMPARE(line.peer.exchange("AT+OATSET=\"RST\""), QByteArray("OK\r\n"));
+    line.peer.send("AT+WIMEI?");
+
+    QTRY_VERIFY(line.simulator.isIdle());
+    QVERIFY(!line.peer.hasData());
+    QCOMPARE(line.simulator.stats().commands, 2);
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+    QCOMPARE(line.simulator.state().events.last().code, 12);
+}
+
+void TestSimulator::controlLinesReachTheLine()
+{
+    Line line;
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input B 1"));
+    QVERIFY(line.simulator.control("relay X 1"));
+    QVERIFY(!line.simulator.control("relay Z 1"));
+
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B1C0D0X1Y0,"));
+    const QByteArray log = line.peer.exchange("AT+OATEVENT=2");
+    QVERIFY2(log.contains(",E=1,S=0,T:") && log.contains(",E=8,S=0,T:"), log.constData());
+
+    QVERIFY(line.simulator.control("unplug"));
+
+    QVERIFY(line.peer.isHungUp());
+}
+
+void TestSimulator::newRecordsRideAlongWhenAsked()
+{
+    Line line(withOption([](Sim::Options& o) { o.pushEvents = true; }));
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    QVERIFY(line.simulator.control("input C 1"));
+    QVERIFY(line.simulator.control("event 19 0"));
+    line.peer.send("AT+OATMEM=0,7");
+
+    const QList<QByteArray> lines = line.peer.readChunk().split('\n');
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines.at(0), QByteArray("+OATMEM: 0,7,STAV\r"));
+    QVERIFY2(lines.at(1).contains(",E=2,S=0,T:") && lines.at(2).contains(",E=19,S=0,T:"), (lines.at(1) + lines.at(2)).constData());
+    QCOMPARE(lines.at(3), QByteArray("OK\r"));
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
+}
+
+void TestSimulator::wholeEventLogAnswered()
+{
+    Line line;
+    QVERIFY(line.open());
+    const int records = line.simulator.state().events.size();
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    const QList<QByteArray> lines = line.peer.exchange("AT+OATEVENT=65535").split('\n');
+
+    QCOMPARE(lines.size(), records + 2);
+    QVERIFY(lines.first().startsWith("+OATEVENT: 1,E=12,S=0,T:01.08 07:12:05"));
+    QCOMPARE(lines.at(records), QByteArray("OK\r"));
+}
+
+void TestSimulator::everyCellAnswersOverTheLine()
+{
+    Line line;
+    QVERIFY(line.open());
+    const Sim::UnitState state = line.simulator.state();
+    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
+
+    for (int cell = 0; cell <= 404; ++cell) {
+        const QString value = cell == 1 ? "VB:" + state.behaviourVersion : state.memory.at(cell);
+        line.peer.send(QByteArray("AT+OATMEM=0,") + QByteArray::number(cell));
+        QCOMPARE(line.peer.readChunk(), QStringLiteral("+OATMEM: 0,%1,%2\r\nOK\r\n").arg(cell).arg(value).toLatin1());
+    }
+}
+
+void TestSimulator::logRecordsEveryLine()
+{
+    const QString path = dir.filePath("received.log");
+    Sim::Options options;
+    options.logPath = path;
+    Line line(options);
+    QVERIFY(line.open());
+
+    line.peer.exchange("ATE1");
+    line.peer.exchange("AT+OATSET=\"$SDS\"");
+    line.peer.exchange("nonsense");
+
+    QFile log(path);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), QByteArray("ATE1\nAT+OATSET=\"$SDS\"\nnonsense\n"));
+}
+
+void TestSimulator::stateFileIsCreatedAndRead()
+{
+    const QString path = dir.filePath("created.json");
+    Sim::Options options;
+    options.statePath = path;
+    options.serial = "99X00001";
+    {
+        Line line(options);
+        QVERIFY(line.open());
+        QVERIFY(QFileInfo::exists(path));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+    QCOMPARE(json.value("serial").toString(), QStringLiteral("99X00001"));
+    QVERIFY(json.value("events").toArray().size() >= 300);
+    QJsonObject memory = json.value("memory").toObject();
+    memory.insert("3", "OTEVRI");
+    json.insert("memory", memory);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QJsonDocument(json).toJson());
+    file.close();
+
+    options.serial.clear();
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,3").contains("+OATMEM: 0,3,OTEVRI\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",99X00001,"));
+}
+
+void TestSimulator::writesSurviveTheSimulator()
+{
+    Sim::Options options;
+    options.statePath = dir.filePath("writes.json");
+    {
+        Line line(options);
+        QVERIFY(line.open());
+        QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\""), QByteArray("OK\r\n"));
+        QCOMPARE(line.peer.exchange("AT+OATSET=\"CAY,2580\""), QByteArray("OK\r\n"));
+        QVERIFY(line.simulator.control("relay Y 1"));
+        // Gone without a goodbye: the file must already hold everything.
+        QFile::copy(options.statePath, options.statePath + ".copy");
+    }
+    options.statePath += ".copy";
+
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,77").contains("+OATMEM: 0,77,0852\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
+}
+
+void TestSimulator::optionsAreChecked_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace"} << "";
+    QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
+    QTest::newRow("unplug before any command") << QStringList{"--unplug-after", "0"} << "--unplug-after needs a whole number of at least 1, not \"0\"";
+    QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
+    QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
+}
+
+void TestSimulator::optionsAreChecked()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    Sim::Options options;
+    QString error;
+
+    QCOMPARE(Sim::Options::parse(QStringList{"rv23-sim"} + arguments, &options, &error), message.isEmpty());
+
+    QCOMPARE(error, message);
+    if (message.isEmpty()) {
+        QCOMPARE(options.statePath, QStringLiteral("s.json"));
+        QCOMPARE(options.unplugAfter, 3);
+        QVERIFY(options.oatError && options.pace && !options.mergeEcho);
+        QCOMPARE(options.oatErrorCode, -7);
+    }
+}
+
+void TestSimulator::programAnnouncesItsPortAndQuits()
+{
+    const QString link = dir.filePath("program-link");
+    QProcess program;
+    program.start(RV23_SIM_PROGRAM, {"--link", link, "--stats"});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(program.waitForReadyRead());
+    const QString first = QString::fromLocal8Bit(program.readLine()).trimmed();
+    QVERIFY2(first.startsWith("PORT /dev/pts/"), qPrintable(first));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), first.mid(5));
+    PtyPeer peer;
+    QVERIFY(peer.open(first.mid(5)));
+    QCOMPARE(peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+
+    program.write("nonsense control\nquit\n");
+
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(program.readAllStandardOutput().startsWith("STATS commands=1 bytes-in=4 bytes-out=8 "));
+    QVERIFY(program.readAllStandardError().contains("not understood: nonsense control"));
+    QVERIFY(!QFileInfo(link).isSymLink());
+}
+
+void TestSimulator::programStopsOnTerminate()
+{
+    QProcess program;
+    program.start(RV23_SIM_PROGRAM, QStringList());
+    QVERIFY(program.waitForReadyRead());
+    QVERIFY(program.readLine().startsWith("PORT "));
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestSimulator::programRefusesABrokenStateFile()
+{
+    const QString path = dir.filePath("broken.json");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"memory\": [");
+    file.close();
+    QProcess program;
+
+    program.start(RV23_SIM_PROGRAM, {"--state", path});
+
+    QVERIFY(program.waitForFinished());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAllStandardError().startsWith(QStringLiteral("rv23-sim: %1: ").arg(path).toLocal8Bit()));
+    QVERIFY(program.readAllStandardOutput().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "tst_simulator.moc"

@@ -84,6 +84,8 @@ void TestTransport::exchange_data()
         << QByteArray("ATE1") << Chunks{"\xff\xfe\x01\x80\x7f\r\n", "OK\r\n"} << 3000 << true << "OK" << "OK";
     QTest::newRow("64 KiB without a line end before the answer")
         << QByteArray("ATE1") << Chunks{QByteArray(64 * 1024, 'x'), "OK\r\n"} << 3000 << true << "OK" << "OK";
+    QTest::newRow("silent unit: the deadline ends the wait")
+        << QByteArray("ATE1") << Chunks{} << 0 << false << "" << "";
     QTest::newRow("unknown prefix is never accepted")
         << QByteArray("ATE1") << Chunks{"HELLO\r\n"} << 0 << false << "" << "";
     QTest::newRow("status echo merged with its answer is discarded")

@@ -1,14 +1,11 @@
-#include "localconnectoraccess.h"
-
-#include "tests/support/scriptedpeer.h"
+#include "peerline.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::LiveStatus;
-using Testing::LocalConnectorAccess;
-using Testing::ScriptedPeer;
+using Testing::PeerLine;
 
 // How executeCmd hands each line of an answer to its parser, against a scripted unit.
 class TestAnswers : public QObject
@@ -76,28 +73,24 @@ void TestAnswers::dispatch()
     QFETCH(QList<int>, errors);
     QFETCH(QString, status);
 
-    ScriptedPeer peer;
-    QVERIFY(peer.open());
+    PeerLine line;
+    QVERIFY(line.open());
     if (reply.isEmpty())
-        peer.expect(command).hangUp();
+        line.peer.expect(command).hangUp();
     else
-        peer.answer(command, reply);
-    peer.start();
-    LocalConnector connector;
-    LocalConnectorAccess access(connector);
-    access.select(peer.slavePath());
-    QVERIFY(access.openSelectedPort(false));
-    LiveStatus& live = access.liveStatus();
+        line.peer.answer(command, reply);
+    line.peer.start();
+    LiveStatus& live = line.access.liveStatus();
     live.serialNumber = live.firmware = live.operatorName = live.imei = live.behaviourVersion = "old";
-    QSignalSpy errorSpy(&connector, &LocalConnector::communicationError);
+    QSignalSpy errorSpy(&line.connector, &LocalConnector::communicationError);
 
-    QCOMPARE(access.executeCmd(QString::fromLatin1(command)), answered);
+    QCOMPARE(line.access.executeCmd(QString::fromLatin1(command)), answered);
 
     QList<int> emitted;
     for (const QList<QVariant>& arguments : qAsConst(errorSpy))
         emitted << arguments.first().toInt();
     QCOMPARE(emitted, errors);
-    const QString lastImei = access.lastImei().isEmpty() ? QStringLiteral("old") : access.lastImei();
+    const QString lastImei = line.access.lastImei().isEmpty() ? QStringLiteral("old") : line.access.lastImei();
     QCOMPARE(describe(live, lastImei), status);
 }
 

@@ -1,15 +1,13 @@
-#include "localconnectoraccess.h"
+#include "peerline.h"
 
 #include "link/linktypes.h"
-#include "tests/support/scriptedpeer.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
-using Testing::LocalConnectorAccess;
-using Testing::ScriptedPeer;
+using Testing::PeerLine;
 
 // Service commands and the status poll of a connected unit, against a scripted unit.
 class TestService : public QObject
@@ -28,22 +26,6 @@ namespace {
 
 const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
 const QByteArray statusReply = "+OATMSG: S1,005,123456,18,12.6,a,b,c,A1B0C0D0X0Y1\r\nOK\r\n";
-
-// A connector whose selected port is on the peer's line.
-struct Unit
-{
-    ScriptedPeer peer;
-    LocalConnector connector;
-    LocalConnectorAccess access{connector};
-
-    bool open()
-    {
-        if (!peer.open())
-            return false;
-        access.select(peer.slavePath());
-        return true;
-    }
-};
 
 } // namespace
 
@@ -83,9 +65,8 @@ void TestService::commandLines()
     QFETCH(int, index);
     QFETCH(bool, outputOn);
     QFETCH(QByteArray, line);
-    Unit unit;
+    PeerLine unit;
     QVERIFY(unit.open());
-    QVERIFY(unit.access.openSelectedPort(false));
     unit.peer.answer(line, "OK\r\n").start();
     unit.access.liveStatus().outputX = unit.access.liveStatus().outputY = outputOn;
     // The flag of an output that is not toggled must stay as it was.
@@ -106,8 +87,8 @@ void TestService::commandLines()
 
 void TestService::pollReportsStatusEveryTick()
 {
-    Unit unit;
-    QVERIFY(unit.open());
+    PeerLine unit;
+    QVERIFY(unit.open(false));
     for (int i = 0; i < 3; ++i)
         unit.peer.answer(statusRequest, statusReply);
     unit.peer.start();
@@ -139,8 +120,8 @@ void TestService::pollReportsStatusEveryTick()
 
 void TestService::failedPollStopsAndReportsLostUnit()
 {
-    Unit unit;
-    QVERIFY(unit.open());
+    PeerLine unit;
+    QVERIFY(unit.open(false));
     unit.peer.answer(statusRequest, statusReply).expect(statusRequest).hangUp().start();
     QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
     QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "connector.h"
+#include "firmwareuploadresult.h"
+#include "livestatus.h"
+#include "rv23status.h"
+
+#include "host/iostate.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+
+class QSerialPort;
+
+namespace Testing {
+class LocalConnectorAccess;
+}
+
+namespace moduleRV_23 {
+
+struct CommandAnswer;
+struct PortCandidate;
+
+// The connection to a unit on one of the PC's serial ports: discovery, selection, the AT
+// command transport, answer parsing, status poll and service commands. Lives in a worker
+// thread of its own: its waits block.
+class LocalConnector final : public Connector
+{
+    Q_OBJECT
+    friend class Testing::LocalConnectorAccess;
+
+public:
+    explicit LocalConnector(QObject* parent = nullptr);
+    ~LocalConnector() override;
+
+    // The output states at the moment of the last toggle request. The device module reads them
+    // from its own thread when a status arrives, hence atomic.
+    std::atomic<bool> lastToggleStateX{false};
+    std::atomic<bool> lastToggleStateY{false};
+
+signals:
+    void deviceFound(DeviceInfo device);
+    void allDevicesFound();
+    void inputStatesChanged(QList<IoState> states);
+    void outputStatesChanged(QList<IoState> states);
+    void outputsCountersChanged(Connector::Outputs counters);
+    void inputsCountersChanged(Connector::Inputs counters);
+    void inputsVoltageChanged(Connector::Inputs voltages);
+    void imeiChanged(QString imei);
+    void timeChanged(QString time);
+    void protocolVersionChanged(QString protocol);
+    void voltageChanged(int voltage);
+    void rssiChanged(int rssi);
+    void operatorChanged(QString operatorName);
+    void lastCreditChanged(int credit);
+    void smsSentChanged(int count);
+    void serviceSmsSentChanged(int count);
+    void cpuTempChanged(int temperature);
+    void firmwareChanged(QString firmware);
+    void firmwareWasUploaded(moduleRV_23::FirmwareUploadResult result);
+    void deviceSelectionResult(bool selected);
+    void eventsLoaded(bool loaded);
+    void deviceStatusChanged(RV23Status si);
+    void showLoader(bool show, QString message);
+
+public slots:
+    void getSerialDevices();
+    void deviceSelected(DeviceInfo di);
+    void testOutput(int index, bool set);
+    void testOutput(int index) override;
+    void load(Framework::Item* topItem) override;
+    void loadEvents(Framework::Item* eventsItem);
+    void clearEvents(Framework::Item* eventsItem);
+    void save(Framework::Item* topItem) override;
+    void resetInputCounter(int index) override;
+    void resetOutputCounter(int index) override;
+    void disconnectDevice() override;
+    void connectDevice() override;
+    void resetSentSms() override;
+    void resetSentServiceSms() override;
+    void resetDevice() override;
+    void uploadFirmware(QString path);
+    void dataImported(Framework::Item* topItem);
+    void performResetGSM();
+    void performGlobalReset();
+    void performToggleOutputX();
+    void performToggleOutputY();
+    void reloadEvents();
+
+private slots:
+    // force is not used: every poll asks the unit.
+    void ping(bool force) override;
+    void ping();
+
+private:
+    // Discovery, selection, opening.
+    void probePort(const PortCandidate& info);
+    QSerialPort* findPortBySerial(const QString& serial);
+    bool openSelectedPort(bool startPolling);
+    QSerialPort* createPort(const PortCandidate& candidate);
+    bool identifyUnit();
+    void startPoll(bool force);
+
+    // Transport.
+    void sendLine(const QString& command);
+    void sendPacket(const QString& hex);
+    CommandAnswer sendAndReceive(const QString& command, int timeoutMs);
+    CommandAnswer receiveLines(CommandAnswer result, int timeoutMs);
+    CommandAnswer receiveRaw(CommandAnswer result, int timeoutMs);
+    void writeToPort(const QByteArray& bytes, int timeoutMs);
+    qint64 readChunk();
+    bool waitForData(int timeoutMs);
+    bool lineLost() const;
+
+    // Answers.
+    bool executeCmd(const QString& cmd);
+    void dispatchLine(const QString& line);
+    void handleOperator(const QString& line);
+    void handleImei(const QString& line);
+    void handleMemoryAnswer(const QString& line);
+    void handleUnitError(const QString& line);
+
+    // Service.
+    void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);
+
+    LiveStatus liveStatus;
+    QHash<QString, QSerialPort*> foundPorts;
+    QSerialPort* port = nullptr;
+    QTimer* pingTimer = nullptr;
+    bool connected = false;
+    bool xmodemMode = false;
+    QString lastImei;
+    // The one receive buffer every read goes through.
+    QByteArray readBuffer;
+};
+
+} // namespace moduleRV_23

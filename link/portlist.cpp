@@ -1,0 +1,55 @@
+#include "portlist.h"
+
+#include <QSerialPortInfo>
+#include <QStringList>
+
+namespace moduleRV_23 {
+
+namespace {
+
+PortCandidate fromSystem(const QSerialPortInfo& info)
+{
+    return {info.portName(), info.systemLocation(), info.description(), info.manufacturer()};
+}
+
+PortCandidate fromEntry(const QString& entry)
+{
+    const QStringList fields = entry.split(QLatin1Char('|'));
+    PortCandidate candidate;
+    candidate.location = fields.at(0).trimmed();
+    candidate.portName = candidate.location;
+    if (fields.size() == 1) {
+        candidate.description = QStringLiteral("RV-23 USB");
+        candidate.manufacturer = QStringLiteral("TESSALINE");
+    } else {
+        candidate.description = fields.at(1);
+        candidate.manufacturer = fields.value(2);
+    }
+    return candidate;
+}
+
+} // namespace
+
+QList<PortCandidate> parseExtraPorts(const QString& value)
+{
+    QList<PortCandidate> candidates;
+    const QStringList entries = value.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& entry : entries) {
+        PortCandidate candidate = fromEntry(entry);
+        if (!candidate.location.isEmpty())
+            candidates.append(candidate);
+    }
+    return candidates;
+}
+
+QList<PortCandidate> candidatePorts()
+{
+    QList<PortCandidate> candidates;
+    const QList<QSerialPortInfo> system = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : system)
+        candidates.append(fromSystem(info));
+    candidates.append(parseExtraPorts(qEnvironmentVariable("RV23_EXTRA_PORTS")));
+    return candidates;
+}
+
+} // namespace moduleRV_23

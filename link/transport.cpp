@@ -1,0 +1,195 @@
+#include "localconnector.h"
+
+#include "commandanswer.h"
+#include "logging.h"
+#include "transportrules.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QSerialPort>
+
+namespace moduleRV_23 {
+
+namespace {
+
+const int lineWriteTimeoutMs = 1000;
+const int packetWriteTimeoutMs = 3000;
+// One wait for data; the exchange deadline is only looked at between these slices.
+const int readSliceMs = 3000;
+
+} // namespace
+
+void LocalConnector::sendLine(const QString& command)
+{
+    qCDebug(lcLink).noquote() << "Command" << command;
+    writeToPort((command + QStringLiteral("\r\n")).toLocal8Bit(), lineWriteTimeoutMs);
+}
+
+void LocalConnector::sendPacket(const QString& hex)
+{
+    qCDebug(lcLink).noquote() << "Packet" << hex;
+    if (hex.isEmpty())
+        return;
+    const QByteArray bytes = hexToBytes(hex);
+    qCDebug(lcLink) << "Length of ba" << bytes.size();
+    if (!bytes.isEmpty())
+        writeToPort(bytes, packetWriteTimeoutMs);
+}
+
+// A line that cannot be written in time is taken as a lost unit.
+void LocalConnector::writeToPort(const QByteArray& bytes, int timeoutMs)
+{
+    if (!port)
+        return;
+    if (!port->isOpen()) {
+        qCDebug(lcLink) << "Port is not open!";
+        emit communicationError(-1);
+        return;
+    }
+    const qint64 written = port->write(bytes);
+    qCDebug(lcLink) << written << "written";
+    if (!port->waitForBytesWritten(timeoutMs)) {
+        qCDebug(lcLink) << "Write timed out!";
+        port->close();
+        emit communicationError(-1);
+    }
+}
+
+CommandAnswer LocalConnector::sendAndReceive(const QString& command, int timeoutMs)
+{
+    CommandAnswer result;
+    result.cmd = command;
+    if (!port)
+        return result;
+    if (!port->isOpen()) {
+        qCDebug(lcLink) << "Port is not open!";
+        return result;
+    }
+    // An error left by an earlier exchange must not end this one; a line that is really gone
+    // reports itself again at the first wait.
+    port->clearError();
+    return xmodemMode ? receiveRaw(result, timeoutMs) : receiveLines(result, timeoutMs);
+}
+
+// The unit echoes commands, mixes indications into the stream and may split an answer over
+// several reads, so there is no terminator to wait for: what arrives is accepted as soon as it
+// begins like an answer, is more than the echo, and is what the command waits for.
+CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
+{
+    const QString& command = result.cmd;
+    sendLine(command);
+    const QDeadlineTimer deadline(timeoutMs);
+    qCDebug(lcLink) << "*** Nekonecna cteci smycka. XModem mode : " << xmodemMode;
+    QString accumulated;
+    for (;;) {
+        qint64 n = readChunk();
+        if (n > 0) {
+            const QString chunk = chunkText(readBuffer.constData(), n);
+            qCDebug(lcLink).noquote() << "Answer from device : " << chunk;
+            const QString trimmed = chunk.trimmed();
+            accumulated += trimmed;
+            if (!isRegularAnswer(accumulated) || accumulated == command) {
+                qCDebug(lcLink).noquote()
+                    << "Neco, cemu bud nerozumim nebo pouhe opakovani odeslaneho prikazu, cekam dal." << accumulated;
+                if (deadline.hasExpired()) {
+                    qCDebug(lcLink) << "Uz se v tom patlam dlouho.";
+                    result.timeout = true;
+                    break;
+                }
+                accumulated.clear();
+                continue;
+            }
+            if (trimmed.isEmpty()) {
+                qCDebug(lcLink) << "Nejaka blbost na lince? Nacteno " << n << "znaku. Jedu dal...";
+            } else {
+                qCDebug(lcLink).noquote() << "Asi regulerni odpoved  > " << chunk;
+                result.answer = trimmed;
+                if (!isUnwantedAnswer(trimmed, command)) {
+                    qCDebug(lcLink) << "Beru jako regulerni odpoved.";
+                    result.data = accumulated;
+                    result.ok = true;
+                    break;
+                }
+                qCDebug(lcLink) << "Zahazuji a cekam na regulerni odpoved.";
+                accumulated.clear();
+            }
+            n = 0;
+        }
+
+        qCDebug(lcLink) << "Nacteno " << n << "znaku.";
+        const bool expiredBeforeWait = deadline.hasExpired();
+        const bool arrived = n == 0 && waitForData(readSliceMs);
+        if (n < 0 || (!arrived && lineLost())) {
+            qCDebug(lcLink) << "Read failed!";
+            result.timeout = true;
+            break;
+        }
+        if (!arrived && expiredBeforeWait) {
+            qCDebug(lcLink) << "nothing received";
+            result.timeout = true;
+            break;
+        }
+        qCDebug(lcLink) << "Cekam dal";
+    }
+    if (!result.ok)
+        qCDebug(lcLink).noquote() << "Error response:" << accumulated;
+    return result;
+}
+
+// Firmware mode: the command is a hexadecimal packet and any byte that comes back is the
+// answer. The deadline bounds the wait for that byte.
+CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
+{
+    sendPacket(result.cmd);
+    const QDeadlineTimer deadline(timeoutMs);
+    const QDateTime now = QDateTime::currentDateTime();
+    qCDebug(lcLink).noquote() << now.toString(Qt::ISODateWithMs) + QStringLiteral(" timeout : ")
+            + now.addMSecs(timeoutMs).toString(Qt::ISODateWithMs);
+    qCDebug(lcLink) << "*** Nekonecna cteci smycka FW. XModem mode : " << xmodemMode;
+    qint64 n = 0;
+    while ((n = readChunk()) <= 0) {
+        const bool expiredBeforeWait = deadline.hasExpired();
+        if (n < 0 || (!waitForData(readSliceMs) && (lineLost() || expiredBeforeWait))) {
+            qCDebug(lcLink) << "nothing received";
+            result.timeout = true;
+            return result;
+        }
+    }
+
+    qCDebug(lcLink) << "Neco nacteno.";
+    for (qint64 i = 0; i < n; ++i)
+        qCDebug(lcLink) << static_cast<quint8>(readBuffer.at(static_cast<int>(i)));
+    const QString chunk = chunkText(readBuffer.constData(), n);
+    qCDebug(lcLink).noquote() << "Answer from device : " << chunk;
+    result.firstChar = chunk.isEmpty() ? 0 : chunk.at(0).toLatin1();
+    qCDebug(lcLink).noquote() << "qc = " << chunk.left(1)
+                              << QString::number(static_cast<quint8>(result.firstChar), 16);
+    result.answer = chunk;
+    result.data = chunk.trimmed();
+    result.ok = true;
+    qCDebug(lcLink) << "*** Konec nekonecne smycky";
+    return result;
+}
+
+qint64 LocalConnector::readChunk()
+{
+    if (!port->isOpen())
+        return -1;
+    return port->read(readBuffer.data(), readBuffer.size());
+}
+
+// Data already taken from the line by an earlier read counts as arrived.
+bool LocalConnector::waitForData(int timeoutMs)
+{
+    return port->bytesAvailable() > 0 || port->waitForReadyRead(timeoutMs);
+}
+
+// A pseudo-terminal whose other side closed reports ReadError and stays open; a USB unplug
+// may report ResourceError. Either way nothing more will come.
+bool LocalConnector::lineLost() const
+{
+    return !port->isOpen() || port->error() == QSerialPort::ReadError
+        || port->error() == QSerialPort::ResourceError;
+}
+
+} // namespace moduleRV_23

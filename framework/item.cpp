@@ -301,12 +301,12 @@ void Item::setValue(const QVariant& value)
 {
     if (!inThreadOf(this))
         return handOver(this, [&] { setValue(value); });
+    // Compared with what was shown before, so that a change of the visible value is announced.
+    const QVariant shown = currentValue();
     assertOwnThread();
-    // The visible value is fixed first, so that a change of it is announced.
-    currentValue();
     m_value = value;
     createDefaultFor(value);
-    storeCurrentValue(value);
+    storeCurrentValue(value, shown);
     compareValues(false);
 }
 
@@ -335,17 +335,17 @@ bool Item::setCurrentValue(const QVariant& value, bool compareToDefault)
 {
     if (!inThreadOf(this))
         return handOver(this, [&] { return setCurrentValue(value, compareToDefault); });
-    const bool stored = storeCurrentValue(value);
+    const bool stored = storeCurrentValue(value, currentValue());
     if (stored && value.isNull())
         return false;
     compareValues(compareToDefault);
     return stored;
 }
 
-bool Item::storeCurrentValue(const QVariant& value)
+bool Item::storeCurrentValue(const QVariant& value, const QVariant& shown)
 {
     assertOwnThread();
-    if (value == currentValue())
+    if (value == shown)
         return false;
     m_currentValue = value;
     emit valueChanged(currentValue());

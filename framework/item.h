@@ -165,7 +165,7 @@ private:
     void applyBold();
     Item* lastChild() const;
 
-    bool storeCurrentValue(const QVariant& value);
+    bool storeCurrentValue(const QVariant& value, const QVariant& shown);
     void createDefaultFor(const QVariant& value);
     void compareValues(bool compareToDefault);
     void changeState(ItemState state);

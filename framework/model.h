@@ -73,15 +73,16 @@ public slots:
 
 private:
     int columnKey(int column) const;
-    QModelIndex indexForCell(const Item* cell) const;
+    bool firstColumnIsHeader() const;
     void connectTable(Item* table);
-    void connectCell(Item* cell);
+    void disconnectTable(Item* table);
+    void tableDestroyed();
     void announceCell(const Item* cell, const QVector<int>& roles);
+    void announceDown(const QModelIndex& index, int role);
     void announceAll();
-    QVariant fontFor(const Item* cell) const;
-    QVariant foregroundFor(const Item* cell) const;
-    QVariant backgroundFor(const QModelIndex& index, const Item* cell) const;
-    bool setItemData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
+    QVariant backgroundFor(int column, const Item* cell) const;
+    bool setFlagData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
+    bool setStateData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
 
     QPointer<Item> m_tableItem;
     bool m_extraColumn;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/tableview.h"
+#include "framework/tabwidgetbase.h"
+
+namespace Framework {
+class Model;
+}
+
+namespace moduleRV_23 {
+
+// The Informations page: the unit's own number, identity, versions and link quality as a table.
+class Informations final : public Framework::TableView, public Framework::TabWidgetBase
+{
+    Q_OBJECT
+
+public:
+    Informations(Framework::Model* model, QWidget* parent = nullptr);
+
+    QString infoText() override;
+    // Offline configurations hide what only a connected unit can tell.
+    void setConfigurationSource(int source) override;
+    void retranslate() override;
+
+signals:
+    void resetSentSms();
+    void resetSentServiceSms();
+
+private slots:
+    void buttonClicked(int row);
+};
+
+} // namespace moduleRV_23

@@ -39,7 +39,7 @@ public:
     // Installs a table item; an item without children is refused.
     void setItem(Item* table);
     Item* item() const;
-    // The cell item behind index (column item for a missing row is not returned), or null.
+    // The cell item behind index, or null (the extra column, a missing row).
     Item* itemForIndex(const QModelIndex& index) const;
     // The column item shown in model column column, or null (also for the extra column).
     Item* columnItem(int column) const;
@@ -73,15 +73,16 @@ public slots:
 
 private:
     int columnKey(int column) const;
-    QModelIndex indexForCell(const Item* cell) const;
+    bool firstColumnIsHeader() const;
     void connectTable(Item* table);
-    void connectCell(Item* cell);
+    void disconnectTable(Item* table);
+    void tableDestroyed();
     void announceCell(const Item* cell, const QVector<int>& roles);
+    void announceDown(const QModelIndex& index, int role);
     void announceAll();
-    QVariant fontFor(const Item* cell) const;
-    QVariant foregroundFor(const Item* cell) const;
-    QVariant backgroundFor(const QModelIndex& index, const Item* cell) const;
-    bool setItemData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
+    QVariant backgroundFor(int column, const Item* cell) const;
+    bool setFlagData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
+    bool setStateData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
 
     QPointer<Item> m_tableItem;
     bool m_extraColumn;

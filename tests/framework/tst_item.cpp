@@ -1,0 +1,698 @@
+#include "framework/item.h"
+#include "frameworkdebug.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Framework;
+
+namespace {
+
+QJsonObject parse(const QByteArray& json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        qFatal("bad fixture: %s", qPrintable(error.errorString()));
+    return document.object();
+}
+
+// A root like the device module's, with one page built from a description.
+struct Tree
+{
+    explicit Tree(const QByteArray& page)
+        : root("app.test", nullptr)
+        , page(new Item("page", &root, parse(page)))
+    {
+    }
+
+    Item* at(const QString& path) const
+    {
+        Item* item = page;
+        for (const QString& name : path.split('/', Qt::SkipEmptyParts)) {
+            item = item ? item->child(name) : nullptr;
+        }
+        return item;
+    }
+
+    Item root;
+    Item* page;
+};
+
+QString childKeys(const Item* item)
+{
+    QStringList keys;
+    const Item::Children children = item->children();
+    for (auto it = children.cbegin(); it != children.cend(); ++it)
+        keys << QString::number(it.key()) + ':' + it.value()->shortName();
+    return keys.join(',');
+}
+
+QVariant field(const Item* item, const QString& name)
+{
+    if (name == "children")
+        return childKeys(item);
+    if (name == "default")
+        return item->defaultValue(false);
+    if (name == "defaultType")
+        return QString(item->defaultValue(false).typeName());
+    if (name == "value")
+        return item->value();
+    if (name == "role")
+        return int(item->role());
+    if (name == "editable")
+        return int(item->editable());
+    if (name == "state")
+        return int(item->state());
+    if (name == "maximum")
+        return item->maximum();
+    if (name == "command")
+        return item->command();
+    if (name == "tooltip")
+        return item->tooltip(false);
+    if (name == "label")
+        return item->label();
+    if (name == "name")
+        return item->objectName();
+    qFatal("unknown field %s", qPrintable(name));
+}
+
+QStringList columnValues(const Item* column)
+{
+    QStringList values;
+    for (const Item* cell : column->children())
+        values << cell->currentValue().toString();
+    return values;
+}
+
+QJsonValue savedValue(const Item* item)
+{
+    return item->toJson().value("_value");
+}
+
+} // namespace
+
+// The item tree on its own: building, values, states and the saved format.
+class TestItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildsFromDescription_data();
+    void buildsFromDescription();
+    void reportsDescriptionFaults_data();
+    void reportsDescriptionFaults();
+    void clonesTableRows();
+    void cloneCopiesResolvedAttributes();
+    void comparesValues_data();
+    void comparesValues();
+    void setValueCreatesTypedDefault_data();
+    void setValueCreatesTypedDefault();
+    void announcesVisibleValueChanges();
+    void silentItemNeverMarksParent();
+    void aggregatesChildState();
+    void resetsValues_data();
+    void resetsValues();
+    void resetClearsRowMarks();
+    void resizesTables_data();
+    void resizesTables();
+    void findsRowItems();
+    void savedConfigurationRoundTrips();
+    void countsChangedItemsOnImport_data();
+    void countsChangedItemsOnImport();
+    void tooltipIsEmptyWithoutTranslation();
+};
+
+void TestItem::buildsFromDescription_data()
+{
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("expected");
+
+    QTest::newRow("children without _index follow key order")
+        << QByteArray(R"({"b": {}, "a": {}, "c": {}})") << "" << "children" << QVariant("0:a,1:b,2:c");
+    QTest::newRow("unindexed children come after indexed siblings")
+        << QByteArray(R"({"a": {"_index": 4}, "b": {}})") << "" << "children" << QVariant("4:a,5:b");
+    QTest::newRow("same _index: the later sibling replaces the earlier")
+        << QByteArray(R"({"a": {"_index": 1}, "b": {"_index": 1}})") << "" << "children" << QVariant("1:b");
+    QTest::newRow("object name is the full path")
+        << QByteArray(R"({"gbInputA": {"leSMSOnA": {}}})") << "gbInputA/leSMSOnA" << "name"
+        << QVariant("app.test.page.gbInputA.leSMSOnA");
+    QTest::newRow("default 30 is an int")
+        << QByteArray(R"({"x": {"_default_value": 30}})") << "x" << "defaultType" << QVariant("int");
+    QTest::newRow("default 2.5 is a double")
+        << QByteArray(R"({"x": {"_default_value": 2.5}})") << "x" << "defaultType" << QVariant("double");
+    QTest::newRow("default 36000000 stays an int")
+        << QByteArray(R"({"x": {"_default_value": 36000000}})") << "x" << "default" << QVariant(36000000);
+    QTest::newRow("default double keeps six digits")
+        << QByteArray(R"({"x": {"_default_value": 1.23456789}})") << "x" << "default" << QVariant(1.23457);
+    QTest::newRow("translatable default text is the lower-cased path")
+        << QByteArray(R"({"leText": {"_default_value": "Vstup A"}})") << "leText" << "default"
+        << QVariant("app.test.page.letext");
+    QTest::newRow("untranslated default text is kept")
+        << QByteArray(R"({"x": {"_default_value": "Vstup A", "_doNotTranslate": true}})") << "x" << "default"
+        << QVariant("Vstup A");
+    QTest::newRow("value falls back to the translated default")
+        << QByteArray(R"({"x": {"_default_value": "Vstup"}})") << "x" << "value" << QVariant("app.test.page.x");
+    QTest::newRow("command is read")
+        << QByteArray(R"({"x": {"_command": "CRD"}})") << "x" << "command" << QVariant("CRD");
+    QTest::newRow("role text is case-insensitive")
+        << QByteArray(R"({"x": {"_role": "dynamicState"}})") << "x" << "role" << QVariant(int(DynamicState));
+    QTest::newRow("no role anywhere resolves to NoRole")
+        << QByteArray(R"({"x": {}})") << "x" << "role" << QVariant(int(NoRole));
+    QTest::newRow("children role is inherited")
+        << QByteArray(R"({"_children_role": "dynamicOnly", "g": {"x": {}}})") << "g/x" << "role"
+        << QVariant(int(DynamicOnly));
+    QTest::newRow("own role wins over the children role")
+        << QByteArray(R"({"_children_role": "static", "x": {"_role": "dynamic"}})") << "x" << "role"
+        << QVariant(int(Dynamic));
+    QTest::newRow("a command without role under no role is dynamic")
+        << QByteArray(R"({"x": {"_command": "ATA"}})") << "x" << "role" << QVariant(int(Dynamic));
+    QTest::newRow("a command without role inherits a children role")
+        << QByteArray(R"({"_children_role": "static", "x": {"_command": "ATA"}})") << "x" << "role"
+        << QVariant(int(Static));
+    QTest::newRow("editable false") << QByteArray(R"({"x": {"_editable": false}})") << "x" << "editable"
+                                    << QVariant(int(ReadOnly));
+    QTest::newRow("editable not a boolean") << QByteArray(R"({"x": {"_editable": "yes"}})") << "x"
+                                            << "editable" << QVariant(int(EditableOther));
+    QTest::newRow("editability is inherited")
+        << QByteArray(R"({"_editable": false, "x": {}})") << "x" << "editable" << QVariant(int(ReadOnly));
+    QTest::newRow("editable when nothing says otherwise")
+        << QByteArray(R"({"x": {}})") << "x" << "editable" << QVariant(int(Editable));
+    QTest::newRow("tooltip id is the lower-cased path")
+        << QByteArray(R"({"leSMSOnA": {"_hint": "Text"}})") << "leSMSOnA" << "tooltip"
+        << QVariant("app.test.page.lesmsona.tooltip");
+    QTest::newRow("no tooltip id for untranslated items")
+        << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
+    QTest::newRow("label id from _label")
+        << QByteArray(R"({"lStav": {"_label": "Stav"}})") << "lStav" << "label" << QVariant("app.test.page.lstav.label");
+    QTest::newRow("maximum is truncated") << QByteArray(R"({"x": {"_max": 30.9}})") << "x" << "maximum"
+                                          << QVariant(qint64(30));
+    QTest::newRow("maximum not set") << QByteArray(R"({"x": {}})") << "x" << "maximum" << QVariant(Item::NoLimit);
+    QTest::newRow("attribute bits")
+        << QByteArray(R"({"x": {"_silent": true, "_first_column_is_header": true, "_auto_increment": true,
+                                 "_doNotTranslate": true}})")
+        << "x" << "state" << QVariant(int(Silent | FirstColumnIsHeader | AutoIncrement | DoNotTranslate));
+    QTest::newRow("bold marks every direct child")
+        << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x" << "state" << QVariant(int(Bold));
+    QTest::newRow("bold does not reach grandchildren")
+        << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x/y" << "state" << QVariant(int(NoState));
+}
+
+void TestItem::buildsFromDescription()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QString, path);
+    QFETCH(QString, field);
+    QFETCH(QVariant, expected);
+
+    Tree tree(description);
+    const Item* item = tree.at(path);
+    QVERIFY(item);
+    const QVariant actual = ::field(item, field);
+    QCOMPARE(actual, expected);
+    QCOMPARE(actual.userType(), expected.userType());
+}
+
+void TestItem::reportsDescriptionFaults_data()
+{
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown role") << QByteArray(R"({"x": {"_role": "dynamical"}})") << "Unknown role dynamical";
+    QTest::newRow("unknown children role")
+        << QByteArray(R"({"x": {"_children_role": "sometimes"}})") << "Unknown children role sometimes";
+    QTest::newRow("a stored _value in a description")
+        << QByteArray(R"({"x": {"_value": 3}})") << "Json contains unsupported key _value";
+    QTest::newRow("misspelt key") << QByteArray(R"({"x": {"_defualt_value": 3}})")
+                                  << "Json contains unsupported key _defualt_value";
+    QTest::newRow("table column without template")
+        << QByteArray(R"({"t": {"_row_count": 2, "a": {"0": {}}, "b": {}, "c": {"0": {}}}})")
+        << "First row item for column app.test.page.t.b is missing!";
+}
+
+void TestItem::reportsDescriptionFaults()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QString, message);
+
+    const FrameworkDebugOn debugOn;
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+    Tree tree(description);
+    QVERIFY(tree.at("x") || tree.at("t"));
+}
+
+void TestItem::clonesTableRows()
+{
+    Tree tree(R"({"t": {"_row_count": 8, "_first_column_is_header": true,
+        "indexes": {"_index": 0, "_auto_increment": true, "index": {"_default_value": 1}},
+        "numbers": {"_index": 1, "_children_role": "dynamic", "n": {"_max": 20}},
+        "counts": {"_index": 2, "_row_count": 3, "c": {}},
+        "empty": {"_index": 3},
+        "after": {"_index": 4, "a": {}}}})");
+
+    const Item* indexes = tree.at("t/indexes");
+    QCOMPARE(columnValues(indexes), QString("1 2 3 4 5 6 7 8").split(' '));
+    QStringList names;
+    for (const Item* cell : indexes->children())
+        names << cell->shortName();
+    QCOMPARE(names, QString("index index01 index02 index03 index04 index05 index06 index07").split(' '));
+
+    const Item* numbers = tree.at("t/numbers");
+    QCOMPARE(numbers->children().size(), 8);
+    QCOMPARE(numbers->children().lastKey(), 7);
+    QCOMPARE(numbers->child(7)->maximum(), qint64(20));
+    QCOMPARE(numbers->child(7)->role(), Dynamic);
+    QCOMPARE(tree.at("t/counts")->children().size(), 3);
+    // Rows stop at the column without template: the columns after it keep their template only.
+    QCOMPARE(tree.at("t/after")->children().size(), 1);
+}
+
+void TestItem::cloneCopiesResolvedAttributes()
+{
+    Tree tree(R"({"_children_role": "dynamicOnly", "_editable": false,
+        "src": {"_command": "ATA", "_max": 9, "_min": 1, "_default_value": "Text", "_silent": true,
+                "sub": {"_default_value": 4}}})");
+    Item* source = tree.at("src");
+    source->setValue("edited");
+    Item target("app.other", nullptr);
+
+    const Item clone(source, &target, 3);
+
+    QCOMPARE(clone.objectName(), QString("app.test.page.src03"));
+    QCOMPARE(clone.parentItem(), &target);
+    QCOMPARE(target.child(3), &clone);
+    QCOMPARE(clone.command(), QString("ATA"));
+    QCOMPARE(clone.maximum(), qint64(9));
+    QCOMPARE(clone.minimum(), qint64(1));
+    QCOMPARE(clone.role(), DynamicOnly);
+    QCOMPARE(clone.editable(), ReadOnly);
+    QCOMPARE(clone.state(), ItemState(Silent));
+    QCOMPARE(clone.tooltip(false), QString("app.test.page.src.tooltip"));
+    QCOMPARE(clone.defaultValue(false), QVariant("app.test.page.src"));
+    QCOMPARE(clone.value(), QVariant("app.test.page.src")); // values are not copied
+    QCOMPARE(clone.child(0)->defaultValue(false), QVariant(4));
+}
+
+void TestItem::comparesValues_data()
+{
+    QTest::addColumn<qint64>("maximum");
+    QTest::addColumn<QVariant>("reference");
+    QTest::addColumn<QVariant>("current");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<int>("state");
+
+    const QString thirty(30, 'a');
+    QTest::newRow("text of 30 bytes against max 30") << qint64(30) << QVariant("") << QVariant(thirty) << true
+                                                     << int(Changed);
+    QTest::newRow("text of 31 bytes against max 30")
+        << qint64(30) << QVariant("") << QVariant(thirty + 'a') << true << int(Changed | OutOfRange);
+    QTest::newRow("a two-byte character counts twice")
+        << qint64(30) << QVariant("") << QVariant(QString(29, 'a') + QChar(0xe9)) << true
+        << int(Changed | OutOfRange);
+    QTest::newRow("two-byte character within 30 bytes")
+        << qint64(30) << QVariant("") << QVariant(QString(28, 'a') + QChar(0xe9)) << true << int(Changed);
+    QTest::newRow("zero max disables the check")
+        << qint64(0) << QVariant("") << QVariant(thirty + thirty) << true << int(Changed);
+    QTest::newRow("negative max disables the check")
+        << qint64(-4) << QVariant("") << QVariant(thirty) << true << int(Changed);
+    QTest::newRow("int over max") << qint64(99) << QVariant(1) << QVariant(100) << true << int(Changed | OutOfRange);
+    QTest::newRow("int at max") << qint64(99) << QVariant(1) << QVariant(99) << true << int(Changed);
+    QTest::newRow("64-bit int over max")
+        << qint64(36000000) << QVariant(qint64(0)) << QVariant(qint64(36000500)) << true << int(Changed | OutOfRange);
+    QTest::newRow("double over max") << qint64(10) << QVariant(1.0) << QVariant(10.5) << true
+                                     << int(Changed | OutOfRange);
+    QTest::newRow("bool is not range-checked") << qint64(0 + 1) << QVariant(false) << QVariant(true) << true
+                                              << int(Changed);
+    QTest::newRow("equal value is clean and not stored") << qint64(30) << QVariant("abc") << QVariant("abc")
+                                                         << false << int(NoState);
+    QTest::newRow("back to the reference is clean") << qint64(30) << QVariant("abc") << QVariant("abd") << true
+                                                    << int(Changed);
+    QTest::newRow("empty text equals a null reference") << qint64(30) << QVariant() << QVariant("") << true
+                                                        << int(NoState);
+    QTest::newRow("null is never stored") << qint64(30) << QVariant("abc") << QVariant() << false << int(NoState);
+}
+
+void TestItem::comparesValues()
+{
+    QFETCH(qint64, maximum);
+    QFETCH(QVariant, reference);
+    QFETCH(QVariant, current);
+    QFETCH(bool, stored);
+    QFETCH(int, state);
+
+    Tree tree(QJsonDocument(QJsonObject{{"x", QJsonObject{{"_max", double(maximum)}}}}).toJson());
+    Item* item = tree.at("x");
+    if (reference.isValid())
+        item->setValue(reference);
+    QCOMPARE(item->state(), ItemState(NoState));
+
+    QCOMPARE(item->setCurrentValue(current), stored);
+    QCOMPARE(int(item->state()), state);
+    if (stored)
+        QCOMPARE(item->currentValue(), current);
+}
+
+void TestItem::setValueCreatesTypedDefault_data()
+{
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("expected");
+
+    QTest::newRow("bool") << QByteArray(R"({"x": {}})") << QVariant(true) << QVariant(false);
+    QTest::newRow("int from the minimum") << QByteArray(R"({"x": {"_min": 1}})") << QVariant(50) << QVariant(1);
+    QTest::newRow("int without minimum") << QByteArray(R"({"x": {}})") << QVariant(50) << QVariant(0);
+    QTest::newRow("64-bit int") << QByteArray(R"({"x": {}})") << QVariant(qint64(7)) << QVariant(qint64(0));
+    QTest::newRow("double without minimum") << QByteArray(R"({"x": {}})") << QVariant(2.5) << QVariant(0.0);
+    QTest::newRow("double takes the minimum as 64-bit int")
+        << QByteArray(R"({"x": {"_min": 2}})") << QVariant(2.5) << QVariant(qint64(2));
+    QTest::newRow("text") << QByteArray(R"({"x": {}})") << QVariant("abc") << QVariant("");
+    QTest::newRow("an existing default stays")
+        << QByteArray(R"({"x": {"_default_value": 9}})") << QVariant(50) << QVariant(9);
+}
+
+void TestItem::setValueCreatesTypedDefault()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, expected);
+
+    Tree tree(description);
+    Item* item = tree.at("x");
+    item->setValue(value);
+
+    const QVariant created = item->defaultValue(false);
+    QCOMPARE(created, expected);
+    QCOMPARE(created.userType(), expected.userType());
+    QCOMPARE(item->state(), ItemState(NoState));
+}
+
+void TestItem::announcesVisibleValueChanges()
+{
+    Tree tree(R"({"x": {}})");
+    Item* item = tree.at("x");
+    QSignalSpy values(item, &Item::valueChanged);
+
+    item->setValue(5); // the first value of an item never shown
+    item->setValue(5);
+    item->resetValues(Compact); // drops the stored current value
+    item->setValue(6);
+
+    QCOMPARE(values.count(), 2);
+    QCOMPARE(values.at(0).first(), QVariant(5));
+    QCOMPARE(values.at(1).first(), QVariant(6));
+}
+
+void TestItem::silentItemNeverMarksParent()
+{
+    Tree tree(R"({"g": {"leStavA": {"_silent": true, "_role": "dynamicState"}}})");
+    Item* item = tree.at("g/leStavA");
+    QSignalSpy states(item, &Item::stateChanged);
+    QSignalSpy values(item, &Item::valueChanged);
+
+    item->setCurrentValue("aktivni");
+
+    QCOMPARE(values.count(), 1);
+    QCOMPARE(states.count(), 0);
+    QVERIFY(item->state() & Changed);
+    QCOMPARE(tree.at("g")->state(), ItemState(NoState));
+    QCOMPARE(tree.root.state(), ItemState(NoState));
+}
+
+void TestItem::aggregatesChildState()
+{
+    // Given a group with two fields, one already too long
+    Tree tree(R"({"g": {"a": {"_max": 3}, "b": {"_max": 3}}})");
+    Item* a = tree.at("g/a");
+    Item* b = tree.at("g/b");
+    a->setValue("x");
+    b->setValue("x");
+    b->setCurrentValue("long");
+    QCOMPARE(tree.root.state(), ItemState(Changed | OutOfRange));
+    QSignalSpy rootChanges(&tree.root, &Item::stateChanged);
+
+    // When the other field is edited and the long one reverted
+    a->setCurrentValue("y");
+    b->setCurrentValue("x");
+
+    // Then the marks follow up to the root, and each change is announced once
+    QCOMPARE(tree.at("g")->state(), ItemState(Changed));
+    QCOMPARE(tree.root.state(), ItemState(Changed));
+    QCOMPARE(rootChanges.count(), 1);
+
+    a->setState(a->state() | InputError);
+    QCOMPARE(tree.root.state(), ItemState(Changed | InputError));
+    a->setCurrentValue("x");
+    a->setState(NoState);
+    QCOMPARE(tree.root.state(), ItemState(NoState));
+}
+
+void TestItem::resetsValues_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("current");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QVariant>("expectedValue");
+    QTest::addColumn<QVariant>("expectedCurrent");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QJsonValue>("saved");
+
+    // Every item has the default 5.
+    QTest::newRow("compact drops values equal to the default")
+        << "dynamic" << QVariant(5) << QVariant() << int(Compact) << QVariant(5) << QVariant(5) << false
+        << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("compact keeps a value other than the default")
+        << "dynamic" << QVariant(7) << QVariant() << int(Compact) << QVariant(7) << QVariant(7) << false
+        << QJsonValue(7);
+    QTest::newRow("compact keeps an edit") << "dynamic" << QVariant(7) << QVariant(8) << int(Compact) << QVariant(7)
+                                           << QVariant(8) << true << QJsonValue(8);
+    QTest::newRow("revert puts the reference back") << "dynamic" << QVariant(7) << QVariant(8) << int(Revert)
+                                                    << QVariant(7) << QVariant(7) << false << QJsonValue(7);
+    QTest::newRow("revert keeps a dynamicOnly edit") << "dynamicOnly" << QVariant(7) << QVariant(8) << int(Revert)
+                                                     << QVariant(8) << QVariant(8) << false << QJsonValue(8);
+    QTest::newRow("edit defaults edits the current value")
+        << "dynamic" << QVariant(7) << QVariant() << int(EditDefaults) << QVariant(7) << QVariant(5) << true
+        << QJsonValue(5);
+    QTest::newRow("edit defaults skips static items") << "static" << QVariant(7) << QVariant() << int(EditDefaults)
+                                                      << QVariant(7) << QVariant(7) << false
+                                                      << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("edit defaults skips live state")
+        << "dynamicState" << QVariant(7) << QVariant() << int(EditDefaults) << QVariant(7) << QVariant(7) << false
+        << QJsonValue(7);
+    QTest::newRow("edit defaults leaves a default value clean")
+        << "dynamic" << QVariant(5) << QVariant() << int(EditDefaults) << QVariant(5) << QVariant(5) << false
+        << QJsonValue(5);
+    QTest::newRow("reset to defaults sets both and stays marked")
+        << "dynamic" << QVariant(7) << QVariant(8) << int(ResetToDefaults) << QVariant(5) << QVariant(5) << true
+        << QJsonValue(5);
+    QTest::newRow("commit makes the edit the reference") << "dynamic" << QVariant(7) << QVariant(8) << int(Commit)
+                                                         << QVariant(8) << QVariant(8) << false << QJsonValue(8);
+}
+
+void TestItem::resetsValues()
+{
+    QFETCH(QString, role);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, current);
+    QFETCH(int, mode);
+    QFETCH(QVariant, expectedValue);
+    QFETCH(QVariant, expectedCurrent);
+    QFETCH(bool, changed);
+    QFETCH(QJsonValue, saved);
+
+    Tree tree(QJsonDocument(QJsonObject{{"g", QJsonObject{{"x", QJsonObject{{"_role", role},
+                                                                                   {"_default_value", 5}}}}}})
+                        .toJson());
+    Item* item = tree.at("g/x");
+    item->setValue(value);
+    if (current.isValid())
+        item->setCurrentValue(current);
+
+    tree.root.resetValues(ResetMode(mode));
+
+    // Saved first: the getters fill compacted values in again.
+    QCOMPARE(savedValue(item), saved);
+    QCOMPARE(item->value(), expectedValue);
+    QCOMPARE(item->currentValue(), expectedCurrent);
+    QCOMPARE(bool(item->state() & Changed), changed);
+    QCOMPARE(bool(tree.root.state() & Changed), changed);
+}
+
+void TestItem::resetClearsRowMarks()
+{
+    Tree tree(R"({"x": {}})");
+    Item* item = tree.at("x");
+    item->setState(RowChanged | Bold);
+    QSignalSpy states(item, &Item::stateChanged);
+
+    tree.root.resetValues(Commit);
+    QCOMPARE(item->state(), ItemState(Bold));
+    QCOMPARE(states.count(), 1);
+
+    item->setState(RowChanged | Bold);
+    states.clear();
+    tree.root.clearRowMarks();
+    QCOMPARE(item->state(), ItemState(Bold));
+    QCOMPARE(states.count(), 0);
+}
+
+void TestItem::resizesTables_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("expectedRows");
+    QTest::addColumn<QVariantList>("added");
+    QTest::addColumn<QVariantList>("removed");
+
+    QTest::newRow("grow from 8 to 10") << 10 << 10 << QVariantList{8, 10} << QVariantList{};
+    QTest::newRow("shrink from 8 to 4 in one removal") << 4 << 4 << QVariantList{} << QVariantList{8, 4};
+    QTest::newRow("same count does nothing") << 8 << 8 << QVariantList{} << QVariantList{};
+    QTest::newRow("zero leaves one cleared row") << 0 << 1 << QVariantList{} << QVariantList{8, 1};
+    QTest::newRow("negative leaves one cleared row") << -3 << 1 << QVariantList{} << QVariantList{8, 1};
+}
+
+void TestItem::resizesTables()
+{
+    QFETCH(int, rows);
+    QFETCH(int, expectedRows);
+    QFETCH(QVariantList, added);
+    QFETCH(QVariantList, removed);
+
+    Tree tree(R"({"t": {"_row_count": 8,
+        "indexes": {"_index": 0, "_auto_increment": true, "i": {"_default_value": 1}},
+        "texts": {"_index": 1, "s": {}}}})");
+    Item* table = tree.at("t");
+    Item* texts = tree.at("t/texts");
+    for (Item* cell : texts->children())
+        cell->setValue(QString("row %1").arg(cell->index()));
+    QSignalSpy aboutToAdd(table, &Item::rowsAboutToBeAdded);
+    QSignalSpy addedSpy(table, &Item::rowsAdded);
+    QSignalSpy aboutToRemove(table, &Item::rowsAboutToBeRemoved);
+    QSignalSpy removedSpy(table, &Item::rowsRemoved);
+
+    table->setRowCount(rows);
+
+    QCOMPARE(table->rowCount(), expectedRows);
+    QCOMPARE(texts->children().size(), expectedRows);
+    QCOMPARE(tree.at("t/indexes")->children().size(), expectedRows);
+    QCOMPARE(texts->children().lastKey(), expectedRows - 1);
+    QCOMPARE(aboutToAdd.isEmpty() ? QVariantList() : aboutToAdd.first(), added);
+    QCOMPARE(addedSpy.count(), added.isEmpty() ? 0 : 1);
+    QCOMPARE(aboutToRemove.isEmpty() ? QVariantList() : aboutToRemove.first(), removed);
+    QCOMPARE(removedSpy.count(), removed.isEmpty() ? 0 : 1);
+    const QString firstRow = rows < 1 ? QString() : QString("row 0");
+    QCOMPARE(texts->child(0)->currentValue().toString(), firstRow);
+    // New rows start empty and are not counted up.
+    if (expectedRows > 8) {
+        QCOMPARE(texts->child(9)->currentValue().toString(), QString());
+        QCOMPARE(tree.at("t/indexes")->child(9)->currentValue(), QVariant(1));
+    }
+}
+
+void TestItem::findsRowItems()
+{
+    Tree tree(R"({"t": {"_row_count": 4, "a": {"_index": 0, "x": {}}, "b": {"_index": 1, "x": {}},
+                                               "c": {"_index": 2, "x": {}}}})");
+    const Item* cell = tree.at("t/b")->child(2);
+
+    const QList<Item*> row = cell->rowItems();
+
+    QCOMPARE(row, (QList<Item*>{tree.at("t/a")->child(2), tree.at("t/c")->child(2)}));
+    QVERIFY(tree.at("t")->rowItems().isEmpty());
+}
+
+static const char* const roundTripDescription = R"({
+    "g": {"_children_role": "dynamic",
+          "text": {"_max": 30, "_default_value": "Vychozi"},
+          "number": {"_default_value": 1},
+          "flag": {"_default_value": false},
+          "ratio": {"_default_value": 0.5},
+          "state": {"_role": "dynamicState"},
+          "own": {"_role": "dynamicOnly"},
+          "caption": {"_role": "static", "_default_value": "Popis"}},
+    "t": {"_row_count": 3, "_children_role": "dynamic",
+          "indexes": {"_index": 0, "_role": "static", "_children_role": "static", "_auto_increment": true,
+                      "i": {"_default_value": 1}},
+          "numbers": {"_index": 1, "n": {"_max": 20}}}})";
+
+void TestItem::savedConfigurationRoundTrips()
+{
+    // Given a tree whose values were read and then edited
+    Tree source(roundTripDescription);
+    source.at("g/text")->setCurrentValue("Alarm na vstupu");
+    source.at("g/number")->setValue(42);
+    source.at("g/flag")->setCurrentValue(true);
+    source.at("g/ratio")->setCurrentValue(2.25);
+    source.at("g/state")->setValue("live");
+    source.at("g/own")->setCurrentValue("+420123");
+    source.at("t/numbers")->child(2)->setCurrentValue("777");
+
+    // When its text is read into a fresh tree
+    const QString text = source.page->parentItem()->toJsonString();
+    Tree target(roundTripDescription);
+    const int count = target.root.fromJson(parse(text.toUtf8()), false, false);
+
+    // Then every saved value is back, live state is not, static content is not in the file
+    for (const char* path : {"g/text", "g/number", "g/flag", "g/ratio", "g/own"}) {
+        QCOMPARE(target.at(path)->currentValue(), source.at(path)->currentValue());
+        QCOMPARE(target.at(path)->currentValue().userType(), source.at(path)->currentValue().userType());
+    }
+    QCOMPARE(columnValues(target.at("t/numbers")), columnValues(source.at("t/numbers")));
+    QCOMPARE(count, 6);
+    QVERIFY(text.contains("\"_role\": \"dynamicState\""));
+    QVERIFY(text.contains("\"live\""));
+    QCOMPARE(target.at("g/state")->currentValue(), QVariant());
+    QVERIFY(!text.contains("app.test.page.g.caption"));
+    QCOMPARE(parse(text.toUtf8()).value("page").toObject().value("g").toObject().value("caption").toObject(),
+             QJsonObject());
+    QVERIFY(target.root.state() & Changed);
+}
+
+void TestItem::countsChangedItemsOnImport_data()
+{
+    QTest::addColumn<bool>("asValue");
+    QTest::addColumn<bool>("asCurrent");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("changed");
+
+    QTest::newRow("as edits: counted and marked") << false << false << 2 << true;
+    QTest::newRow("as reference values: clean, not counted") << true << false << 0 << false;
+    QTest::newRow("as current values: marked, not counted") << false << true << 0 << true;
+}
+
+void TestItem::countsChangedItemsOnImport()
+{
+    QFETCH(bool, asValue);
+    QFETCH(bool, asCurrent);
+    QFETCH(int, count);
+    QFETCH(bool, changed);
+
+    Tree tree(R"({"_children_role": "dynamic", "a": {}, "b": {}, "same": {}, "quiet": {"_silent": true}})");
+    for (const char* name : {"a", "b", "same", "quiet"})
+        tree.at(name)->setValue(1);
+    const QJsonObject data = parse(R"({"page": {"a": {"_value": 2}, "b": {"_value": 3}, "same": {"_value": 1},
+                                                 "quiet": {"_value": 4}}})");
+
+    QCOMPARE(tree.root.fromJson(data, asValue, asCurrent), count);
+
+    QCOMPARE(tree.at("b")->currentValue(), QVariant(3));
+    QCOMPARE(tree.at("quiet")->currentValue(), QVariant(4));
+    QCOMPARE(bool(tree.root.state() & Changed), changed);
+}
+
+void TestItem::tooltipIsEmptyWithoutTranslation()
+{
+    Tree tree(R"({"x": {"_hint": "Napoveda"}, "y": {"_doNotTranslate": true}})");
+
+    // Without a catalogue qtTrId gives the id back, which means there is no text.
+    QCOMPARE(tree.at("x")->tooltip(true), QString());
+    QCOMPARE(tree.at("x")->tooltip(false), QString("app.test.page.x.tooltip"));
+    QCOMPARE(tree.at("y")->tooltip(true), QString());
+}
+
+QTEST_GUILESS_MAIN(TestItem)
+#include "tst_item.moc"

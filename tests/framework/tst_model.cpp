@@ -1,0 +1,388 @@
+#include "framework/item.h"
+#include "framework/itemselectionmodel.h"
+#include "framework/model.h"
+#include "frameworkdebug.h"
+
+#include <QAbstractItemModelTester>
+#include <QFont>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Framework;
+
+namespace {
+
+// A phone table: index column (row header when asked), number column, count column.
+std::unique_ptr<Item> makeTable(Item* root, bool firstColumnIsHeader)
+{
+    QJsonObject table = QJsonDocument::fromJson(R"({"_row_count": 4,
+        "index": {"_index": 0, "_auto_increment": true, "_doNotTranslate": true, "_default_value": "Poradi",
+                  "i": {"_default_value": 1}},
+        "number": {"_index": 1, "_doNotTranslate": true, "_default_value": "Cislo", "n": {"_max": 20}},
+        "count": {"_index": 2, "_doNotTranslate": true, "_default_value": "Pocet",
+                  "c": {"_max": 99, "_min": 0, "_default_value": 0}}})")
+                            .object();
+    table.insert("_first_column_is_header", firstColumnIsHeader);
+    return std::make_unique<Item>("t", root, table);
+}
+
+QFont font(bool bold, bool italic)
+{
+    QFont font;
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace
+
+// The table model over item tables, checked by Qt's model tester while the tables change.
+class TestModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addressesCells_data();
+    void addressesCells();
+    void followsRowChanges_data();
+    void followsRowChanges();
+    void servesCellLook_data();
+    void servesCellLook();
+    void setsDataByRole_data();
+    void setsDataByRole();
+    void flagsFollowCell_data();
+    void flagsFollowCell();
+    void marksOtherCellsOfChangedRow();
+    void notifiesOnceWhenSwitchedOn();
+    void refusesEmptyAndLostTables();
+    void selectsRangesOnly();
+
+private:
+    Item root{"app.test", nullptr};
+};
+
+void TestModel::addressesCells_data()
+{
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("extra");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QVariant>("firstCell");
+    QTest::addColumn<QVariant>("firstTitle");
+    QTest::addColumn<QVariant>("rowTitle");
+
+    QTest::newRow("plain") << false << false << 3 << QVariant(1) << QVariant("Poradi") << QVariant();
+    QTest::newRow("extra column") << false << true << 4 << QVariant(1) << QVariant("Poradi") << QVariant();
+    QTest::newRow("first column is the row header")
+        << true << false << 2 << QVariant("555") << QVariant("Cislo") << QVariant(3);
+    QTest::newRow("row header and extra column")
+        << true << true << 3 << QVariant("555") << QVariant("Cislo") << QVariant(3);
+}
+
+void TestModel::addressesCells()
+{
+    QFETCH(bool, header);
+    QFETCH(bool, extra);
+    QFETCH(int, columns);
+    QFETCH(QVariant, firstCell);
+    QFETCH(QVariant, firstTitle);
+    QFETCH(QVariant, rowTitle);
+
+    auto table = makeTable(&root, header);
+    table->child("number")->child(0)->setValue("555");
+    Model model(table.get(), extra);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QCOMPARE(model.rowCount(), 4);
+    QCOMPARE(model.columnCount(), columns);
+    QCOMPARE(model.data(model.index(0, 0)), firstCell);
+    QCOMPARE(model.headerData(0, Qt::Horizontal), firstTitle);
+    QCOMPARE(model.headerData(2, Qt::Vertical), rowTitle);
+    const QModelIndex last = model.index(3, columns - 1);
+    QCOMPARE(model.flags(last), extra ? Qt::ItemIsSelectable | Qt::ItemIsEnabled
+                                      : Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
+    QCOMPARE(model.data(last).isValid(), !extra);
+}
+
+void TestModel::followsRowChanges_data()
+{
+    QTest::addColumn<bool>("header");
+    QTest::newRow("plain") << false;
+    QTest::newRow("first column is the row header") << true;
+}
+
+void TestModel::followsRowChanges()
+{
+    QFETCH(bool, header);
+    auto table = makeTable(&root, header);
+    Model model(table.get(), true);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    table->setRowCount(10);
+    QCOMPARE(model.rowCount(), 10);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.first().mid(1), (QVariantList{4, 9}));
+
+    // A cell of a new row is announced like the old ones.
+    table->child("count")->child(8)->setValue(7);
+    QVERIFY(!changed.isEmpty());
+    QCOMPARE(changed.last().first().toModelIndex(), model.index(8, header ? 1 : 2));
+
+    table->setRowCount(4);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.first().mid(1), (QVariantList{4, 9}));
+
+    table->setRowCount(0);
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(removed.last().mid(1), (QVariantList{1, 3}));
+}
+
+void TestModel::servesCellLook_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("own");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("expected");
+
+    const QColor none;
+    const QColor green(Qt::darkGreen);
+    QTest::newRow("plain text is black") << 0 << none << int(Qt::ForegroundRole) << QVariant(QColor(Qt::black));
+    QTest::newRow("own colour when unchanged") << 0 << green << int(Qt::ForegroundRole) << QVariant(green);
+    QTest::newRow("changed is blue") << int(Changed) << green << int(Qt::ForegroundRole) << QVariant(QColor(Qt::blue));
+    QTest::newRow("row changed is blue") << int(RowChanged) << none << int(Qt::ForegroundRole)
+                                         << QVariant(QColor(Qt::blue));
+    QTest::newRow("red wins over blue") << int(Changed | OutOfRange) << none << int(Qt::ForegroundRole)
+                                        << QVariant(QColor(Qt::red));
+    QTest::newRow("input error is red") << int(InputError) << none << int(Qt::ForegroundRole)
+                                        << QVariant(QColor(Qt::red));
+    QTest::newRow("hidden is transparent") << int(Hidden | Changed) << none << int(Qt::ForegroundRole)
+                                           << QVariant(QColor(Qt::transparent));
+    QTest::newRow("plain font") << 0 << none << int(Qt::FontRole) << QVariant(font(false, false));
+    QTest::newRow("bold cell") << int(Bold) << none << int(Qt::FontRole) << QVariant(font(true, false));
+    QTest::newRow("error is bold upright") << int(OutOfRange) << none << int(Qt::FontRole) << QVariant(font(true, false));
+    QTest::newRow("changed is bold italic") << int(Changed) << none << int(Qt::FontRole) << QVariant(font(true, true));
+    QTest::newRow("left and vertically centred") << 0 << none << int(Qt::TextAlignmentRole) << QVariant(0x81);
+    QTest::newRow("maximum") << 0 << none << int(Model::MaximumRole) << QVariant(qint64(99));
+    QTest::newRow("minimum") << 0 << none << int(Model::MinimumRole) << QVariant(qint64(0));
+    QTest::newRow("enabled") << 0 << none << int(Model::EnabledRole) << QVariant(true);
+    QTest::newRow("state") << int(Bold | Hidden) << none << int(Model::StateRole) << QVariant(int(Bold | Hidden));
+    QTest::newRow("reference value") << 0 << none << int(Model::ValueRole) << QVariant(0);
+    QTest::newRow("not pressed") << 0 << none << int(Model::PressedRole) << QVariant(false);
+    QTest::newRow("no translated tooltip") << 0 << none << int(Qt::ToolTipRole) << QVariant(QString());
+    QTest::newRow("unknown role") << 0 << none << int(Qt::UserRole + 8) << QVariant();
+}
+
+void TestModel::servesCellLook()
+{
+    QFETCH(int, state);
+    QFETCH(QColor, own);
+    QFETCH(int, role);
+    QFETCH(QVariant, expected);
+
+    auto table = makeTable(&root, false);
+    Item* cell = table->child("count")->child(1);
+    cell->setState(ItemState(state));
+    cell->setForeground(own);
+    Model model(table.get(), false);
+
+    QCOMPARE(model.data(model.index(1, 2), role), expected);
+}
+
+void TestModel::setsDataByRole_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("readRole");
+    QTest::addColumn<QVariant>("expected");
+    QTest::addColumn<QVariantList>("announced"); // bottom row and roles of the last dataChanged
+
+    using Roles = QVector<int>;
+    QTest::newRow("edit sets the current value and reaches the row below")
+        << int(Qt::EditRole) << QVariant(12) << true << int(Qt::DisplayRole) << QVariant(12)
+        << QVariantList{2, QVariant::fromValue(Roles{Qt::EditRole})};
+    QTest::newRow("reference value")
+        << int(Model::ValueRole) << QVariant(5) << true << int(Model::ValueRole) << QVariant(5)
+        << QVariantList{2, QVariant::fromValue(Roles{Model::ValueRole})};
+    QTest::newRow("enabled off") << int(Model::EnabledRole) << QVariant(false) << true << int(Model::EnabledRole)
+                                 << QVariant(false) << QVariantList{1, QVariant::fromValue(Roles{})};
+    QTest::newRow("set a state bit") << int(Model::SetStateRole) << QVariant(int(Bold)) << true
+                                     << int(Model::StateRole) << QVariant(int(Bold))
+                                     << QVariantList{1, QVariant::fromValue(Roles{Qt::DisplayRole})};
+    QTest::newRow("hiding also announces the colour")
+        << int(Model::SetStateRole) << QVariant(int(Hidden)) << true << int(Model::StateRole) << QVariant(int(Hidden))
+        << QVariantList{1, QVariant::fromValue(Roles{Qt::DisplayRole, Qt::ForegroundRole})};
+    QTest::newRow("clear a state bit") << int(Model::ClearStateRole) << QVariant(int(Bold)) << true
+                                       << int(Model::StateRole) << QVariant(0)
+                                       << QVariantList{1, QVariant::fromValue(Roles{Qt::DisplayRole})};
+    QTest::newRow("read-only") << int(Model::EditableRole) << QVariant(false) << true << -1
+                               << QVariant() << QVariantList{1, QVariant::fromValue(Roles{})};
+    QTest::newRow("pressed is not announced") << int(Model::PressedRole) << QVariant(true) << true
+                                              << int(Model::PressedRole) << QVariant(true) << QVariantList{};
+    QTest::newRow("foreground is not announced")
+        << int(Qt::ForegroundRole) << QVariant(QColor(Qt::darkGreen)) << true << int(Qt::ForegroundRole)
+        << QVariant(QColor(Qt::darkGreen)) << QVariantList{};
+    QTest::newRow("state bits must be a number") << int(Model::SetStateRole) << QVariant("bold") << false
+                                                 << int(Model::StateRole) << QVariant(0) << QVariantList{};
+    QTest::newRow("enabled must be a flag") << int(Model::EnabledRole) << QVariant() << false
+                                            << int(Model::EnabledRole) << QVariant(true) << QVariantList{};
+    QTest::newRow("colour must be a colour") << int(Qt::ForegroundRole) << QVariant(2.5) << false
+                                             << int(Qt::ForegroundRole) << QVariant(QColor(Qt::black))
+                                             << QVariantList{};
+    QTest::newRow("other roles are refused") << int(Qt::ToolTipRole) << QVariant("x") << false << -1 << QVariant()
+                                             << QVariantList{};
+}
+
+void TestModel::setsDataByRole()
+{
+    QFETCH(int, role);
+    QFETCH(QVariant, value);
+    QFETCH(bool, accepted);
+    QFETCH(int, readRole);
+    QFETCH(QVariant, expected);
+    QFETCH(QVariantList, announced);
+
+    auto table = makeTable(&root, false);
+    Model model(table.get(), false);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    const QModelIndex index = model.index(1, 2);
+
+    QCOMPARE(model.setData(index, value, role), accepted);
+
+    if (readRole >= 0)
+        QCOMPARE(model.data(index, readRole), expected);
+    if (announced.isEmpty()) {
+        QVERIFY(changed.isEmpty());
+    } else {
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(changed.last().at(1).toModelIndex().row(), announced.at(0).toInt());
+        QCOMPARE(changed.last().at(2).value<QVector<int>>(), announced.at(1).value<QVector<int>>());
+    }
+    if (role == Model::EditableRole)
+        QCOMPARE(table->child("count")->child(1)->editable(), ReadOnly);
+    QVERIFY(!model.setData(model.index(1, 2).sibling(1, 3), value, role)); // no such cell
+}
+
+void TestModel::flagsFollowCell_data()
+{
+    QTest::addColumn<bool>("modelEnabled");
+    QTest::addColumn<bool>("cellEnabled");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<bool>("grey");
+
+    QTest::newRow("editable cell") << true << true << false << 0x23 << false;
+    QTest::newRow("read-only cell") << true << true << true << 0x01 << false;
+    QTest::newRow("disabled cell") << true << false << false << 0x03 << true;
+    QTest::newRow("disabled read-only cell") << true << false << true << 0x01 << true;
+    QTest::newRow("disabled model") << false << true << false << 0x00 << true;
+}
+
+void TestModel::flagsFollowCell()
+{
+    QFETCH(bool, modelEnabled);
+    QFETCH(bool, cellEnabled);
+    QFETCH(bool, readOnly);
+    QFETCH(int, flags);
+    QFETCH(bool, grey);
+
+    auto table = makeTable(&root, false);
+    Item* cell = table->child("number")->child(2);
+    cell->setEnabled(cellEnabled);
+    cell->setEditable(readOnly ? ReadOnly : Editable);
+    Model model(table.get(), false);
+    model.setEnabled(modelEnabled);
+    model.setColumnBackgrounds({{1, QColor(Qt::yellow)}});
+
+    QCOMPARE(int(model.flags(model.index(2, 1))), flags);
+    QCOMPARE(model.data(model.index(2, 1), Qt::BackgroundRole),
+             QVariant(grey ? QColor(Qt::lightGray) : QColor(Qt::yellow)));
+}
+
+void TestModel::marksOtherCellsOfChangedRow()
+{
+    qRegisterMetaType<Qt::Orientation>();
+    auto table = makeTable(&root, true);
+    Model model(table.get(), false);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy headerChanged(&model, &QAbstractItemModel::headerDataChanged);
+
+    QVERIFY(model.setData(model.index(2, 0), "603123456"));
+
+    QCOMPARE(model.data(model.index(2, 1), Qt::ForegroundRole), QVariant(QColor(Qt::blue)));
+    QVERIFY(table->child("index")->child(2)->state() & RowChanged);
+    QVERIFY(!(table->child("count")->child(1)->state() & RowChanged));
+    QVERIFY(!headerChanged.isEmpty()); // the row header cell is marked too
+    QVERIFY(std::any_of(changed.cbegin(), changed.cend(),
+                        [&](const QVariantList& args) { return args.first().toModelIndex() == model.index(2, 1); }));
+
+    QVERIFY(model.setData(model.index(2, 0), QVariant("")));
+    QCOMPARE(model.data(model.index(2, 1), Qt::ForegroundRole), QVariant(QColor(Qt::black)));
+}
+
+void TestModel::notifiesOnceWhenSwitchedOn()
+{
+    auto table = makeTable(&root, false);
+    Model model(table.get(), true);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    model.setNotify(false);
+    for (Item* cell : table->child("number")->children())
+        cell->setValue(QString("60%1").arg(cell->index()));
+    table->setRowCount(6); // rows still follow, so views stay consistent
+    QVERIFY(changed.isEmpty());
+
+    model.setNotify(true);
+    model.setNotify(true);
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().at(0).toModelIndex(), model.index(0, 0));
+    QCOMPARE(changed.first().at(1).toModelIndex(), model.index(5, 2));
+}
+
+void TestModel::refusesEmptyAndLostTables()
+{
+    auto table = makeTable(&root, false);
+    Item empty("app.empty", nullptr);
+    const FrameworkDebugOn debugOn;
+    QTest::ignoreMessage(QtDebugMsg, "Item app.empty does not have any indexed children!");
+
+    Model model(&empty, false);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 0);
+    model.setItem(table.get());
+    QCOMPARE(model.columnCount(), 3);
+    QCOMPARE(model.rowCount(), 4);
+    table.reset();
+    QCOMPARE(reset.count(), 2);
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.columnCount(), 0);
+}
+
+void TestModel::selectsRangesOnly()
+{
+    auto table = makeTable(&root, false);
+    Model model(table.get(), false);
+    ItemSelectionModel selection(&model);
+
+    selection.select(model.index(1, 1), QItemSelectionModel::Select);
+    QVERIFY(!selection.hasSelection());
+
+    selection.select(QItemSelection(model.index(1, 0), model.index(2, 2)), QItemSelectionModel::Select);
+    QCOMPARE(selection.selectedIndexes().size(), 6);
+}
+
+QTEST_MAIN(TestModel)
+#include "tst_model.moc"

@@ -82,7 +82,7 @@ QString translated(const QString& id)
 
 QString rowSuffix(int index)
 {
-    return index < 10 ? QLatin1Char('0') + QString::number(index) : QString::number(index);
+    return QStringLiteral("%1").arg(index, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -154,7 +154,21 @@ void Item::attach(Item* parent)
     connect(this, &Item::stateChanged, parent, &Item::childStateChanged);
 }
 
+// The keys are read in a fixed order, each removed once read; what remains are the children.
 void Item::readDescription(QJsonObject description, Item* parent)
+{
+    readValueKeys(description);
+    attach(parent);
+    readRoleKeys(description);
+    const bool bold = readAttributeKeys(description);
+    addChildren(description);
+    if (m_rowCount > 0)
+        buildRows();
+    if (bold)
+        applyBold();
+}
+
+void Item::readValueKeys(QJsonObject& description)
 {
     const bool doNotTranslate = description.value(QLatin1String("_doNotTranslate")).toBool();
     if (description.contains(QLatin1String("_default_value"))) {
@@ -170,12 +184,32 @@ void Item::readDescription(QJsonObject description, Item* parent)
     if (description.take(QLatin1String("_auto_increment")).toBool())
         m_state |= AutoIncrement;
     m_rowCount = description.take(QLatin1String("_row_count")).toInt();
-    attach(parent);
-    readRoles(description);
-    description.remove(QLatin1String("_role"));
-    description.remove(QLatin1String("_children_role"));
-    description.remove(QLatin1String("_editable"));
+}
 
+void Item::readRoleKeys(QJsonObject& description)
+{
+    const QJsonValue role = description.take(QLatin1String("_role"));
+    if (!role.isUndefined()) {
+        m_role = roleFromText(role.toString());
+        if (m_role == InheritRole)
+            qCDebug(lcFramework).noquote() << "Unknown role" << role.toString();
+    } else if (!m_command.isEmpty() && (!m_parentItem || m_parentItem->childrenRole() == NoRole)) {
+        m_role = Dynamic;
+    }
+    const QJsonValue childrenRole = description.take(QLatin1String("_children_role"));
+    if (!childrenRole.isUndefined()) {
+        m_childrenRole = roleFromText(childrenRole.toString());
+        if (m_childrenRole == InheritRole)
+            qCDebug(lcFramework).noquote() << "Unknown children role" << childrenRole.toString();
+    }
+    const QJsonValue editable = description.take(QLatin1String("_editable"));
+    if (!editable.isUndefined())
+        m_editable = !editable.isBool() ? EditableOther : editable.toBool() ? Editable : ReadOnly;
+}
+
+// Returns "_bold", which applies to the children once they exist.
+bool Item::readAttributeKeys(QJsonObject& description)
+{
     if (description.take(QLatin1String("_doNotTranslate")).toBool())
         m_state |= DoNotTranslate;
     else
@@ -194,33 +228,7 @@ void Item::readDescription(QJsonObject description, Item* parent)
         m_labelId = objectName().toLower() + QLatin1String(".label");
         description.remove(QLatin1String("_label"));
     }
-
-    addChildren(description);
-    if (m_rowCount > 0)
-        buildRows();
-    if (bold)
-        applyBold();
-}
-
-void Item::readRoles(const QJsonObject& description)
-{
-    const QJsonValue role = description.value(QLatin1String("_role"));
-    if (!role.isUndefined()) {
-        m_role = roleFromText(role.toString());
-        if (m_role == InheritRole)
-            qCDebug(lcFramework).noquote() << "Unknown role" << role.toString();
-    } else if (!m_command.isEmpty() && (!m_parentItem || m_parentItem->childrenRole() == NoRole)) {
-        m_role = Dynamic;
-    }
-    const QJsonValue childrenRole = description.value(QLatin1String("_children_role"));
-    if (!childrenRole.isUndefined()) {
-        m_childrenRole = roleFromText(childrenRole.toString());
-        if (m_childrenRole == InheritRole)
-            qCDebug(lcFramework).noquote() << "Unknown children role" << childrenRole.toString();
-    }
-    const QJsonValue editable = description.value(QLatin1String("_editable"));
-    if (!editable.isUndefined())
-        m_editable = !editable.isBool() ? EditableOther : editable.toBool() ? Editable : ReadOnly;
+    return bold;
 }
 
 void Item::addChildren(const QJsonObject& description)

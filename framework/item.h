@@ -66,7 +66,8 @@ enum ResetMode {
 // be called from another thread: it is then carried out in the item's thread, blocking the
 // caller until it is done, so writes keep the caller's order and results come back. The item's
 // thread must therefore keep its event loop running (or use waitForThread(), handover.h)
-// while another thread works on the tree.
+// while another thread works on the tree. Items are constructed in their parent's thread; the
+// rows another thread asks for with setRowCount() are created in the tree's thread.
 class Item : public QObject
 {
     Q_OBJECT
@@ -159,7 +160,9 @@ private:
     void initialise(const QString& objectName, Item* parent, int index);
     void attach(Item* parent);
     void readDescription(QJsonObject description, Item* parent);
-    void readRoles(const QJsonObject& description);
+    void readValueKeys(QJsonObject& description);
+    void readRoleKeys(QJsonObject& description);
+    bool readAttributeKeys(QJsonObject& description);
     void addChildren(const QJsonObject& description);
     void buildRows();
     void applyBold();

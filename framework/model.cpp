@@ -51,15 +51,13 @@ void Model::setItem(Item* table)
             << QLatin1String("Item ") + table->objectName() + QLatin1String(" does not have any indexed children!");
         return;
     }
-    emit layoutAboutToBeChanged();
+    // A reset, not a layout change: the numbers of rows and columns change with the table.
+    beginResetModel();
     if (m_tableItem)
         disconnectTable(m_tableItem);
     m_tableItem = table;
     connectTable(table);
-    announceAll();
-    if (columnCount() > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    emit layoutChanged();
+    endResetModel();
 }
 
 Item* Model::item() const

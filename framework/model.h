@@ -39,7 +39,7 @@ public:
     // Installs a table item; an item without children is refused.
     void setItem(Item* table);
     Item* item() const;
-    // The cell item behind index (column item for a missing row is not returned), or null.
+    // The cell item behind index, or null (the extra column, a missing row).
     Item* itemForIndex(const QModelIndex& index) const;
     // The column item shown in model column column, or null (also for the extra column).
     Item* columnItem(int column) const;

@@ -31,7 +31,7 @@ Informations::Informations(Framework::Model* model, QWidget* parent)
     connect(buttons, &Framework::PushButtonDelegate::buttonPressed, this, &Informations::buttonClicked);
     setItemDelegateForColumn(2, buttons);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    setRowsHiddenInBasicView(ExtendedRows);
+    setBasicHiddenSections(Qt::Vertical, ExtendedRows);
 }
 
 QString Informations::infoText()
@@ -42,6 +42,11 @@ QString Informations::infoText()
 void Informations::setConfigurationSource(int source)
 {
     setDisplayMode(source);
+}
+
+void Informations::showExtended(bool show)
+{
+    TableView::showExtended(show);
 }
 
 void Informations::retranslate()

@@ -20,6 +20,8 @@ public:
     QString infoText() override;
     // Offline configurations hide what only a connected unit can tell.
     void setConfigurationSource(int source) override;
+    // One switch for the container's page interface and the table's own.
+    void showExtended(bool show) override;
     void retranslate() override;
 
 signals:

@@ -17,6 +17,7 @@ namespace moduleRV_23 {
 namespace {
 
 constexpr int NumberColumnWidth = 200;
+constexpr int CountColumnWidth = 60;
 // On-times are shown in whole seconds; the items hold milliseconds.
 constexpr int DelayStep = 1000;
 
@@ -27,6 +28,13 @@ void setUpPhoneTable(QTableView* table)
     QHeaderView* header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
+    // The stretched count column never gets narrower than the default size.
+    header->setDefaultSectionSize(CountColumnWidth);
+    // The columns arrive with the model, which the binding installs after construction.
+    QObject::connect(header, &QHeaderView::sectionCountChanged, table, [header](int oldCount, int newCount) {
+        if (oldCount == 0 && newCount > 1)
+            header->resizeSection(0, NumberColumnWidth);
+    });
 }
 
 } // namespace
@@ -43,7 +51,6 @@ Outputs::Outputs(QWidget* parent)
 
     setUpPhoneTable(ui->tXPhones);
     setUpPhoneTable(ui->tYPhones);
-    ui->tXPhones->setColumnWidth(0, NumberColumnWidth);
 
     for (Framework::LineEdit* dtmf : {ui->leDTMFOnX, ui->leDTMFOffX, ui->leDTMFOnY, ui->leDTMFOffY})
         dtmf->setPattern(Patterns::DtmfCode);

@@ -22,6 +22,7 @@ Settings::Settings(QWidget* parent)
         code->setPattern(Patterns::LearningCode);
     connect(ui->cbCreditActivated, &QCheckBox::toggled, this, &Settings::cbCreditActivatedChanged);
     connect(ui->pbResetGSM, &QPushButton::clicked, this, &Settings::resetGSMclicked);
+    enableCreditFields(ui->cbCreditActivated->isChecked());
 }
 
 Settings::~Settings() = default;

@@ -13,7 +13,8 @@ namespace moduleRV_23 {
 namespace {
 
 constexpr int RowCount = 8;
-// Operator, GSM signal and voltage; the list reaches one row past the table.
+// Operator, GSM signal and voltage show only in extended view; row 8, one past the table,
+// is kept on the list for a ninth row and changes nothing meanwhile.
 const QList<int> ExtendedRows{5, 6, 7, 8};
 
 } // namespace

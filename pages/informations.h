@@ -18,7 +18,7 @@ public:
     Informations(Framework::Model* model, QWidget* parent = nullptr);
 
     QString infoText() override;
-    // Offline configurations hide what only a connected unit can tell.
+    // The table's sections follow the configuration source.
     void setConfigurationSource(int source) override;
     // One switch for the container's page interface and the table's own.
     void showExtended(bool show) override;
@@ -29,6 +29,7 @@ signals:
     void resetSentServiceSms();
 
 private slots:
+    // Presses of the button column end here: no row has an action of its own.
     void buttonClicked(int row);
 };
 

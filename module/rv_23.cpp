@@ -1,9 +1,53 @@
 #include "rv_23.h"
 
 #include "logging.h"
+#include "messages.h"
 #include "modulesettings.h"
+#include "nestedwait.h"
+
+#include "framework/handover.h"
+#include "framework/item.h"
+#include "host/hosttypes.h"
+#include "link/linktypes.h"
+#include "link/localconnector.h"
+
+#include <QEventLoop>
+#include <QThread>
 
 namespace moduleRV_23 {
+
+namespace {
+
+// Connector signals forwarded to the module while a unit's status is shown. String-based, because
+// a remote connector need not be a LocalConnector; signals it lacks are left out.
+struct StatusWire
+{
+    const char* signal;
+    const char* member;
+    bool remote;
+};
+
+const StatusWire statusWires[] = {
+    {SIGNAL(inputStatesChanged(QList<IoState>)), SIGNAL(inputStatesSignal(QList<IoState>)), true},
+    {SIGNAL(outputStatesChanged(QList<IoState>)), SIGNAL(outputStatesSignal(QList<IoState>)), true},
+    {SIGNAL(deviceStatusChanged(RV23Status)), SLOT(deviceStatusChangedX(RV23Status)), true},
+};
+
+bool hasSignal(const QObject* sender, const char* signal)
+{
+    // SIGNAL() prefixes the signature with a code digit.
+    return sender->metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal + 1).constData()) >= 0;
+}
+
+QList<IoState> ioStates(std::initializer_list<bool> active)
+{
+    QList<IoState> states;
+    for (const bool on : active)
+        states.append(IoState{on ? 2 : 0});
+    return states;
+}
+
+} // namespace
 
 RV_23::RV_23(QObject* parent)
     : Module::Device(parent)
@@ -11,6 +55,7 @@ RV_23::RV_23(QObject* parent)
     qCDebug(lcModule) << "Creating RV_23";
     info.modelName = QStringLiteral("RV-23");
     info.ownRecord = true;
+    searchTimer.setSingleShot(true);
     extended = ModuleSettings::readExtended(extended);
 }
 
@@ -18,12 +63,18 @@ RV_23::~RV_23()
 {
     qCDebug(lcModule) << "Destroying RV_23";
     ModuleSettings::writeExtended(extended);
+    stopConnectorThread();
     qCDebug(lcModule) << "RV_23 destroyed";
 }
 
 bool RV_23::extendedView() const
 {
     return extended;
+}
+
+bool RV_23::isConnected() const
+{
+    return connected;
 }
 
 QString RV_23::moduleVersion()
@@ -46,13 +97,335 @@ bool RV_23::supportsPipe()
     return false;
 }
 
-// The device search, connection, pages, load and save, history and firmware arrive with their
-// own changes; until then each answers as a module that cannot do it yet.
+void RV_23::useConnector(Connector* remote, QThread* remoteThread)
+{
+    stopConnectorThread();
+    connector = remote;
+    thread = remoteThread;
+}
+
+// --- device search ---------------------------------------------------------------------------
+
+void RV_23::ensureLocalConnector()
+{
+    if (connector)
+        return;
+    Module::registerHostTypes();
+    registerLinkTypes();
+    thread = new QThread;
+    auto* local = new LocalConnector;
+    local->moveToThread(thread);
+    connect(this, &RV_23::getDevicesSignal, local, &LocalConnector::getSerialDevices);
+    connect(local, &LocalConnector::allDevicesFound, this, &RV_23::allDevicesFound);
+    connector = local;
+    thread->start(QThread::InheritPriority);
+}
 
 DeviceInfo* RV_23::nextFoundDevice()
 {
-    return nullptr;
+    ensureLocalConnector();
+    auto* local = qobject_cast<LocalConnector*>(connector);
+    if (!local)
+        return nullptr;
+    if (!searching) {
+        searching = true;
+        searchIndex = 0;
+        connect(local, &LocalConnector::deviceFound, this, &RV_23::deviceFound, Qt::UniqueConnection);
+        emit getDevicesSignal();
+    }
+
+    // Ends on the timer or on the next unit; an entry that is already there needs no wait.
+    if (searchIndex >= foundDevices.size()) {
+        QEventLoop loop;
+        connect(&searchTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        connect(local, &LocalConnector::deviceFound, &loop, &QEventLoop::quit);
+        searchTimer.start(searchTimeout);
+        loop.exec();
+        searchTimer.stop();
+    }
+
+    if (searchIndex >= foundDevices.size()) {
+        searching = false;
+        foundDevices.clear();
+        searchIndex = 0;
+        searchTimeout = 5000;
+        return nullptr;
+    }
+    return &foundDevices[searchIndex++];
 }
+
+void RV_23::deviceFound(DeviceInfo di)
+{
+    foundDevices.append(di);
+}
+
+void RV_23::allDevicesFound()
+{
+    if (auto* local = qobject_cast<LocalConnector*>(connector))
+        disconnect(local, &LocalConnector::deviceFound, this, &RV_23::deviceFound);
+    searchTimer.setInterval(0);
+    searchTimeout = 0;
+}
+
+void RV_23::stopDeviceSearch()
+{
+    searchTimer.start(0);
+    searchTimer.setInterval(0);
+    searchTimeout = 0;
+}
+
+// --- connection ------------------------------------------------------------------------------
+
+bool RV_23::connectDevice(Common::ConfigurationSource source)
+{
+    qCDebug(lcModule) << Q_FUNC_INFO;
+    this->source = source;
+    linkLost = false;
+    Module::registerHostTypes();
+    registerLinkTypes();
+
+    switch (source) {
+    case Common::Offline:
+        return true;
+    case Common::Local:
+        if (!selectLocalDevice())
+            return false;
+        break;
+    case Common::Remote:
+        break;
+    default:
+        return false;
+    }
+    if (!connector)
+        return false;
+
+    connectCommon();
+    connectStatus();
+    if (connected)
+        emit requestPing(true);
+    return handshake();
+}
+
+bool RV_23::selectLocalDevice()
+{
+    if (connector && !qobject_cast<LocalConnector*>(connector))
+        stopConnectorThread();
+    ensureLocalConnector();
+    auto* local = qobject_cast<LocalConnector*>(connector);
+
+    connect(this, &RV_23::localDeviceSelectedSignal, local, &LocalConnector::deviceSelected,
+            Qt::QueuedConnection);
+    connect(local, &LocalConnector::showLoader, this, &RV_23::showLoaderSignal, Qt::UniqueConnection);
+
+    bool selected = false;
+    NestedWait wait(local);
+    const auto handler = connect(local, &LocalConnector::deviceSelectionResult, this, [&](bool result) {
+        selected = result;
+        wait.finish();
+    });
+    emit localDeviceSelectedSignal(info);
+    wait.exec();
+    disconnect(handler);
+    disconnect(this, &RV_23::localDeviceSelectedSignal, nullptr, nullptr);
+
+    if (!selected) {
+        disconnectDevice();
+        //% "The unit does not respond."
+        Messages::critical(nullptr, qtTrId("app.rv23.devicenotrespondig"));
+        return false;
+    }
+    connect(this, &RV_23::cleanEvents, local, &LocalConnector::clearEvents, Qt::UniqueConnection);
+    connect(this, qOverload<Framework::Item*>(&RV_23::loadEvents), local, &LocalConnector::loadEvents,
+            Qt::UniqueConnection);
+    return true;
+}
+
+void RV_23::connectCommon()
+{
+    const auto unique = Qt::UniqueConnection;
+    connect(connector, &Connector::showLoaderSignal, this, &RV_23::showLoaderSignal, unique);
+    connect(connector, &Connector::setLoaderTimer, this, &RV_23::setLoaderTimer, unique);
+    connect(connector, &Connector::setLoaderMax, this, &RV_23::setLoaderMax, unique);
+    connect(connector, &Connector::setLoaderValue, this, &RV_23::setLoaderValue, unique);
+    connect(connector, &Connector::deviceInfoChanged, this, &RV_23::deviceInfoChanged, unique);
+    connect(connector, &Connector::deviceInfoChanged, this, &RV_23::onDeviceInfoChange, unique);
+    connect(connector, &Connector::communicationError, this, &RV_23::bailOut, unique);
+    connect(this, &RV_23::disconnectDeviceSignal, connector, &Connector::disconnectDevice, unique);
+    connect(this, &RV_23::requestPing, connector, &Connector::ping, unique);
+    connect(this, &RV_23::testOutputSignal, connector, &Connector::testOutput, unique);
+    connect(this, &RV_23::resetDeviceSignal, connector, &Connector::resetDevice, unique);
+}
+
+void RV_23::connectStatus()
+{
+    if (statusWired || !connector)
+        return;
+    for (const StatusWire& wire : statusWires) {
+        if ((source == Common::Local || wire.remote) && hasSignal(connector, wire.signal))
+            connect(connector, wire.signal, this, wire.member, Qt::UniqueConnection);
+    }
+    if (connector->metaObject()->indexOfSlot("reloadEvents()") >= 0)
+        connect(this, SIGNAL(reloadEvents()), connector, SLOT(reloadEvents()), Qt::UniqueConnection);
+    statusWired = true;
+}
+
+void RV_23::disconnectStatus()
+{
+    if (!statusWired)
+        return;
+    if (connector) {
+        for (const StatusWire& wire : statusWires)
+            disconnect(connector, wire.signal, this, wire.member);
+        disconnect(this, SIGNAL(reloadEvents()), connector, nullptr);
+    }
+    statusWired = false;
+}
+
+bool RV_23::handshake()
+{
+    ConnectionResult result = NotResponding;
+    NestedWait wait(connector);
+    const auto handler = connect(connector, &Connector::connectionResult, this, [&](ConnectionResult answer) {
+        result = answer;
+        wait.finish();
+    });
+    connect(this, &RV_23::connectDeviceSignal, connector, &Connector::connectDevice);
+    emit connectDeviceSignal();
+    const bool answered = wait.exec();
+    disconnect(handler);
+    disconnect(this, &RV_23::connectDeviceSignal, nullptr, nullptr);
+
+    // A link lost while connecting has already been reported by bailOut.
+    if (!answered || linkLost) {
+        disconnectDevice();
+        return false;
+    }
+    switch (result) {
+    case Connected:
+        connected = true;
+        return true;
+    case NotResponding:
+        qCDebug(lcModule) << "Zarizeni neodpovida!";
+        disconnectDevice();
+        Messages::critical(nullptr, qtTrId("app.rv23.devicenotrespondig"));
+        return false;
+    case FirmwareUnsupported:
+        //% "The unit's firmware is not supported. Upgrade it now?"
+        if (Messages::warning(nullptr, qtTrId("app.rv23.firmware.unsupporteddoupdate"),
+                              QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes)
+            return uploadFirmware();
+        return true;
+    }
+    disconnectDevice();
+    return false;
+}
+
+void RV_23::disconnectDevice()
+{
+    qCDebug(lcModule) << "moduleRV_23::RV_23::disconnectDevice";
+    source = Common::Offline;
+    disconnectStatus();
+    emit disconnectDeviceSignal();
+    connected = false;
+    stopConnectorThread();
+    emit connectionStateChangedSignal(Disconnected);
+}
+
+void RV_23::stopConnectorThread()
+{
+    if (connector) {
+        connector->deleteLater();
+        connector = nullptr;
+    }
+    if (!thread)
+        return;
+    // Not QThread::wait(): the connector may be handing item work over to this thread and
+    // must be served until it ends.
+    thread->quit();
+    Framework::waitForThread(thread);
+    delete thread;
+    thread = nullptr;
+}
+
+void RV_23::bailOut(int errcode)
+{
+    static const QHash<int, const char*> errorTexts = {
+        {0, QT_TRID_NOOP("app.rv23.err.initializationfailed")},
+        {1, QT_TRID_NOOP("app.rv23.err.badsmsformat")},
+        {4, QT_TRID_NOOP("app.rv23.err.savingfailed")},
+        {5, QT_TRID_NOOP("app.rv23.err.unsupportedascii")},
+        {9, QT_TRID_NOOP("app.rv23.err.wrongcommand")},
+        {10, QT_TRID_NOOP("app.rv23.err.hwproblem")},
+        {11, QT_TRID_NOOP("app.rv23.err.memoryerror")},
+        {12, QT_TRID_NOOP("app.rv23.err.gsmbussy")},
+        {13, QT_TRID_NOOP("app.rv23.err.simerror")},
+        {14, QT_TRID_NOOP("app.rv23.err.smserror")},
+        {15, QT_TRID_NOOP("app.rv23.err.emptysms")},
+        {16, QT_TRID_NOOP("app.rv23.err.commandmismatch")},
+        {17, QT_TRID_NOOP("app.rv23.err.resendingtosamenumber")},
+        {18, QT_TRID_NOOP("app.rv23.err.entrynotfound")},
+        {20, QT_TRID_NOOP("app.rv23.err.smsnotsendlimiteractive")},
+        {22, QT_TRID_NOOP("app.rv23.err.unabletosendsms")},
+        {23, QT_TRID_NOOP("app.rv23.err.creditqueryerror")},
+        {25, QT_TRID_NOOP("app.rv23.badsmsformat")},
+        {27, QT_TRID_NOOP("app.rv23.err.rfnotinstalled")},
+        {28, QT_TRID_NOOP("app.rv23.err.nospacetosave")},
+    };
+
+    if (errcode < 0) {
+        // A dead line is usually reported twice (the failed write, then the failed poll): one
+        // message is enough.
+        if (linkLost)
+            return;
+        linkLost = true;
+        emit connectionStateChangedSignal(Disconnected);
+        emit showLoaderSignal(false, QString());
+        //% "Communication with the unit failed."
+        Messages::critical(nullptr, qtTrId("app.rv23.communicationerror"));
+        if (connected)
+            disconnectDevice();
+        return;
+    }
+    const char* id = errorTexts.value(errcode);
+    //% "The unit reported error"
+    const QString text = id ? qtTrId(id) : qtTrId("err.errno") + QLatin1Char(' ') + QString::number(errcode);
+    Messages::critical(nullptr, text);
+}
+
+void RV_23::onDeviceInfoChange(DeviceInfo di)
+{
+    if (!info.modelName.isEmpty())
+        di.modelName = info.modelName;
+    di.text3 = info.text3;
+    di.text4 = info.text4;
+    di.text5 = info.text5;
+    di.flagPair[0] = info.flagPair[0];
+    di.flagPair[1] = info.flagPair[1];
+    di.infoValue = info.infoValue;
+    di.ownRecord = info.ownRecord;
+    info = di;
+}
+
+void RV_23::testOutput(int index)
+{
+    emit testOutputSignal(index);
+}
+
+void RV_23::showInputsOnDialog(int) {}
+
+void RV_23::showInputsOffDialog(int) {}
+
+// --- live status -----------------------------------------------------------------------------
+
+void RV_23::deviceStatusChangedX(RV23Status status)
+{
+    emit inputStatesSignal(ioStates({status.inputA, status.inputB, status.inputC, status.inputD}));
+    emit outputStatesSignal(ioStates({status.outputX, status.outputY}));
+}
+
+// The pages, load and save, history and firmware arrive with their own changes; until then each
+// answers as a module that cannot do it yet.
 
 QWidget* RV_23::createWidget()
 {
@@ -64,13 +437,6 @@ void RV_23::applyStyle(const QString&) {}
 Module::Device::ConfigurationLoadResult RV_23::loadConfiguration(const QByteArray&)
 {
     return LoadFailed;
-}
-
-void RV_23::disconnectDevice() {}
-
-bool RV_23::connectDevice(Common::ConfigurationSource)
-{
-    return false;
 }
 
 bool RV_23::saveToDevice()
@@ -95,7 +461,7 @@ bool RV_23::resetAndReload()
 
 ConfigurationState RV_23::configurationState()
 {
-    return Saved;
+    return unsaved ? Unsaved : Saved;
 }
 
 QStringList RV_23::exportFileTypes()

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QShortcut;
+
+namespace Ui {
+class Form;
+}
+
+namespace Framework {
+
+class Item;
+
+// The page container handed to the host: one tab per device page, and below them the page's
+// information line and buttons, the extended-view switch, Save and Discard. Tab titles show
+// the state of each page's item; Save and Discard are usable while the top item is Changed.
+class Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(bool extendedAvailable, QWidget* parent = nullptr);
+    ~Widget() override;
+
+    // Inserts page as a tab titled and coloured by pageItem (a negative index appends).
+    // Returns the tab index, -1 for a null item.
+    int addTab(QWidget* page, Item* pageItem, int index = -1);
+    // Follows the top item's state for Save and Discard.
+    void setItem(Item* top);
+    void setSaveEnabled(bool enabled);
+    void setDiscardEnabled(bool enabled);
+    bool isExtended() const;
+
+signals:
+    void discardClicked();
+    void saveClicked();
+    void tabChanged(int index);
+    void extendedToggled(bool extended);
+
+public slots:
+    void updateState();
+    // Shows the page's buttons and information text.
+    void currentTabChanged(int index);
+    void showExtended(bool show);
+    // Asks every page; false when any page refuses.
+    bool validate();
+    void setTabVisible(int index, bool show);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void extendedClicked();
+
+private:
+    QList<QWidget*> livePages();
+    void followState(const Item* top);
+    void takeBackButtons();
+    void showExtendedText();
+
+    std::unique_ptr<Ui::Form> m_ui;
+    QShortcut* m_nextTabShortcut;
+    QHash<int, QPointer<QWidget>> m_pages;
+    QPointer<QWidget> m_buttonsPage;
+    bool m_extendedAvailable;
+    bool m_extended = false;
+};
+
+} // namespace Framework

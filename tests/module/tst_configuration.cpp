@@ -1,0 +1,217 @@
+#include "framework/item.h"
+#include "framework/model.h"
+#include "module/configuration.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QResource>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using moduleRV_23::Configuration;
+
+// The configuration object over page descriptions of the test's own, each registered in turn
+// as ":/RV23.json".
+class TestConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void unusableDescriptions_data();
+    void unusableDescriptions();
+    void buildsTheFivePagesAndTheirModels();
+    void dynamicConfiguration_data();
+    void dynamicConfiguration();
+    void brokenDynamicConfiguration_data();
+    void brokenDynamicConfiguration();
+    void importsAPortalTextThroughTheRecord();
+    void importsSavedSettingsAsEdits();
+    void refusesEmptySavedSettings();
+
+private:
+    std::unique_ptr<Configuration> build(const QString& description, bool* ok);
+    QString registered;
+};
+
+void TestConfiguration::initTestCase()
+{
+    // The module's own description would hide the test's.
+    Q_CLEANUP_RESOURCE(rv23);
+    qRegisterMetaType<Framework::Item*>();
+}
+
+void TestConfiguration::cleanup()
+{
+    if (!registered.isEmpty())
+        QResource::unregisterResource(registered);
+    registered.clear();
+}
+
+std::unique_ptr<Configuration> TestConfiguration::build(const QString& description, bool* ok)
+{
+    if (!description.isEmpty()) {
+        registered = QStringLiteral(DESCRIPTIONS_DIR "/%1.rcc").arg(description);
+        if (!QResource::registerResource(registered))
+            qFatal("missing test description %s", qPrintable(registered));
+    }
+    return std::make_unique<Configuration>(ok);
+}
+
+void TestConfiguration::unusableDescriptions_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("pagesBuilt");
+
+    QTest::newRow("none") << QString() << "Cannot find configuration file!" << 0;
+    QTest::newRow("not JSON") << "broken" << "Json parse error! .*" << 0;
+    QTest::newRow("an array") << "array" << "Json is not an object!" << 0;
+    QTest::newRow("an empty object") << "empty" << "Json object is empty!" << 0;
+    QTest::newRow("without events") << "noevents" << "Json does not contain events object!" << 4;
+}
+
+void TestConfiguration::unusableDescriptions()
+{
+    QFETCH(QString, description);
+    QFETCH(QString, message);
+    QFETCH(int, pagesBuilt);
+
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression('^' + message + '$'));
+    bool ok = true;
+    const auto configuration = build(description, &ok);
+
+    QVERIFY(!ok);
+    QCOMPARE(configuration->topItem()->children().size(), pagesBuilt);
+    QVERIFY(!configuration->informationsModel());
+    QVERIFY(!configuration->eventsModel());
+}
+
+void TestConfiguration::buildsTheFivePagesAndTheirModels()
+{
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+
+    QVERIFY(ok);
+    Framework::Item* top = configuration->topItem();
+    QCOMPARE(top->objectName(), QStringLiteral("app.rv-23.topItem"));
+    QCOMPARE(top->children().keys(), QList<int>({0, 1, 2, 3, 4}));
+    QCOMPARE(configuration->inputs()->objectName(), QStringLiteral("app.rv-23.topItem.inputs"));
+    QCOMPARE(configuration->events()->shortName(), QStringLiteral("events"));
+    QCOMPARE(configuration->informationsModel()->item(), configuration->informations());
+    QVERIFY(configuration->informationsModel()->hasExtraColumn());
+    QCOMPARE(configuration->eventsModel()->item(), configuration->events());
+    QVERIFY(!configuration->eventsModel()->hasExtraColumn());
+    QCOMPARE(configuration->fileTypes(),
+             QStringList({"app.rv23.filetype.portalform (*.txt)", "app.rv23.filetype.rv23ksettings (*.rv23)"}));
+}
+
+void TestConfiguration::dynamicConfiguration_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("asValue");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("marked");
+
+    const QByteArray edit = R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": "ALARM"}}}})";
+    const QByteArray same = R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": ""}}}})";
+    QTest::newRow("an edit, reverted for a unit") << edit << false << true << "" << false;
+    QTest::newRow("a value, kept offline") << edit << true << false << "ALARM" << false;
+    QTest::newRow("nothing different") << same << false << false << "" << false;
+}
+
+void TestConfiguration::dynamicConfiguration()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(bool, asValue);
+    QFETCH(bool, changed);
+    QFETCH(QString, current);
+    QFETCH(bool, marked);
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+    QVERIFY(ok);
+
+    bool reported = !changed;
+    QVERIFY(configuration->applyDynamicConfiguration(data, asValue, !asValue, &reported));
+
+    QCOMPARE(reported, changed);
+    auto* text = configuration->topItem()->findChild<Framework::Item*>("app.rv-23.topItem.inputs.gbInputA.leSMSOnA");
+    QVERIFY(text);
+    QCOMPARE(text->currentValue().toString(), current);
+    QCOMPARE(bool(configuration->topItem()->state() & Framework::Changed), marked);
+}
+
+void TestConfiguration::brokenDynamicConfiguration_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("empty: nothing to do") << QByteArray() << "Dynamic configuration is empty" << true;
+    QTest::newRow("not JSON") << QByteArray("{\"inputs\"") << "Dynamic configurations json parse error! .*" << false;
+    QTest::newRow("an array") << QByteArray("[]") << "Json is not an object!" << false;
+    QTest::newRow("an empty object") << QByteArray("{}") << "Json object is empty!" << false;
+}
+
+void TestConfiguration::brokenDynamicConfiguration()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, message);
+    QFETCH(bool, result);
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression('^' + message + '$'));
+    bool changed = true;
+    QCOMPARE(configuration->applyDynamicConfiguration(data, false, true, &changed), result);
+    QVERIFY(changed);
+}
+
+void TestConfiguration::importsAPortalTextThroughTheRecord()
+{
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+    QFile portal(QStringLiteral(RV23_SOURCE_DIR "/tests/portal/golden_full.txt"));
+    QVERIFY(portal.open(QIODevice::ReadOnly));
+    QSignalSpy imported(configuration.get(), &Configuration::dataImported);
+
+    QVERIFY(configuration->importConfigurations(portal.readAll(), configuration->fileTypes().at(0)));
+
+    QCOMPARE(imported.size(), 1);
+    QCOMPARE(imported[0][0].value<RV23_Config>().ProgrammingCode, QStringLiteral("1234"));
+    QCOMPARE(imported[0][1].value<Framework::Item*>(), configuration->topItem());
+    QCOMPARE(configuration->record().ProgrammingCode, QStringLiteral("1234"));
+}
+
+void TestConfiguration::importsSavedSettingsAsEdits()
+{
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+    const QByteArray settings = R"({"settings": {"gbSIMCard": {"lPIN": {"lePIN": {"_value": "9876"}}}}})";
+
+    QVERIFY(configuration->importConfigurations(settings, configuration->fileTypes().at(1)));
+
+    auto* pin = configuration->topItem()->findChild<Framework::Item*>("app.rv-23.topItem.settings.gbSIMCard.lPIN.lePIN");
+    QVERIFY(pin);
+    QCOMPARE(pin->currentValue().toString(), QStringLiteral("9876"));
+    QVERIFY(pin->state() & Framework::Changed);
+}
+
+void TestConfiguration::refusesEmptySavedSettings()
+{
+    bool ok = false;
+    const auto configuration = build("complete", &ok);
+
+    QTest::ignoreMessage(QtDebugMsg, "Json object is empty!");
+    QVERIFY(!configuration->importConfigurations("{}", configuration->fileTypes().at(1)));
+    QTest::ignoreMessage(QtDebugMsg, "Imported configuration is empty");
+    QVERIFY(configuration->importConfigurations({}, configuration->fileTypes().at(1)));
+}
+
+QTEST_MAIN(TestConfiguration)
+#include "tst_configuration.moc"

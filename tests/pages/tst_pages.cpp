@@ -1,0 +1,481 @@
+#include "descriptiontranslator.h"
+
+#include "pages/events.h"
+#include "pages/informations.h"
+#include "pages/inputs.h"
+#include "pages/outputs.h"
+#include "pages/settings.h"
+
+#include "framework/binditems.h"
+#include "framework/item.h"
+#include "framework/model.h"
+
+#include "host/configurationsource.h"
+
+#include <QAbstractItemDelegate>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iterator>
+#include <memory>
+
+using Framework::Item;
+
+namespace {
+
+const QString TopName = QStringLiteral("app.rv-23.topItem");
+const char* const PageNames[] = {"inputs", "outputs", "settings", "informations", "events"};
+
+QJsonObject readDescription()
+{
+    QFile file(QStringLiteral(":/RV23.json"));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QStringList bindingWarnings;
+QtMessageHandler defaultHandler = nullptr;
+
+void collectBindingWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && qstrcmp(context.category, "rv23.framework") == 0)
+        bindingWarnings << message;
+    else
+        defaultHandler(type, context, message);
+}
+
+// Types text into an editor the way a technician does and returns what the editor keeps.
+QString typed(QLineEdit* editor, const QString& text)
+{
+    editor->clear();
+    QTest::keyClicks(editor, text);
+    return editor->text();
+}
+
+} // namespace
+
+// The device pages as the module builds them: forms bound to the items of the page description.
+class TestPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyDescribedControlHasItsWidget();
+    void numberFieldsTakeOnlyPhoneNumbers_data();
+    void numberFieldsTakeOnlyPhoneNumbers();
+    void digitFieldsStopAtTheirLength_data();
+    void digitFieldsStopAtTheirLength();
+    void permanentRelayGreysOutItsOnTime();
+    void serviceButtonsNeedAUnit_data();
+    void serviceButtonsNeedAUnit();
+    void pageActionsAreSignalled();
+    void creditSwitchEnablesCreditFields();
+    void informationsHideLinkDetailsInBasicView();
+    void languageChangeRetitlesPageTexts();
+    void renderPages_data();
+    void renderPages();
+
+private:
+    template <typename T>
+    T* control(QWidget* page, const char* name) const;
+    QLineEdit* phoneEditor(QTableView* table, int column = 0);
+    void installCzech();
+    void fillSampleConfiguration();
+    void buildPages();
+    void releasePages();
+
+    QJsonObject description;
+    QTemporaryDir settingsDir;
+    std::unique_ptr<DescriptionTranslator> translator;
+    std::unique_ptr<Item> top;
+    std::unique_ptr<Framework::Model> informationsModel;
+    std::unique_ptr<Framework::Model> eventsModel;
+    std::unique_ptr<moduleRV_23::Inputs> inputs;
+    std::unique_ptr<moduleRV_23::Outputs> outputs;
+    std::unique_ptr<moduleRV_23::Settings> settings;
+    std::unique_ptr<moduleRV_23::Informations> informations;
+    std::unique_ptr<moduleRV_23::Events> events;
+};
+
+void TestPages::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    description = readDescription();
+    QVERIFY(!description.isEmpty());
+    translator = std::make_unique<DescriptionTranslator>(TopName, description);
+    translator->insert(QStringLiteral("app.rv-23k.settings.permanent"), QStringLiteral("Trvale"));
+    translator->insert(QStringLiteral("app.rv23.events.reload"), QStringLiteral("Načíst znovu"));
+    translator->insert(QStringLiteral("app.no"), QStringLiteral("ne"));
+}
+
+void TestPages::init()
+{
+    buildPages();
+}
+
+// Builds the tree and the pages in the order the module does, each page bound to its items.
+void TestPages::buildPages()
+{
+    releasePages();
+    top = std::make_unique<Item>(TopName, nullptr);
+    for (const char* page : PageNames)
+        new Item(QLatin1String(page), top.get(), description.value(QLatin1String(page)).toObject());
+    const auto page = [this](const char* name) { return top->child(QLatin1String(name)); };
+
+    inputs = std::make_unique<moduleRV_23::Inputs>();
+    outputs = std::make_unique<moduleRV_23::Outputs>();
+    settings = std::make_unique<moduleRV_23::Settings>();
+    bindingWarnings.clear();
+    defaultHandler = qInstallMessageHandler(collectBindingWarnings);
+    const bool bound = Framework::bindItems(inputs.get(), page("inputs")->children())
+                       && Framework::bindItems(outputs.get(), page("outputs")->children())
+                       && Framework::bindItems(settings.get(), page("settings")->children());
+    qInstallMessageHandler(defaultHandler);
+    QVERIFY(bound);
+    informationsModel = std::make_unique<Framework::Model>(page("informations"), true);
+    eventsModel = std::make_unique<Framework::Model>(page("events"), false);
+    informations = std::make_unique<moduleRV_23::Informations>(informationsModel.get());
+    events = std::make_unique<moduleRV_23::Events>(eventsModel.get());
+}
+
+void TestPages::cleanup()
+{
+    QCoreApplication::removeTranslator(translator.get());
+    releasePages();
+}
+
+void TestPages::releasePages()
+{
+    events.reset();
+    informations.reset();
+    settings.reset();
+    outputs.reset();
+    inputs.reset();
+    eventsModel.reset();
+    informationsModel.reset();
+    top.reset();
+}
+
+template <typename T>
+T* TestPages::control(QWidget* page, const char* name) const
+{
+    T* widget = page->findChild<T*>(QLatin1String(name));
+    if (!widget)
+        qWarning("no %s on %s", name, page->metaObject()->className());
+    return widget;
+}
+
+// The editor a table opens on a number cell.
+QLineEdit* TestPages::phoneEditor(QTableView* table, int column)
+{
+    const QModelIndex cell = table->model()->index(0, column);
+    QWidget* editor = table->itemDelegateForColumn(column)->createEditor(table->viewport(), {}, cell);
+    return qobject_cast<QLineEdit*>(editor);
+}
+
+// Installs the Czech texts; widgets hear of it through posted events.
+void TestPages::installCzech()
+{
+    QCoreApplication::installTranslator(translator.get());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+// What a loaded unit shows, so that the pictures show real widths.
+void TestPages::fillSampleConfiguration()
+{
+    const QList<QPair<const char*, QVariant>> values{
+        {"inputs.gbInputA.leStavA", QStringLiteral("aktivní")},
+        {"inputs.gbInputB.leStavB", QStringLiteral("neaktivní")},
+        {"inputs.gbInputA.leSMSOnA", QStringLiteral("POPLACH VSTUP A DVERE SKLADU")},
+        {"inputs.gbInputA.leSMSOffA", QStringLiteral("KLID VSTUP A")},
+        {"inputs.gbInputA.cbCallA", true},
+        {"inputs.gbInputA.tAPhones.valueColumn.value", QStringLiteral("+420603123456")},
+        {"outputs.gbOutputX.leStavX", QStringLiteral("zapnuto")},
+        {"outputs.gbOutputX.leSMSOnX", QStringLiteral("ZAPNI TOPENI")},
+        {"outputs.gbOutputX.leDTMFOnX", QStringLiteral("1234")},
+        {"outputs.gbOutputX.teDelayX", 90000},
+        {"outputs.gbOutputY.cbOutputYOn", true},
+        {"outputs.gbOutputX.tXPhones.valueColumn.value", QStringLiteral("+420603123456")},
+        {"outputs.gbOutputX.tXPhones.valueColumn2.value", 5},
+        {"settings.gbSIMCard.lServiceNumber.leServiceNumber", QStringLiteral("+420777000111")},
+        {"settings.gbCredit.lCreditActivated.cbCreditActivated", true},
+        {"settings.gbCredit.lCreditCommand.leCreditCommand", QStringLiteral("*101#")},
+        {"informations.values.ownphonenumber", QStringLiteral("+420731555666")},
+        {"informations.values.serial", QStringLiteral("2304-00512")},
+        {"informations.values.firmware", QStringLiteral("R7.46.0.201708181406")},
+        {"informations.values.imei", QStringLiteral("356938035643809")},
+        {"informations.values.operator", QStringLiteral("T-Mobile CZ")},
+        {"informations.values.rssi", QStringLiteral("74%")},
+        {"informations.values.voltage", QStringLiteral("12.345V")},
+    };
+    for (const auto& [path, value] : values)
+        top->findChild<Item*>(TopName + QLatin1Char('.') + QLatin1String(path))->setValue(value);
+    settings->setControls();
+
+    Item* eventsItem = top->child(QStringLiteral("events"));
+    const QStringList rows[] = {{"12.03. 08:15:02", "Aktivace vstupu", "Vstup A"},
+                                {"12.03. 08:15:40", "Sepnutí relé", "SMS"},
+                                {"12.03. 09:01:13", "Obnovení napájení", ""}};
+    eventsItem->setRowCount(int(std::size(rows)));
+    for (int row = 0; row < int(std::size(rows)); ++row) {
+        for (int column = 0; column < 3; ++column)
+            eventsItem->child(column)->child(row)->setValue(rows[row].at(column));
+    }
+}
+
+// Table columns and cells live in the table's model; everything else needs its widget on the form.
+void TestPages::everyDescribedControlHasItsWidget()
+{
+    static const QRegularExpression tableColumn(QStringLiteral("^Widget for \\S+Phones\\.\\w+ was not found"));
+    QStringList unexpected;
+    for (const QString& warning : qAsConst(bindingWarnings)) {
+        if (!tableColumn.match(warning).hasMatch())
+            unexpected << warning;
+    }
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+    QVERIFY(!bindingWarnings.isEmpty());
+}
+
+void TestPages::numberFieldsTakeOnlyPhoneNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("international") << QStringLiteral("+420603123456") << true;
+    QTest::newRow("national digits") << QStringLiteral("603123456") << true;
+    QTest::newRow("digits with a letter") << QStringLiteral("603a123") << false;
+    QTest::newRow("two plus signs") << QStringLiteral("++420603") << false;
+    QTest::newRow("plus inside the number") << QStringLiteral("420+603") << false;
+}
+
+// Service numbers on Settings, the number columns of the input and relay tables, and the
+// unit's own number on Informations all take the same numbers.
+void TestPages::numberFieldsTakeOnlyPhoneNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+
+    QList<QLineEdit*> fields{control<QLineEdit>(settings.get(), "leServiceNumber"),
+                             control<QLineEdit>(settings.get(), "leServiceNumber2")};
+    for (const char* table : {"tAPhones", "tDPhones"})
+        fields << phoneEditor(control<QTableView>(inputs.get(), table));
+    for (const char* table : {"tXPhones", "tYPhones"})
+        fields << phoneEditor(control<QTableView>(outputs.get(), table));
+    fields << phoneEditor(informations.get(), 1);
+
+    for (QLineEdit* field : qAsConst(fields)) {
+        QVERIFY(field);
+        QCOMPARE(typed(field, text) == text, accepted);
+        int position = 0;
+        QCOMPARE(field->validator()->validate(text, position) == QValidator::Acceptable, accepted);
+    }
+}
+
+void TestPages::digitFieldsStopAtTheirLength_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("DTMF code: eight digits") << "outputs" << "leDTMFOnX" << "12345678" << "12345678";
+    QTest::newRow("DTMF code: ninth digit rejected") << "outputs" << "leDTMFOffY" << "123456789" << "12345678";
+    QTest::newRow("DTMF code: letters rejected") << "outputs" << "leDTMFOnY" << "12#4a" << "124";
+    QTest::newRow("peripheral code: fourteen digits")
+        << "settings" << "leINA" << "11000001234567" << "11000001234567";
+    QTest::newRow("peripheral code: fifteenth digit rejected")
+        << "settings" << "leOutY4" << "110000012345678" << "11000001234567";
+    QTest::newRow("peripheral code: letters rejected") << "settings" << "leOutX2" << "1100x00" << "110000";
+}
+
+void TestPages::digitFieldsStopAtTheirLength()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+
+    QWidget* pageWidget = page == QLatin1String("outputs") ? static_cast<QWidget*>(outputs.get()) : settings.get();
+    auto* edit = control<QLineEdit>(pageWidget, qPrintable(field));
+    QVERIFY(edit);
+    QCOMPARE(typed(edit, text), kept);
+}
+
+void TestPages::permanentRelayGreysOutItsOnTime()
+{
+    auto* permanentX = control<QCheckBox>(outputs.get(), "cbOutputXOn");
+    auto* delayX = control<QWidget>(outputs.get(), "teDelayX");
+    auto* delayY = control<QWidget>(outputs.get(), "teDelayY");
+    QVERIFY(permanentX && delayX && delayY);
+    QVERIFY(delayX->isEnabled());
+
+    permanentX->click();
+    QVERIFY(permanentX->isChecked());
+    QVERIFY(!delayX->isEnabled());
+    QVERIFY(delayY->isEnabled());
+
+    permanentX->click();
+    QVERIFY(delayX->isEnabled());
+
+    control<QCheckBox>(outputs.get(), "cbOutputYOn")->click();
+    QVERIFY(!delayY->isEnabled());
+    QVERIFY(delayX->isEnabled());
+}
+
+void TestPages::serviceButtonsNeedAUnit_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<bool>("usable");
+
+    QTest::newRow("offline configuration") << int(Common::Offline) << false;
+    QTest::newRow("local unit") << int(Common::Local) << true;
+    QTest::newRow("remote unit") << int(Common::Remote) << true;
+}
+
+void TestPages::serviceButtonsNeedAUnit()
+{
+    QFETCH(int, source);
+    QFETCH(bool, usable);
+
+    outputs->setConfigurationSource(Common::Offline);
+    settings->setConfigurationSource(Common::Offline);
+    outputs->setConfigurationSource(source);
+    settings->setConfigurationSource(source);
+
+    QSignalSpy toggles(outputs.get(), &moduleRV_23::Outputs::toggleOutputX);
+    QSignalSpy resets(settings.get(), &moduleRV_23::Settings::resetGSM);
+    const QList<QPushButton*> buttons{control<QPushButton>(outputs.get(), "pbInOutX"),
+                                      control<QPushButton>(outputs.get(), "pbInOutY"),
+                                      control<QPushButton>(settings.get(), "pbResetGSM")};
+    for (QPushButton* button : buttons) {
+        QVERIFY(button);
+        QCOMPARE(button->isEnabled(), usable);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(toggles.count(), usable ? 1 : 0);
+    QCOMPARE(resets.count(), usable ? 1 : 0);
+}
+
+void TestPages::pageActionsAreSignalled()
+{
+    QSignalSpy toggleX(outputs.get(), &moduleRV_23::Outputs::toggleOutputX);
+    QSignalSpy toggleY(outputs.get(), &moduleRV_23::Outputs::toggleOutputY);
+    QSignalSpy resetGSM(settings.get(), &moduleRV_23::Settings::resetGSM);
+    QSignalSpy globalReset(settings.get(), &moduleRV_23::Settings::globalReset);
+    QSignalSpy loadEvents(events.get(), &moduleRV_23::Events::loadEvents);
+
+    QTest::mouseClick(control<QPushButton>(outputs.get(), "pbInOutY"), Qt::LeftButton);
+    QCOMPARE(toggleX.count(), 0);
+    QCOMPARE(toggleY.count(), 1);
+    QTest::mouseClick(control<QPushButton>(outputs.get(), "pbInOutX"), Qt::LeftButton);
+    QCOMPARE(toggleX.count(), 1);
+    QTest::mouseClick(control<QPushButton>(settings.get(), "pbResetGSM"), Qt::LeftButton);
+    QCOMPARE(resetGSM.count(), 1);
+    QCOMPARE(globalReset.count(), 0);
+    settings->resetclicked();
+    QCOMPARE(globalReset.count(), 1);
+
+    const QList<QAbstractButton*> eventButtons = events->buttons();
+    QCOMPARE(eventButtons.size(), 1);
+    eventButtons.first()->click();
+    QCOMPARE(loadEvents.count(), 1);
+}
+
+void TestPages::creditSwitchEnablesCreditFields()
+{
+    auto* activated = control<QCheckBox>(settings.get(), "cbCreditActivated");
+    const QList<QWidget*> fields{control<QWidget>(settings.get(), "sbCreditPosition"),
+                                 control<QWidget>(settings.get(), "sbCreditLowLimit"),
+                                 control<QWidget>(settings.get(), "leCreditDD")};
+    const auto enabledFields = [&fields] {
+        return std::count_if(fields.begin(), fields.end(), [](QWidget* w) { return w->isEnabled(); });
+    };
+    QVERIFY(activated);
+    QCOMPARE(enabledFields(), 0);
+
+    activated->setChecked(true);
+    QCOMPARE(enabledFields(), 3);
+    activated->setChecked(false);
+    QCOMPARE(enabledFields(), 0);
+
+    // A load writes the switch's item without the page noticing; setControls catches up.
+    {
+        const QSignalBlocker blocker(activated);
+        activated->setChecked(true);
+    }
+    QCOMPARE(enabledFields(), 0);
+    settings->setControls();
+    QCOMPARE(enabledFields(), 3);
+}
+
+void TestPages::informationsHideLinkDetailsInBasicView()
+{
+    informations->showExtended(false);
+    for (int row = 0; row < 5; ++row)
+        QVERIFY2(!informations->isRowHidden(row), qPrintable(QString::number(row)));
+    for (int row = 5; row < 8; ++row)
+        QVERIFY2(informations->isRowHidden(row), qPrintable(QString::number(row)));
+
+    informations->showExtended(true);
+    for (int row = 0; row < 8; ++row)
+        QVERIFY(!informations->isRowHidden(row));
+}
+
+void TestPages::languageChangeRetitlesPageTexts()
+{
+    installCzech();
+
+    QCOMPARE(control<QCheckBox>(outputs.get(), "cbOutputXOn")->text(), QStringLiteral("Trvale"));
+    QCOMPARE(control<QCheckBox>(outputs.get(), "cbOutputYOn")->text(), QStringLiteral("Trvale"));
+    QCOMPARE(events->buttons().first()->text(), QStringLiteral("Načíst znovu"));
+}
+
+void TestPages::renderPages_data()
+{
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("1024x768") << QSize(1024, 600);
+    QTest::newRow("1440x900") << QSize(1440, 740);
+}
+
+// Writes every page as a picture next to the test, for a person to look at; nothing is compared.
+void TestPages::renderPages()
+{
+    QFETCH(QSize, size);
+    // The host installs its catalogues before it asks for the pages.
+    installCzech();
+    buildPages();
+    fillSampleConfiguration();
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("rendered"));
+    QVERIFY(QDir().mkpath(folder));
+
+    const QList<QPair<QString, QWidget*>> pages{{"inputs", inputs.get()},
+                                                {"outputs", outputs.get()},
+                                                {"settings", settings.get()},
+                                                {"informations", informations.get()},
+                                                {"events", events.get()}};
+    for (const auto& [name, page] : pages) {
+        page->resize(size);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+        const QString file = QStringLiteral("%1/%2-%3x%4.png").arg(folder, name).arg(size.width()).arg(size.height());
+        QVERIFY2(page->grab().save(file), qPrintable(file));
+    }
+}
+
+QTEST_MAIN(TestPages)
+#include "tst_pages.moc"

@@ -2,6 +2,7 @@
 
 #include "connector.h"
 #include "firmwareuploadresult.h"
+#include "rv23_config.h"
 #include "rv23status.h"
 
 #include "host/hosttypes.h"
@@ -18,6 +19,7 @@ void registerLinkTypes()
     qRegisterMetaType<Connector::Outputs>();
     qRegisterMetaType<Connector::Outputs>("Connector::Outputs");
     qRegisterMetaType<FirmwareUploadResult>();
+    registerConfigType();
 }
 
 } // namespace moduleRV_23

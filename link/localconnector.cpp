@@ -37,6 +37,7 @@ DeviceInfo announcedUnit()
 
 LocalConnector::LocalConnector(QObject* parent)
     : Connector(parent)
+    , translator(this)
     , readBuffer(readBufferSize, '\0')
 {
 }

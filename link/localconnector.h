@@ -3,8 +3,10 @@
 #include "connector.h"
 #include "firmwareuploadresult.h"
 #include "livestatus.h"
+#include "rv23_config.h"
 #include "rv23status.h"
 
+#include "history/eventtranslator.h"
 #include "host/iostate.h"
 
 #include <QByteArray>
@@ -22,6 +24,7 @@ class LocalConnectorAccess;
 
 namespace moduleRV_23 {
 
+class HistoryEvent;
 struct CommandAnswer;
 struct PortCandidate;
 
@@ -84,7 +87,7 @@ public slots:
     void resetSentServiceSms() override;
     void resetDevice() override;
     void uploadFirmware(QString path);
-    void dataImported(Framework::Item* topItem);
+    void dataImported(RV23_Config cfgData, Framework::Item* topItem);
     void performResetGSM();
     void performGlobalReset();
     void performToggleOutputX();
@@ -128,6 +131,9 @@ private:
     void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);
 
     LiveStatus liveStatus;
+    RV23_Config configData;
+    QList<HistoryEvent*> events;
+    EventTranslator translator;
     QHash<QString, QSerialPort*> foundPorts;
     QSerialPort* port = nullptr;
     QTimer* pingTimer = nullptr;

@@ -12,9 +12,11 @@ void LocalConnector::load(Framework::Item*)
     emit loadedSignal(false);
 }
 
-void LocalConnector::dataImported(Framework::Item*)
+void LocalConnector::dataImported(RV23_Config cfgData, Framework::Item*)
 {
-    qCWarning(lcLink) << "Applying imported configurations is not available yet";
+    qCDebug(lcLink) << "Mam signal v lokatoru";
+    configData = cfgData;
+    qCWarning(lcLink) << "Writing imported configurations into the pages is not available yet";
 }
 
 } // namespace moduleRV_23

@@ -1,14 +1,11 @@
-#include "localconnectoraccess.h"
-
-#include "tests/support/scriptedpeer.h"
+#include "peerline.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::LiveStatus;
-using Testing::LocalConnectorAccess;
-using Testing::ScriptedPeer;
+using Testing::PeerLine;
 
 // How executeCmd hands each line of an answer to its parser, against a scripted unit.
 class TestAnswers : public QObject
@@ -42,40 +39,30 @@ void TestAnswers::dispatch_data()
     QTest::addColumn<QString>("status");
 
     const QByteArray status = "AT+OATSET=\"$SDS\"";
-    const QList<int> none;
-    QTest::newRow("status answer")
-        << status << QByteArray("+OATMSG: S1,005,777,18,12.6,a,b,c,A1B0C0D0X0Y0\r\nOK\r\n") << true << none
-        << "777|005|old|old|old|old|A1";
+    const QByteArray cell1 = "AT+OATMEM=0,1";
+    const QString unchanged = "old|old|old|old|old|old|A0";
     QTest::newRow("status with indication and event lines")
-        << status << QByteArray("+OATMSG: S1,005,777,18,12.6,a,b,c\r\n+WIND: 4\r\n+OATEVENT: E=1\r\nOK\r\n") << true
-        << none << "777|005|old|old|old|old|A0";
+        << status << QByteArray("+OATMSG: S1,005,777,18,12.6,a,b,c,A1B0C0D0X0Y0\r\n+WIND: 4\r\n+OATEVENT: E=1\r\nOK\r\n")
+        << true << QList<int>() << "777|005|old|old|old|old|A1";
     QTest::newRow("operator") << QByteArray("AT+COPS?") << QByteArray("+COPS: 0,0,\"O2 CZ\"\r\nOK\r\n") << true
-                              << none << "old|old|O2 CZ|old|old|old|A0";
+                              << QList<int>() << "old|old|O2 CZ|old|old|old|A0";
     QTest::newRow("operator answer naming none keeps the old one")
-        << QByteArray("AT+COPS?") << QByteArray("+COPS: 0\r\nOK\r\n") << true << none
-        << "old|old|old|old|old|old|A0";
-    QTest::newRow("IMEI is kept twice") << QByteArray("AT+WIMEI?")
-                                        << QByteArray("+WIMEI: 356938035643809\r\nOK\r\n") << true << none
-                                        << "old|old|old|356938035643809|356938035643809|old|A0";
-    QTest::newRow("memory cell 1 is the behaviour version")
-        << QByteArray("AT+OATMEM=0,1") << QByteArray("+OATMEM: 0,1,RV2004\r\nOK\r\n") << true << none
-        << "old|old|old|old|old|004|A0";
-    QTest::newRow("short cell 1 keeps the old version")
-        << QByteArray("AT+OATMEM=0,1") << QByteArray("+OATMEM: 0,1, RV2 \r\nOK\r\n") << true << none
-        << "old|old|old|old|old|old|A0";
-    QTest::newRow("other cells leave the version")
-        << QByteArray("AT+OATMEM=0,2") << QByteArray("+OATMEM: 0,2,RV2999\r\nOK\r\n") << true << none
-        << "old|old|old|old|old|old|A0";
-    QTest::newRow("ERROR is an answer") << status << QByteArray("ERROR\r\n") << true << none
-                                        << "old|old|old|old|old|old|A0";
-    QTest::newRow("modem error is an answer") << status << QByteArray("+CME ERROR: 3\r\n") << true << none
-                                              << "old|old|old|old|old|old|A0";
-    QTest::newRow("unit error with its code") << status << QByteArray("+OATERROR: (12)\r\n") << true
-                                              << QList<int>{12} << "old|old|old|old|old|old|A0";
-    QTest::newRow("unit error without a code") << status << QByteArray("+OATERROR: 12\r\n") << true << none
-                                               << "old|old|old|old|old|old|A0";
-    QTest::newRow("lost line is no answer") << status << QByteArray() << false << none
-                                            << "old|old|old|old|old|old|A0";
+        << QByteArray("AT+COPS?") << QByteArray("+COPS: 0\r\nOK\r\n") << true << QList<int>() << unchanged;
+    QTest::newRow("IMEI is kept twice") << QByteArray("AT+WIMEI?") << QByteArray("+WIMEI: 356938035643809\r\nOK\r\n")
+                                        << true << QList<int>() << "old|old|old|356938035643809|356938035643809|old|A0";
+    QTest::newRow("cell 1 is the behaviour version") << cell1 << QByteArray("+OATMEM: 0,1,VB:004\r\nOK\r\n") << true
+                                                     << QList<int>() << "old|old|old|old|old|004|A0";
+    QTest::newRow("short cell 1 keeps the old version") << cell1 << QByteArray("+OATMEM: 0,1, RV2 \r\nOK\r\n") << true
+                                                        << QList<int>() << unchanged;
+    QTest::newRow("other cells leave the version") << QByteArray("AT+OATMEM=0,2")
+                                                   << QByteArray("+OATMEM: 0,2,VB:999\r\nOK\r\n") << true
+                                                   << QList<int>() << unchanged;
+    QTest::newRow("ERROR is an answer") << status << QByteArray("ERROR\r\n") << true << QList<int>() << unchanged;
+    QTest::newRow("unit error with its code") << status << QByteArray("+OATERROR: (12)\r\n") << true << QList<int>{12}
+                                              << unchanged;
+    QTest::newRow("unit error without a code") << status << QByteArray("+OATERROR: 12\r\n") << true << QList<int>()
+                                               << unchanged;
+    QTest::newRow("lost line is no answer") << status << QByteArray() << false << QList<int>() << unchanged;
 }
 
 void TestAnswers::dispatch()
@@ -86,28 +73,24 @@ void TestAnswers::dispatch()
     QFETCH(QList<int>, errors);
     QFETCH(QString, status);
 
-    ScriptedPeer peer;
-    QVERIFY(peer.open());
+    PeerLine line;
+    QVERIFY(line.open());
     if (reply.isEmpty())
-        peer.expect(command).hangUp();
+        line.peer.expect(command).hangUp();
     else
-        peer.answer(command, reply);
-    peer.start();
-    LocalConnector connector;
-    LocalConnectorAccess access(connector);
-    access.select(peer.slavePath());
-    QVERIFY(access.openSelectedPort(false));
-    LiveStatus& live = access.liveStatus();
+        line.peer.answer(command, reply);
+    line.peer.start();
+    LiveStatus& live = line.access.liveStatus();
     live.serialNumber = live.firmware = live.operatorName = live.imei = live.behaviourVersion = "old";
-    QSignalSpy errorSpy(&connector, &LocalConnector::communicationError);
+    QSignalSpy errorSpy(&line.connector, &LocalConnector::communicationError);
 
-    QCOMPARE(access.executeCmd(QString::fromLatin1(command)), answered);
+    QCOMPARE(line.access.executeCmd(QString::fromLatin1(command)), answered);
 
     QList<int> emitted;
     for (const QList<QVariant>& arguments : qAsConst(errorSpy))
         emitted << arguments.first().toInt();
     QCOMPARE(emitted, errors);
-    const QString lastImei = access.lastImei().isEmpty() ? QStringLiteral("old") : access.lastImei();
+    const QString lastImei = line.access.lastImei().isEmpty() ? QStringLiteral("old") : line.access.lastImei();
     QCOMPARE(describe(live, lastImei), status);
 }
 

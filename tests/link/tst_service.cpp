@@ -1,15 +1,13 @@
-#include "localconnectoraccess.h"
+#include "peerline.h"
 
 #include "link/linktypes.h"
-#include "tests/support/scriptedpeer.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
-using Testing::LocalConnectorAccess;
-using Testing::ScriptedPeer;
+using Testing::PeerLine;
 
 // Service commands and the status poll of a connected unit, against a scripted unit.
 class TestService : public QObject
@@ -18,10 +16,8 @@ class TestService : public QObject
 
 private slots:
     void initTestCase();
-    void counterLines_data();
-    void counterLines();
-    void serviceCommands_data();
-    void serviceCommands();
+    void commandLines_data();
+    void commandLines();
     void pollReportsStatusEveryTick();
     void failedPollStopsAndReportsLostUnit();
 };
@@ -31,22 +27,6 @@ namespace {
 const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
 const QByteArray statusReply = "+OATMSG: S1,005,123456,18,12.6,a,b,c,A1B0C0D0X0Y1\r\nOK\r\n";
 
-// A connector whose selected port is on the peer's line.
-struct Unit
-{
-    ScriptedPeer peer;
-    LocalConnector connector;
-    LocalConnectorAccess access{connector};
-
-    bool open()
-    {
-        if (!peer.open())
-            return false;
-        access.select(peer.slavePath());
-        return true;
-    }
-};
-
 } // namespace
 
 void TestService::initTestCase()
@@ -54,93 +34,61 @@ void TestService::initTestCase()
     moduleRV_23::registerLinkTypes();
 }
 
-void TestService::counterLines_data()
+void TestService::commandLines_data()
 {
     QTest::addColumn<QByteArray>("slot");
+    // Argument of the counter slots; -1: the slot takes none.
     QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("outputOn");
     QTest::addColumn<QByteArray>("line");
 
-    QTest::newRow("first input counts from 1") << QByteArray("resetInputCounter") << 0
-                                               << QByteArray("status.input_counter[1]=0");
-    QTest::newRow("last input") << QByteArray("resetInputCounter") << 3 << QByteArray("status.input_counter[4]=0");
-    QTest::newRow("second output") << QByteArray("resetOutputCounter") << 1
-                                   << QByteArray("status.relay_counter[2]=0");
-    QTest::newRow("sent SMS, spaced") << QByteArray("resetSentSms") << -1 << QByteArray("status.gsm.sms_sent = 0");
-    QTest::newRow("sent service SMS, spaced") << QByteArray("resetSentServiceSms") << -1
+    QTest::newRow("first input counter counts from 1") << QByteArray("resetInputCounter") << 0 << false
+                                                       << QByteArray("status.input_counter[1]=0");
+    QTest::newRow("second output counter") << QByteArray("resetOutputCounter") << 1 << false
+                                           << QByteArray("status.relay_counter[2]=0");
+    QTest::newRow("sent SMS, spaced") << QByteArray("resetSentSms") << -1 << false
+                                      << QByteArray("status.gsm.sms_sent = 0");
+    QTest::newRow("sent service SMS, spaced") << QByteArray("resetSentServiceSms") << -1 << false
                                               << QByteArray("status.gsm.service_sms_sent = 0");
-}
-
-void TestService::counterLines()
-{
-    QFETCH(QByteArray, slot);
-    QFETCH(int, index);
-    QFETCH(QByteArray, line);
-    Unit unit;
-    QVERIFY(unit.open());
-    QVERIFY(unit.access.openSelectedPort(false));
-    unit.peer.start();
-    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
-
-    const bool invoked = index < 0 ? QMetaObject::invokeMethod(&unit.connector, slot.constData())
-                                   : QMetaObject::invokeMethod(&unit.connector, slot.constData(), Q_ARG(int, index));
-
-    QVERIFY(invoked);
-    QVERIFY(unit.peer.waitForLine(line));
-    QCOMPARE(unit.peer.received(), QList<QByteArray>{line});
-    QCOMPARE(errors.count(), 0);
-}
-
-void TestService::serviceCommands_data()
-{
-    QTest::addColumn<QByteArray>("slot");
-    QTest::addColumn<bool>("outputOn");
-    QTest::addColumn<QByteArray>("command");
-
-    QTest::newRow("unit reset") << QByteArray("resetDevice") << false << QByteArray("AT+OATSET=\"RST\"");
-    QTest::newRow("global reset is the unit reset") << QByteArray("performGlobalReset") << false
+    QTest::newRow("global reset is the unit reset") << QByteArray("performGlobalReset") << -1 << false
                                                     << QByteArray("AT+OATSET=\"RST\"");
-    QTest::newRow("GSM restart") << QByteArray("performResetGSM") << false << QByteArray("AT+OATSET=\"GSM\"");
-    QTest::newRow("X on switches off") << QByteArray("performToggleOutputX") << true
+    QTest::newRow("GSM restart") << QByteArray("performResetGSM") << -1 << false << QByteArray("AT+OATSET=\"GSM\"");
+    QTest::newRow("X on switches off") << QByteArray("performToggleOutputX") << -1 << true
                                        << QByteArray("AT+OATSET=\"$X0\"");
-    QTest::newRow("X off switches on") << QByteArray("performToggleOutputX") << false
-                                       << QByteArray("AT+OATSET=\"$X1\"");
-    QTest::newRow("Y on switches off") << QByteArray("performToggleOutputY") << true
-                                       << QByteArray("AT+OATSET=\"$Y0\"");
-    QTest::newRow("Y off switches on") << QByteArray("performToggleOutputY") << false
+    QTest::newRow("Y off switches on") << QByteArray("performToggleOutputY") << -1 << false
                                        << QByteArray("AT+OATSET=\"$Y1\"");
 }
 
-void TestService::serviceCommands()
+void TestService::commandLines()
 {
     QFETCH(QByteArray, slot);
+    QFETCH(int, index);
     QFETCH(bool, outputOn);
-    QFETCH(QByteArray, command);
-    Unit unit;
+    QFETCH(QByteArray, line);
+    PeerLine unit;
     QVERIFY(unit.open());
-    QVERIFY(unit.access.openSelectedPort(false));
-    unit.peer.answer(command, "OK\r\n").start();
-    unit.access.liveStatus().outputX = outputOn;
-    unit.access.liveStatus().outputY = outputOn;
-    // The flag of the other output must stay as it was.
-    unit.connector.lastToggleStateX = !outputOn;
-    unit.connector.lastToggleStateY = !outputOn;
+    unit.peer.answer(line, "OK\r\n").start();
+    unit.access.liveStatus().outputX = unit.access.liveStatus().outputY = outputOn;
+    // The flag of an output that is not toggled must stay as it was.
+    unit.connector.lastToggleStateX = unit.connector.lastToggleStateY = !outputOn;
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
 
-    QVERIFY(QMetaObject::invokeMethod(&unit.connector, slot.constData()));
+    QVERIFY(index < 0 ? QMetaObject::invokeMethod(&unit.connector, slot.constData())
+                      : QMetaObject::invokeMethod(&unit.connector, slot.constData(), Q_ARG(int, index)));
 
-    QVERIFY(unit.peer.waitUntilDone());
-    QCOMPARE(unit.peer.received(), QList<QByteArray>{command});
-    const bool togglesX = slot.endsWith('X');
-    const bool togglesY = slot.endsWith('Y');
-    QCOMPARE(unit.connector.lastToggleStateX.load(), togglesX ? outputOn : !outputOn);
-    QCOMPARE(unit.connector.lastToggleStateY.load(), togglesY ? outputOn : !outputOn);
-    // The toggle assumes nothing: the new state comes with the next status.
+    QVERIFY(unit.peer.waitForLine(line));
+    QCOMPARE(unit.peer.received(), QList<QByteArray>{line});
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(unit.connector.lastToggleStateX.load(), slot.endsWith('X') ? outputOn : !outputOn);
+    QCOMPARE(unit.connector.lastToggleStateY.load(), slot.endsWith('Y') ? outputOn : !outputOn);
+    // A toggle assumes nothing: the new state comes with the next status.
     QCOMPARE(unit.access.liveStatus().outputX, outputOn);
 }
 
 void TestService::pollReportsStatusEveryTick()
 {
-    Unit unit;
-    QVERIFY(unit.open());
+    PeerLine unit;
+    QVERIFY(unit.open(false));
     for (int i = 0; i < 3; ++i)
         unit.peer.answer(statusRequest, statusReply);
     unit.peer.start();
@@ -172,8 +120,8 @@ void TestService::pollReportsStatusEveryTick()
 
 void TestService::failedPollStopsAndReportsLostUnit()
 {
-    Unit unit;
-    QVERIFY(unit.open());
+    PeerLine unit;
+    QVERIFY(unit.open(false));
     unit.peer.answer(statusRequest, statusReply).expect(statusRequest).hangUp().start();
     QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
     QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);

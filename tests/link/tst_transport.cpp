@@ -1,6 +1,4 @@
-#include "localconnectoraccess.h"
-
-#include "tests/support/scriptedpeer.h"
+#include "peerline.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -9,7 +7,7 @@
 using moduleRV_23::CommandAnswer;
 using moduleRV_23::LocalConnector;
 using Testing::LocalConnectorAccess;
-using Testing::ScriptedPeer;
+using Testing::PeerLine;
 
 // The command transport against a scripted unit on a pseudo-terminal.
 class TestTransport : public QObject
@@ -31,22 +29,6 @@ namespace {
 
 const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
 const QByteArray statusReply = "+OATMSG: S1,004,123456,18,12.6,a,b,c,A1B0C0D1X0Y1\r\nOK\r\n";
-
-// A connector whose selected port is open on the peer's line.
-struct Line
-{
-    ScriptedPeer peer;
-    LocalConnector connector;
-    LocalConnectorAccess access{connector};
-
-    bool open()
-    {
-        if (!peer.open())
-            return false;
-        access.select(peer.slavePath());
-        return access.openSelectedPort(false);
-    }
-};
 
 } // namespace
 
@@ -84,6 +66,8 @@ void TestTransport::exchange_data()
         << QByteArray("ATE1") << Chunks{"\xff\xfe\x01\x80\x7f\r\n", "OK\r\n"} << 3000 << true << "OK" << "OK";
     QTest::newRow("64 KiB without a line end before the answer")
         << QByteArray("ATE1") << Chunks{QByteArray(64 * 1024, 'x'), "OK\r\n"} << 3000 << true << "OK" << "OK";
+    QTest::newRow("silent unit: the deadline ends the wait")
+        << QByteArray("ATE1") << Chunks{} << 0 << false << "" << "";
     QTest::newRow("unknown prefix is never accepted")
         << QByteArray("ATE1") << Chunks{"HELLO\r\n"} << 0 << false << "" << "";
     QTest::newRow("status echo merged with its answer is discarded")
@@ -103,7 +87,7 @@ void TestTransport::exchange()
     QFETCH(QString, answer);
     QFETCH(QString, data);
 
-    Line line;
+    PeerLine line;
     QVERIFY(line.open());
     line.peer.expect(command);
     for (const QByteArray& chunk : chunks)
@@ -123,7 +107,7 @@ void TestTransport::exchange()
 
 void TestTransport::lostLineEndsTheWait()
 {
-    Line line;
+    PeerLine line;
     QVERIFY(line.open());
     line.peer.expect("ATE1").hangUp();
     line.peer.start();
@@ -140,7 +124,7 @@ void TestTransport::lostLineEndsTheWait()
 
 void TestTransport::writeToLostLineReportsLostUnit()
 {
-    Line line;
+    PeerLine line;
     QVERIFY(line.open());
     line.peer.hangUp();
     line.peer.start();
@@ -186,7 +170,7 @@ void TestTransport::unusablePacketWritesNothing_data()
 void TestTransport::unusablePacketWritesNothing()
 {
     QFETCH(QString, packet);
-    Line line;
+    PeerLine line;
     QVERIFY(line.open());
     line.peer.start();
 
@@ -200,7 +184,7 @@ void TestTransport::unusablePacketWritesNothing()
 
 void TestTransport::rawModeTakesTheFirstByte()
 {
-    Line line;
+    PeerLine line;
     QVERIFY(line.open());
     line.peer.expect("BLOCK").sendWhenTaken("\x06\x15");
     line.peer.start();

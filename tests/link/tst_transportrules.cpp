@@ -25,17 +25,14 @@ void TestTransportRules::regularAnswer_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("regular");
 
-    const char* prefixes[] = {"+OATMSG: 1", "AT+OATMEM=0,1", "+OATMEM: 0,1,x", "+OATEVENT: E=1", "+WIMEI: 1",
-                              "ATE1", "OK", "AT+RFSET=1", "AT+COPS?", "+COPS: 0", "+CME ERROR: 3", "ERROR",
-                              "+OATERROR: (1)", "+WIND: 4", "+WDWL: 0"};
-    for (const char* prefix : prefixes)
+    for (const char* prefix : {"+OATMSG: 1", "AT+OATMEM=0,1", "+OATMEM: 0", "+OATEVENT: E=1", "+WIMEI: 1", "ATE1", "OK",
+                               "AT+RFSET=1", "AT+COPS?", "+COPS: 0", "+CME ERROR: 3", "ERROR", "+OATERROR: (1)",
+                               "+WIND: 4", "+WDWL: 0"})
         QTest::newRow(prefix) << QString::fromLatin1(prefix) << true;
-    QTest::newRow("status request echo is not an answer") << "AT+OATSET=\"$SDS\"" << false;
-    QTest::newRow("echo of ATE0") << "ATE0" << false;
+    QTest::newRow("status request echo") << "AT+OATSET=\"$SDS\"" << false;
     QTest::newRow("prefixes are case-sensitive") << "ok" << false;
     QTest::newRow("leading space") << " OK" << false;
     QTest::newRow("empty") << "" << false;
-    QTest::newRow("memory write echo") << "AT+OATSET=\"ATA\"" << false;
 }
 
 void TestTransportRules::regularAnswer()
@@ -52,28 +49,19 @@ void TestTransportRules::unwantedAnswer_data()
     QTest::addColumn<bool>("unwanted");
 
     QTest::newRow("GSM off waits for +WIND: 0") << "+WIND: 0" << "AT+OATGSM=0" << false;
-    QTest::newRow("GSM off takes ERROR") << "ERROR" << "AT+OATGSM=0" << false;
     QTest::newRow("GSM off drops OK") << "OK" << "AT+OATGSM=0" << true;
-    QTest::newRow("GSM on waits for +WIND: 11") << "+WIND: 11" << "AT+OATGSM=1" << false;
+    QTest::newRow("GSM on takes ERROR") << "ERROR" << "AT+OATGSM=1" << false;
     QTest::newRow("GSM on drops +WIND: 1") << "+WIND: 1" << "AT+OATGSM=1" << true;
-    QTest::newRow("GSM command with suffix is an ordinary command") << "OK" << "AT+OATGSM=0 " << false;
-    QTest::newRow("application stop takes +CME ERROR:") << "+CME ERROR: 3" << "AT+WOPEN=0" << false;
-    QTest::newRow("application stop takes ERROR") << "ERROR" << "AT+WOPEN=3" << false;
+    QTest::newRow("application stop takes +CME ERROR:") << "+CME ERROR: 3" << "AT+WOPEN=3" << false;
     QTest::newRow("application stop drops OK") << "OK" << "AT+WOPEN=0" << true;
     QTest::newRow("application start waits for +WIND: 7") << "+WIND: 7" << "AT+WOPEN=1" << false;
-    QTest::newRow("application start takes a bare +CME ERROR:") << "+CME ERROR:" << "AT+WOPEN=1" << false;
     QTest::newRow("application start drops a numbered +CME ERROR:") << "+CME ERROR: 3" << "AT+WOPEN=1" << true;
-    QTest::newRow("download drops OK") << "OK" << "AT+WDWL=1" << true;
     QTest::newRow("download waits for +WDWL: 0") << "+WDWL: 0" << "AT+WDWL=1" << false;
-    QTest::newRow("plain download command is an ordinary command") << "OK" << "AT+WDWL" << false;
-    QTest::newRow("memory read takes its answer") << "+OATMEM: 0,1,x" << "AT+OATMEM=0,1" << false;
+    QTest::newRow("download drops OK") << "OK" << "AT+WDWL=1" << true;
     QTest::newRow("memory read takes ERROR") << "ERROR" << "AT+OATMEM=0,1" << false;
-    QTest::newRow("memory read drops its merged echo") << "AT+OATMEM=0,1\r\n+OATMEM: 0,1,x" << "AT+OATMEM=0,1"
-                                                        << true;
-    QTest::newRow("memory read drops OK") << "OK" << "AT+OATMEM=0,1" << true;
+    QTest::newRow("memory read drops its merged echo") << "AT+OATMEM=0,1\r\n+OATMEM: 0" << "AT+OATMEM=0,1" << true;
     QTest::newRow("ordinary command drops indications") << "+WIND: 4" << "ATE1" << true;
     QTest::newRow("ordinary command takes OK") << "OK" << "ATE1" << false;
-    QTest::newRow("ordinary command takes ERROR") << "ERROR" << "AT+OATSET=\"$SDS\"" << false;
 }
 
 void TestTransportRules::unwantedAnswer()
@@ -89,7 +77,6 @@ void TestTransportRules::chunkStopsAtZeroByte_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("chunk");
 
-    QTest::newRow("text") << QByteArray("OK\r\n") << "OK\r\n";
     QTest::newRow("zero byte ends the text") << QByteArray("OK\0junk", 7) << "OK";
     QTest::newRow("zero byte first") << QByteArray("\0OK", 3) << "";
     QTest::newRow("bytes above 127 as Latin-1") << QByteArray("\xe9\xff") << QString::fromLatin1("\xe9\xff");
@@ -109,9 +96,7 @@ void TestTransportRules::hexToBytes_data()
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QByteArray>("bytes");
 
-    QTest::newRow("block start") << "01FE" << QByteArray("\x01\xfe");
-    QTest::newRow("lower case") << "0a1b" << QByteArray("\x0a\x1b");
-    QTest::newRow("zero byte") << "00" << QByteArray("\0", 1);
+    QTest::newRow("both cases") << "01Fe00" << QByteArray("\x01\xfe\0", 3);
     QTest::newRow("odd length gives nothing") << "0A1" << QByteArray();
     QTest::newRow("not hexadecimal gives nothing") << "0G" << QByteArray();
     QTest::newRow("sign is not a digit") << "+1" << QByteArray();

@@ -133,8 +133,10 @@ void ScriptedPeer::run()
         done = true;
     }
     changed.notify_all();
-    while (!stopping && master >= 0)
-        readAvailable(pollSliceMs);
+    while (!stopping && master >= 0) {
+        if (!readAvailable(pollSliceMs))
+            break;
+    }
 }
 
 bool ScriptedPeer::runStep(const Step& step)

@@ -29,7 +29,8 @@ public:
     // Script steps, added before start().
     // Waits until the line arrives (without its line end); other lines are only recorded.
     ScriptedPeer& expect(const QByteArray& line);
-    // Writes the bytes in one write, gapMs after the previous step.
+    // Writes the bytes gapMs after the previous step; up to 1 KiB arrive in one piece, longer
+    // texts in 1 KiB pieces, each taken by the reader before the next.
     ScriptedPeer& send(const QByteArray& bytes, int gapMs = 0);
     // Writes the bytes once the reader has taken everything written before, so that they
     // reach it in a read of their own.

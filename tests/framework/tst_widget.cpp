@@ -170,11 +170,6 @@ void TestWidget::extendedSwitch()
     QCOMPARE(extendedButton->text(), text);
     for (Page* page : qAsConst(pages))
         QCOMPARE(page->extendedCalls, pageCalls);
-
-    // Switching back (or trying to).
-    widget->showExtended(false);
-    widget->showExtended(true);
-    QCOMPARE(widget->isExtended(), available);
 }
 
 void TestWidget::hidingCurrentTabMovesBefore_data()

@@ -43,9 +43,11 @@ QWidget* LineEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 void LineEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
     // The bound editor has already written the text into the item; clearing first makes an
-    // equal text still announce itself.
+    // equal text still announce itself. The clearing reaches the bound editor too, so its
+    // text is taken before.
+    const QString text = static_cast<LineEditConnectable*>(editor)->text();
     model->setData(index, QVariant(), Qt::EditRole);
-    model->setData(index, static_cast<LineEditConnectable*>(editor)->text(), Qt::EditRole);
+    model->setData(index, text, Qt::EditRole);
 }
 
 void LineEditDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -69,6 +69,8 @@ TableView::TableView(QAbstractItemModel* model, QWidget* parent)
     header->setHighlightSections(false);
     header->setStretchLastSection(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
+    // Restored widths go down to this; the style's minimum would be wider.
+    header->setMinimumSectionSize(NarrowestRestoredWidth);
     resizeColumnsToContents();
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -17,11 +17,14 @@ TimeEdit::TimeEdit(QWidget* parent)
 
 void TimeEdit::setMsecs(qint64 msecs)
 {
-    qint64 value = msecs - (msecs % m_step + m_step) % m_step;
-    if (value > m_maximum)
-        value = m_maximum;
-    else if (value < m_minimum)
-        value = m_wrapping ? m_maximum : m_minimum;
+    // Rounding down never brings a value below the minimum back into the range.
+    qint64 value = m_wrapping ? m_maximum : m_minimum;
+    if (msecs >= m_minimum) {
+        const qint64 remainder = msecs % m_step;
+        value = qMin(m_maximum, msecs - (remainder < 0 ? remainder + m_step : remainder));
+        if (value < m_minimum)
+            value = m_wrapping ? m_maximum : m_minimum;
+    }
 
     const bool changed = value != m_msecs;
     m_msecs = value;

@@ -50,10 +50,11 @@ int Widget::addTab(QWidget* page, Item* pageItem, int index)
     // The class name keys the table's saved column widths.
     if (qobject_cast<TableView*>(page))
         page->setObjectName(QString::fromLatin1(page->metaObject()->className()));
-    if (index < 0)
+    if (index < 0 || index > m_ui->tabWidget->count())
         index = m_ui->tabWidget->count();
+    // Known before the tab exists: the first tab becomes current while it is inserted.
     m_pages.insert(index, page);
-    index = m_ui->tabWidget->insertTab(index, page, pageItem->currentValue().toString());
+    m_ui->tabWidget->insertTab(index, page, pageItem->currentValue().toString());
     m_ui->tabWidget->setTabToolTip(index, pageItem->tooltip(true));
     m_ui->tabWidget->setToolTipDuration(0);
     connect(pageItem, &Item::stateChanged, m_ui->tabWidget, &TabWidget::updateState, Qt::UniqueConnection);

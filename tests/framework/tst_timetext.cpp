@@ -4,64 +4,16 @@
 
 using namespace Framework;
 
-// The duration text: its format and the repair of typed text.
+// The repair of text typed into a duration editor.
 class TestTimeText : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fieldsFollowStep_data();
-    void fieldsFollowStep();
-    void formats_data();
-    void formats();
     void repairsTypedText_data();
     void repairsTypedText();
     void repairedTextIsWellFormed();
 };
-
-void TestTimeText::fieldsFollowStep_data()
-{
-    QTest::addColumn<qint64>("step");
-    QTest::addColumn<int>("fields");
-
-    QTest::newRow("half seconds show tenths") << qint64(500) << 4;
-    QTest::newRow("one and a half seconds show tenths") << qint64(1500) << 4;
-    QTest::newRow("whole seconds") << qint64(1000) << 3;
-    QTest::newRow("two seconds") << qint64(2000) << 3;
-    QTest::newRow("whole minutes") << qint64(60000) << 2;
-    QTest::newRow("whole hours") << qint64(3600000) << 1;
-    QTest::newRow("no step shows everything") << qint64(0) << 4;
-}
-
-void TestTimeText::fieldsFollowStep()
-{
-    QFETCH(qint64, step);
-    QFETCH(int, fields);
-    QCOMPARE(TimeText::fieldCount(step), fields);
-}
-
-void TestTimeText::formats_data()
-{
-    QTest::addColumn<qint64>("msecs");
-    QTest::addColumn<int>("fields");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("zero") << qint64(0) << 4 << "00:00:00:0";
-    QTest::newRow("tenths are the first millisecond digit") << qint64(1250) << 4 << "00:00:01:2";
-    QTest::newRow("largest default value") << qint64(359999900) << 4 << "99:59:59:9";
-    QTest::newRow("cut after the seconds") << qint64(3723500) << 3 << "01:02:03";
-    QTest::newRow("cut after the minutes") << qint64(36000000) << 2 << "10:00";
-    QTest::newRow("cut after the hours") << qint64(36000000) << 1 << "10";
-    QTest::newRow("never longer than ten characters") << qint64(100 * 3600000LL) << 4 << "100:00:00:";
-}
-
-void TestTimeText::formats()
-{
-    QFETCH(qint64, msecs);
-    QFETCH(int, fields);
-    QFETCH(QString, text);
-    QCOMPARE(TimeText::format(msecs, fields), text);
-}
 
 void TestTimeText::repairsTypedText_data()
 {

@@ -62,6 +62,17 @@ int Widget::addTab(QWidget* page, Item* pageItem, int index)
     return index;
 }
 
+int Widget::indexOf(QWidget* page) const
+{
+    return m_ui->tabWidget->indexOf(page);
+}
+
+void Widget::setTabTitle(int index, const QString& text, const QString& toolTip)
+{
+    m_ui->tabWidget->setTabText(index, text);
+    m_ui->tabWidget->setTabToolTip(index, toolTip);
+}
+
 void Widget::setItem(Item* top)
 {
     if (!top)

@@ -30,6 +30,9 @@ public:
     // Inserts page as a tab titled and coloured by pageItem (a negative index appends).
     // Returns the tab index, -1 for a null item.
     int addTab(QWidget* page, Item* pageItem, int index = -1);
+    // The tab index of page, -1 when it is not a tab.
+    int indexOf(QWidget* page) const;
+    void setTabTitle(int index, const QString& text, const QString& toolTip);
     // Follows the top item's state for Save and Discard.
     void setItem(Item* top);
     void setSaveEnabled(bool enabled);

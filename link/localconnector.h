@@ -45,6 +45,10 @@ public:
     std::atomic<bool> lastToggleStateX{false};
     std::atomic<bool> lastToggleStateY{false};
 
+    // Writes the configuration as last read or imported as a web-portal text. Called directly,
+    // not through a signal, by the module's settings export.
+    bool exportData(const QString& path, const QString& ownNumber);
+
 signals:
     void deviceFound(DeviceInfo device);
     void allDevicesFound();

@@ -1,5 +1,6 @@
 #include "rv_23.h"
 
+#include "configuration.h"
 #include "logging.h"
 #include "messages.h"
 #include "modulesettings.h"
@@ -7,9 +8,14 @@
 
 #include "framework/handover.h"
 #include "framework/item.h"
+#include "framework/widget.h"
 #include "host/hosttypes.h"
 #include "link/linktypes.h"
 #include "link/localconnector.h"
+#include "pages/events.h"
+#include "pages/informations.h"
+#include "pages/outputs.h"
+#include "pages/settings.h"
 
 #include <QEventLoop>
 #include <QThread>
@@ -18,33 +24,46 @@ namespace moduleRV_23 {
 
 namespace {
 
-// Connector signals forwarded to the module while a unit's status is shown. String-based, because
-// a remote connector need not be a LocalConnector; signals it lacks are left out.
+// Connector signals shown by the module while a unit's status is shown. String-based, because a
+// remote connector need not be a LocalConnector; signals it lacks are left out.
 struct StatusWire
 {
+    enum Sources { All, NotRemote, LocalOnly };
     const char* signal;
     const char* member;
-    bool remote;
+    Sources sources;
 };
 
 const StatusWire statusWires[] = {
-    {SIGNAL(inputStatesChanged(QList<IoState>)), SIGNAL(inputStatesSignal(QList<IoState>)), true},
-    {SIGNAL(outputStatesChanged(QList<IoState>)), SIGNAL(outputStatesSignal(QList<IoState>)), true},
-    {SIGNAL(deviceStatusChanged(RV23Status)), SLOT(deviceStatusChangedX(RV23Status)), true},
+    {SIGNAL(inputStatesChanged(QList<IoState>)), SIGNAL(inputStatesSignal(QList<IoState>)), StatusWire::All},
+    {SIGNAL(inputStatesChanged(QList<IoState>)), SLOT(inputStatesChanged(QList<IoState>)), StatusWire::All},
+    {SIGNAL(outputStatesChanged(QList<IoState>)), SIGNAL(outputStatesSignal(QList<IoState>)), StatusWire::All},
+    {SIGNAL(outputStatesChanged(QList<IoState>)), SLOT(outputStatesChanged(QList<IoState>)), StatusWire::All},
+    {SIGNAL(outputsCountersChanged(Connector::Outputs)), SLOT(outputCountersChanged(Connector::Outputs)),
+     StatusWire::All},
+    {SIGNAL(inputsCountersChanged(Connector::Inputs)), SLOT(inputCountersChanged(Connector::Inputs)), StatusWire::All},
+    {SIGNAL(voltageChanged(int)), SLOT(voltageChanged(int)), StatusWire::All},
+    {SIGNAL(rssiChanged(int)), SLOT(rssiChanged(int)), StatusWire::All},
+    {SIGNAL(operatorChanged(QString)), SLOT(operatorChanged(QString)), StatusWire::All},
+    {SIGNAL(imeiChanged(QString)), SLOT(imeiChanged(QString)), StatusWire::All},
+    {SIGNAL(deviceStatusChanged(RV23Status)), SLOT(deviceStatusChangedX(RV23Status)), StatusWire::All},
+    {SIGNAL(inputsVoltageChanged(Connector::Inputs)), SLOT(inputVoltageChanged(Connector::Inputs)),
+     StatusWire::NotRemote},
+    {SIGNAL(timeChanged(QString)), SLOT(timeChanged(QString)), StatusWire::NotRemote},
+    {SIGNAL(protocolVersionChanged(QString)), SLOT(protocolVersionChanged(QString)), StatusWire::NotRemote},
+    {SIGNAL(firmwareChanged(QString)), SLOT(firmwareChanged(QString)), StatusWire::LocalOnly},
 };
+
+bool wiredFor(StatusWire::Sources sources, Common::ConfigurationSource source)
+{
+    return sources == StatusWire::All || (sources == StatusWire::NotRemote && source != Common::Remote)
+        || source == Common::Local;
+}
 
 bool hasSignal(const QObject* sender, const char* signal)
 {
     // SIGNAL() prefixes the signature with a code digit.
     return sender->metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal + 1).constData()) >= 0;
-}
-
-QList<IoState> ioStates(std::initializer_list<bool> active)
-{
-    QList<IoState> states;
-    for (const bool on : active)
-        states.append(IoState{on ? 2 : 0});
-    return states;
 }
 
 } // namespace
@@ -115,7 +134,6 @@ void RV_23::ensureLocalConnector()
     thread = new QThread;
     auto* local = new LocalConnector;
     local->moveToThread(thread);
-    connect(this, &RV_23::getDevicesSignal, local, &LocalConnector::getSerialDevices);
     connect(local, &LocalConnector::allDevicesFound, this, &RV_23::allDevicesFound);
     connector = local;
     thread->start(QThread::InheritPriority);
@@ -131,6 +149,8 @@ DeviceInfo* RV_23::nextFoundDevice()
         searching = true;
         searchIndex = 0;
         connect(local, &LocalConnector::deviceFound, this, &RV_23::deviceFound, Qt::UniqueConnection);
+        // createWidget() takes the request away from a connector that was there before it.
+        connect(this, &RV_23::getDevicesSignal, local, &LocalConnector::getSerialDevices, Qt::UniqueConnection);
         emit getDevicesSignal();
     }
 
@@ -181,6 +201,10 @@ bool RV_23::connectDevice(Common::ConfigurationSource source)
     qCDebug(lcModule) << Q_FUNC_INFO;
     this->source = source;
     linkLost = false;
+    tellPagesTheSource();
+    setInformation(QStringLiteral("serial"), info.serialNumber);
+    setInformation(QStringLiteral("firmware"), info.firmwareVersion);
+    setInformation(QStringLiteral("behavversion"), info.behaviourVersion);
     Module::registerHostTypes();
     registerLinkTypes();
 
@@ -216,6 +240,17 @@ bool RV_23::selectLocalDevice()
     connect(this, &RV_23::localDeviceSelectedSignal, local, &LocalConnector::deviceSelected,
             Qt::QueuedConnection);
     connect(local, &LocalConnector::showLoader, this, &RV_23::showLoaderSignal, Qt::UniqueConnection);
+    if (settingsPage) {
+        connect(settingsPage, &Settings::resetGSM, local, &LocalConnector::performResetGSM, Qt::UniqueConnection);
+        connect(settingsPage, &Settings::globalReset, local, &LocalConnector::performGlobalReset,
+                Qt::UniqueConnection);
+    }
+    if (outputsPage) {
+        connect(outputsPage, &Outputs::toggleOutputX, local, &LocalConnector::performToggleOutputX,
+                Qt::UniqueConnection);
+        connect(outputsPage, &Outputs::toggleOutputY, local, &LocalConnector::performToggleOutputY,
+                Qt::UniqueConnection);
+    }
 
     bool selected = false;
     NestedWait wait(local);
@@ -237,12 +272,22 @@ bool RV_23::selectLocalDevice()
     connect(this, &RV_23::cleanEvents, local, &LocalConnector::clearEvents, Qt::UniqueConnection);
     connect(this, qOverload<Framework::Item*>(&RV_23::loadEvents), local, &LocalConnector::loadEvents,
             Qt::UniqueConnection);
+    connect(local, &LocalConnector::eventsLoaded, this, &RV_23::eventsLoaded, Qt::UniqueConnection);
+    createEventsPage();
+    if (configuration)
+        connect(configuration, &Configuration::dataImported, local, &LocalConnector::dataImported,
+                Qt::UniqueConnection);
     return true;
 }
 
 void RV_23::connectCommon()
 {
     const auto unique = Qt::UniqueConnection;
+    if (informationsPage) {
+        connect(informationsPage, &Informations::resetSentSms, connector, &Connector::resetSentSms, unique);
+        connect(informationsPage, &Informations::resetSentServiceSms, connector, &Connector::resetSentServiceSms,
+                unique);
+    }
     connect(connector, &Connector::showLoaderSignal, this, &RV_23::showLoaderSignal, unique);
     connect(connector, &Connector::setLoaderTimer, this, &RV_23::setLoaderTimer, unique);
     connect(connector, &Connector::setLoaderMax, this, &RV_23::setLoaderMax, unique);
@@ -261,7 +306,7 @@ void RV_23::connectStatus()
     if (statusWired || !connector)
         return;
     for (const StatusWire& wire : statusWires) {
-        if ((source == Common::Local || wire.remote) && hasSignal(connector, wire.signal))
+        if (wiredFor(wire.sources, source) && hasSignal(connector, wire.signal))
             connect(connector, wire.signal, this, wire.member, Qt::UniqueConnection);
     }
     if (connector->metaObject()->indexOfSlot("reloadEvents()") >= 0)
@@ -279,6 +324,7 @@ void RV_23::disconnectStatus()
         disconnect(this, SIGNAL(reloadEvents()), connector, nullptr);
     }
     statusWired = false;
+    resetStatusDisplay();
 }
 
 bool RV_23::handshake()
@@ -325,9 +371,15 @@ void RV_23::disconnectDevice()
 {
     qCDebug(lcModule) << "moduleRV_23::RV_23::disconnectDevice";
     source = Common::Offline;
+    tellPagesTheSource();
     disconnectStatus();
     emit disconnectDeviceSignal();
     connected = false;
+    if (widget) {
+        widget->setSaveEnabled(false);
+        widget->setDiscardEnabled(false);
+    }
+    delete eventsPage;
     stopConnectorThread();
     emit connectionStateChangedSignal(Disconnected);
 }
@@ -405,6 +457,18 @@ void RV_23::onDeviceInfoChange(DeviceInfo di)
     di.infoValue = info.infoValue;
     di.ownRecord = info.ownRecord;
     info = di;
+    setInformation(QStringLiteral("serial"), info.serialNumber);
+    setInformation(QStringLiteral("behavversion"), info.behaviourVersion);
+}
+
+void RV_23::tellPagesTheSource()
+{
+    for (Framework::TabWidgetBase* page : {static_cast<Framework::TabWidgetBase*>(outputsPage.data()),
+                                          static_cast<Framework::TabWidgetBase*>(settingsPage.data()),
+                                          static_cast<Framework::TabWidgetBase*>(informationsPage.data())}) {
+        if (page)
+            page->setConfigurationSource(source);
+    }
 }
 
 void RV_23::testOutput(int index)
@@ -416,71 +480,19 @@ void RV_23::showInputsOnDialog(int) {}
 
 void RV_23::showInputsOffDialog(int) {}
 
-// --- live status -----------------------------------------------------------------------------
-
-void RV_23::deviceStatusChangedX(RV23Status status)
-{
-    emit inputStatesSignal(ioStates({status.inputA, status.inputB, status.inputC, status.inputD}));
-    emit outputStatesSignal(ioStates({status.outputX, status.outputY}));
-}
-
-// The pages, load and save, history and firmware arrive with their own changes; until then each
-// answers as a module that cannot do it yet.
-
-QWidget* RV_23::createWidget()
-{
-    return nullptr;
-}
-
-void RV_23::applyStyle(const QString&) {}
-
-Module::Device::ConfigurationLoadResult RV_23::loadConfiguration(const QByteArray&)
-{
-    return LoadFailed;
-}
-
-bool RV_23::saveToDevice()
-{
-    return false;
-}
-
-void RV_23::configurationSaved(bool) {}
-
-void RV_23::refreshDevice() {}
-
-void RV_23::unlockConfiguration() {}
-
-void RV_23::showConfiguration(const QByteArray&) {}
-
-void RV_23::showImportedConfigurations(const QByteArray&, const QString&) {}
-
-bool RV_23::resetAndReload()
-{
-    return false;
-}
-
-ConfigurationState RV_23::configurationState()
-{
-    return unsaved ? Unsaved : Saved;
-}
-
 QStringList RV_23::exportFileTypes()
 {
-    return {};
+    return configuration ? configuration->fileTypes() : QStringList();
 }
 
-FirmwareCheckResult RV_23::checkFirmware(QString&, QString&, QString)
+QStringList RV_23::importFileTypes()
 {
-    return UpToDate;
+    return exportFileTypes();
 }
 
-void RV_23::exportHistory() {}
-
-bool RV_23::uploadFirmware(QString)
+Configuration* RV_23::configurationObject() const
 {
-    return false;
+    return configuration;
 }
-
-void RV_23::configurationSaveRequest() {}
 
 } // namespace moduleRV_23

@@ -2,21 +2,31 @@
 
 #include "host/device.h"
 #include "link/connector.h"
+#include "link/firmwareuploadresult.h"
 #include "link/rv23status.h"
 
 #include <QList>
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 class QThread;
 
 namespace Framework {
 class Item;
-}
+class Widget;
+} // namespace Framework
 
 namespace moduleRV_23 {
 
+class Configuration;
+class Events;
+class Informations;
+class Inputs;
 class LocalConnector;
+class Outputs;
+class Settings;
 
 // The RV-23 device module: the one object the host drives through Module::Device. It owns the
 // connector and the thread it runs in, and waits for the connector's answers in nested event
@@ -50,11 +60,17 @@ public:
     void stopDeviceSearch() override;
     ConfigurationState configurationState() override;
     QStringList exportFileTypes() override;
+    QStringList importFileTypes() override;
+    void exportSettings(const QString& path) override;
     FirmwareCheckResult checkFirmware(QString& oldOut, QString& newOut, QString firmwarePath) override;
     QString deviceName() override;
 
+    void setName(const QString& name) override;
+    void resetItems() override;
+
     bool extendedView() const;
     bool isConnected() const;
+    Configuration* configurationObject() const;
     // Supplies the connector a Remote source talks to, already living in its own running thread;
     // the module takes both over and stops them as it stops its own.
     void useConnector(Connector* remote, QThread* remoteThread);
@@ -72,7 +88,30 @@ public slots:
     void showInputsOnDialog(int fromRow);
     void showInputsOffDialog(int fromRow);
 
+    void discard();
+    void onFirmwareUpload(moduleRV_23::FirmwareUploadResult result);
+    // Writes the event history to path without asking: CSV, or HTML for ".htm", ".html" and
+    // ".pdf" (rendered as PDF). For hosts without a file dialog.
+    Q_INVOKABLE void exportHistoryTo(const QString& path);
+    void loadEvents();
+    void clearEvents();
+    void eventsLoaded(bool state);
+
     void deviceStatusChangedX(RV23Status status);
+    void voltageChanged(int voltage);
+    void rssiChanged(int rssi);
+    void operatorChanged(QString name);
+    void imeiChanged(QString imei);
+    void firmwareChanged(QString firmware);
+    void inputStatesChanged(QList<IoState> states);
+    void outputStatesChanged(QList<IoState> states);
+    void inputCountersChanged(Connector::Inputs counters);
+    void outputCountersChanged(Connector::Outputs counters);
+    void inputVoltageChanged(Connector::Inputs inputs);
+    void timeChanged(QString time);
+    void protocolVersionChanged(QString protocol);
+    void startTimeUpdates();
+    void stopTimeUpdates();
 
 signals:
     void requestPing(bool force);
@@ -90,6 +129,26 @@ signals:
     void saveSignal(Framework::Item* topItem);
 
 private:
+    // Pages and live status.
+    void createEventsPage();
+    void onTabChanged(int index);
+    void retitleTabs();
+    void setInformation(const QString& row, const QVariant& value);
+    void showStateTexts(Framework::Item* page, const QStringList& names, const QList<bool>& active,
+                        const char* activeText, const char* inactiveText);
+    void showIoStates(Framework::Item* page, const QStringList& names, const QList<IoState>& states,
+                      const char* activeText, const char* inactiveText);
+    void reenableToggle(const QString& name, bool reported, bool lastToggle);
+    void resetStatusDisplay();
+    void followChanges();
+    // Runs change while the informations model's notifications are paused.
+    void quietly(const std::function<void()>& change);
+
+    // Load and save.
+    bool readFromUnit();
+
+    // Connection.
+    void tellPagesTheSource();
     void ensureLocalConnector();
     bool selectLocalDevice();
     void connectCommon();
@@ -98,6 +157,13 @@ private:
     bool handshake();
     void stopConnectorThread();
 
+    QPointer<Framework::Widget> widget;
+    QPointer<Inputs> inputsPage;
+    QPointer<Outputs> outputsPage;
+    QPointer<Settings> settingsPage;
+    QPointer<Informations> informationsPage;
+    QPointer<Events> eventsPage;
+    Configuration* configuration = nullptr;
     QPointer<Connector> connector;
     QThread* thread = nullptr;
     QList<DeviceInfo> foundDevices;

@@ -14,8 +14,10 @@ bool writePrivateFile(const QString& path, const QByteArray& data, QString* erro
         return false;
     }
     QSaveFile file(path);
-    // The temporary file gets the mode before any byte is written, so no copy is ever readable.
-    if (!file.open(QIODevice::WriteOnly)
+    // Unbuffered, because a buffered flush that writes only part of the data (a full disk, a size
+    // limit) still lets commit() succeed. The mode is set before any byte is written, so no copy
+    // is ever readable by others.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
         || file.write(data) != data.size() || !file.commit()) {
         *error = QObject::tr("Cannot write %1: %2").arg(path, file.errorString());

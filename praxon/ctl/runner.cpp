@@ -373,10 +373,11 @@ int Runner::exportPortal()
 {
     if (const int code = openAndLoad())
         return code;
-    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    const QFileInfo before(options.output);
+    const QDateTime previousChange = before.exists() ? before.lastModified() : QDateTime();
     session.device()->exportSettings(options.output);
     const QFileInfo written(options.output);
-    if (!written.exists() || written.lastModified() < started)
+    if (!written.exists() || written.lastModified() == previousChange)
         return fail(UnitFailure, QStringLiteral("the module wrote nothing to %1").arg(options.output));
     return Success;
 }

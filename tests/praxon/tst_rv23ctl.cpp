@@ -191,6 +191,12 @@ void TestRv23ctl::serviceCommandsReachThePages()
     QVERIFY(history.out.startsWith(QStringLiteral("Datum;Událost;Zdroj\r\n")));
 
     QCOMPARE(run({"gsm-reset"}).code, 0);
+
+    const QString portal = dir->filePath("portal.txt");
+    QCOMPARE(run({"export-portal", "-o", portal}).code, 0);
+    QFile exported(portal);
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll(), QByteArray("SMSA=ALARM A\n"));
 }
 
 // The real plug-in on the simulated unit. Until the module builds its pages the host cannot use

@@ -103,6 +103,10 @@ void TestMainWindow::languageChangeReachesTheModulePages()
 
     QTRY_VERIFY(calls().count("languageChange") > before);
     QVERIFY(window->findChild<QAction*>("actionCzech")->isChecked());
+    QCOMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&Soubor"));
+
+    QVERIFY(window->setLanguage("en"));
+    QTRY_COMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&File"));
     QVERIFY(!window->setLanguage("de"));
 }
 

@@ -37,14 +37,14 @@ void stopOnSignals(Ctl::Runner& runner)
     ::sigaction(SIGTERM, &action, nullptr);
 }
 
-// Everything with --verbose; otherwise only the warnings of the module and the host and what is
-// worse, always clear of the progress line.
+// The module and Qt talk to developers in their debug output and warnings: all of it with
+// --verbose, otherwise only critical messages; always clear of the progress line. What the user
+// must know reaches him through the module's message boxes.
 void printMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    const QString category = QString::fromLatin1(context.category ? context.category : "default");
-    const bool ours = category.startsWith(QLatin1String("rv23."));
-    if (!verbose && (type == QtDebugMsg || type == QtInfoMsg || (type == QtWarningMsg && !ours)))
+    if (!verbose && type != QtCriticalMsg && type != QtFatalMsg)
         return;
+    const QString category = QString::fromLatin1(context.category ? context.category : "default");
     Ctl::Console::error(verbose ? category + QStringLiteral(": ") + message : message);
 }
 

@@ -45,6 +45,26 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The module's exports report nothing: whether they wrote shows in the file.
+class FileChange
+{
+public:
+    explicit FileChange(const QString& path)
+        : path(path)
+        , before(QFileInfo(path).lastModified())
+    {
+    }
+    bool happened() const
+    {
+        const QFileInfo now(path);
+        return now.exists() && now.lastModified() != before;
+    }
+
+private:
+    QString path;
+    QDateTime before;
+};
+
 bool isSavedSettings(const QString& path)
 {
     return QFileInfo(path).suffix().compare(QLatin1String("rv23"), Qt::CaseInsensitive) == 0;
@@ -356,10 +376,10 @@ int Runner::events()
         return fail(UnitFailure, session.errorString());
     QTemporaryDir scratch;
     const QString path = options.output.isEmpty() ? scratch.filePath(QStringLiteral("events.csv")) : options.output;
-    bool exported = false;
-    QMetaObject::invokeMethod(device, "exportHistoryTo", Q_RETURN_ARG(bool, exported), Q_ARG(QString, path));
-    if (!exported)
-        return fail(UnitFailure, QStringLiteral("the module could not export the history to %1").arg(path));
+    const FileChange change(path);
+    QMetaObject::invokeMethod(device, "exportHistoryTo", Q_ARG(QString, path));
+    if (!change.happened())
+        return fail(UnitFailure, QStringLiteral("the module wrote no history to %1").arg(path));
     if (options.output.isEmpty()) {
         QByteArray text = readFile(path);
         if (text.startsWith("\xEF\xBB\xBF"))
@@ -373,11 +393,9 @@ int Runner::exportPortal()
 {
     if (const int code = openAndLoad())
         return code;
-    const QFileInfo before(options.output);
-    const QDateTime previousChange = before.exists() ? before.lastModified() : QDateTime();
+    const FileChange change(options.output);
     session.device()->exportSettings(options.output);
-    const QFileInfo written(options.output);
-    if (!written.exists() || written.lastModified() == previousChange)
+    if (!change.happened())
         return fail(UnitFailure, QStringLiteral("the module wrote nothing to %1").arg(options.output));
     return Success;
 }

@@ -53,7 +53,7 @@ public:
     void exportSettings(const QString& path) override;
     QString deviceName() override;
 
-    Q_INVOKABLE bool exportHistoryTo(const QString& path);
+    Q_INVOKABLE void exportHistoryTo(const QString& path);
 
 public slots:
     void exportHistory() override;

@@ -38,7 +38,8 @@ bool HostSession::loadPlugin(const QString& file)
                                : tr("No device module at %1").arg(file);
         return false;
     }
-    loader.setFileName(file);
+    // A relative name would be looked up in Qt's library paths, not in the working folder.
+    loader.setFileName(QFileInfo(file).absoluteFilePath());
     QObject* instance = loader.instance();
     if (!instance) {
         error = tr("Cannot load the device module %1: %2").arg(file, loader.errorString());
@@ -185,7 +186,7 @@ Module::Device::ConfigurationLoadResult HostSession::load()
 
 HostSession::SaveResult HostSession::save()
 {
-    if (!captureConfiguration(Capture::Save)) {
+    if (!captureConfiguration()) {
         error = tr("The module did not hand over a configuration to save");
         emit saveFinished(SaveResult::Refused, error);
         return SaveResult::Refused;
@@ -195,27 +196,27 @@ HostSession::SaveResult HostSession::save()
 
 QByteArray HostSession::snapshot()
 {
-    return captureConfiguration(Capture::Snapshot) ? captured : QByteArray();
+    return captureConfiguration() ? captured : QByteArray();
 }
 
-bool HostSession::captureConfiguration(Capture mode)
+bool HostSession::captureConfiguration()
 {
     if (!module)
         return false;
-    capture = mode;
+    capturing = true;
     captured.clear();
     bool handedOver = false;
     const auto caught = connect(module, &Module::Device::requestConfigurationSaveSignal, this,
                                 [&handedOver] { handedOver = true; });
     module->configurationSaveRequest();
     disconnect(caught);
-    capture = Capture::None;
+    capturing = false;
     return handedOver;
 }
 
 void HostSession::onSaveRequested(const QString& configuration)
 {
-    if (capture != Capture::None) {
+    if (capturing) {
         captured = configuration.toUtf8();
         return;
     }

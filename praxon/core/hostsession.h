@@ -94,8 +94,6 @@ signals:
     void saveFinished(Praxon::HostSession::SaveResult result, const QString& message);
 
 private:
-    enum class Capture { None, Snapshot, Save };
-
     void wireModule();
     void onSaveRequested(const QString& configuration);
     void onLoadRequested();
@@ -103,7 +101,8 @@ private:
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
     QByteArray storedText() const;
-    bool captureConfiguration(Capture mode);
+    // Has the module hand over its configuration text without storing it.
+    bool captureConfiguration();
     void setSource(Common::ConfigurationSource value);
 
     ConfigurationStore* store;
@@ -115,7 +114,7 @@ private:
     QString unitSerial;
     QString offlinePath;
     Module::Device::ConfigurationLoadResult lastLoad = Module::Device::LoadFailed;
-    Capture capture = Capture::None;
+    bool capturing = false;
     QByteArray captured;
     bool saving = false;
     bool reloadAsked = false;

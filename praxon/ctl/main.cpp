@@ -23,7 +23,7 @@ void onSignal(int)
 }
 
 // SIGINT and SIGTERM end a watch through a pipe, the only safe way out of a handler; the unit
-// is then disconnected properly.
+// is then disconnected properly. Other commands end at once, as usual.
 void stopOnSignals(Ctl::Runner& runner)
 {
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -72,6 +72,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Praxon"));
 
     Ctl::Runner runner(options);
-    stopOnSignals(runner);
+    if (options.watch)
+        stopOnSignals(runner);
     return runner.run();
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -107,6 +108,7 @@ Runner::~Runner()
 
 void Runner::stop()
 {
+    stopRequested = true;
     watchLoop.quit();
 }
 
@@ -358,7 +360,7 @@ int Runner::status()
             Console::out(QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n') + now);
         }
     });
-    const int ended = watchLoop.exec();
+    const int ended = stopRequested ? Success : watchLoop.exec();
     disconnect(watching);
     if (ended == UnitFailure)
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));

@@ -66,6 +66,7 @@ private:
     QList<IoState> outputs;
     int statusUpdates = 0;
     QEventLoop watchLoop;
+    bool stopRequested = false;
 };
 
 } // namespace Ctl

@@ -20,6 +20,7 @@ private slots:
     void writeShowsChangesStoresAndVerifies();
     void refusedWriteKeepsTheStoredText();
     void serviceCommandsReachThePages();
+    void watchEndsCleanlyOnTerminate();
     void listAndStatusOfTheSimulatedUnit();
 
 private:
@@ -198,6 +199,29 @@ void TestRv23ctl::serviceCommandsReachThePages()
     QFile exported(portal);
     QVERIFY(exported.open(QIODevice::ReadOnly));
     QCOMPARE(exported.readAll(), QByteArray("SMSA=ALARM A\n"));
+}
+
+void TestRv23ctl::watchEndsCleanlyOnTerminate()
+{
+    QProcess watch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir->filePath("data"));
+    env.insert("FAKE_UNITS", "23A04117:2.14.0318:004");
+    env.insert("FAKE_CALL_LOG", dir->filePath("calls.log"));
+    watch.setProcessEnvironment(env);
+    watch.start(RV23CTL_PROGRAM, {"--plugin", FAKE_PLUGIN_FILE, "status", "--watch"});
+    QByteArray shown;
+    QTRY_VERIFY2((shown += watch.readAllStandardOutput()).contains("outputs X:off Y:off"),
+                 (shown + watch.readAllStandardError()).constData());
+
+    watch.terminate();
+
+    QVERIFY(watch.waitForFinished(10000));
+    QCOMPARE(watch.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(watch.exitCode(), 0);
+    QFile calls(dir->filePath("calls.log"));
+    QVERIFY(calls.open(QIODevice::ReadOnly));
+    QVERIFY(calls.readAll().endsWith("disconnectDevice\n"));
 }
 
 // The real plug-in on the simulated unit. Until the module builds its pages the host cannot use

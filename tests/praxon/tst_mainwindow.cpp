@@ -1,10 +1,16 @@
 #include "praxon/window/ioindicator.h"
 #include "praxon/window/mainwindow.h"
+#include "praxon/window/unitdialog.h"
+
+#include "sim/simulatorthread.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,19 +20,29 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void embedsTheModuleWidgetAndOffersTheCommands();
     void statusBarFollowsTheUnit();
     void languageChangeReachesTheModulePages();
     void unusableModuleIsExplained();
+    void followsTheSimulatedUnit();
 
 private:
     QStringList calls() const;
 
+    QTemporaryDir settingsDir;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Praxon::MainWindow> window;
 };
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settingsDir.path());
+}
 
 void TestMainWindow::init()
 {
@@ -120,6 +136,37 @@ void TestMainWindow::unusableModuleIsExplained()
     QVERIFY(placeholder);
     QVERIFY(placeholder->text().contains("cannot be used"));
     QVERIFY(!window->findChild<QAction*>("actionConnect")->isEnabled());
+}
+
+// The real plug-in: the unit chosen in the dialog is connected and its inputs reach the status bar.
+void TestMainWindow::followsTheSimulatedUnit()
+{
+    Sim::Options options;
+    options.statePath = dir->filePath("sim.json");
+    options.serial = QStringLiteral("23GUI001");
+    Sim::SimulatorThread unit(options);
+    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
+    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(window->start(RV23_PLUGIN_FILE, dir->path() + "/"), qPrintable(window->session()->errorString()));
+    Praxon::UnitDialog dialog(window->session());
+
+    dialog.search();
+
+    auto* list = dialog.findChild<QTreeWidget*>("units");
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("23GUI001"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("004"));
+    QVERIFY(window->session()->connectUnit(dialog.chosen()));
+    QVERIFY(unit.control("input C 1"));
+    auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
+    QTRY_COMPARE_WITH_TIMEOUT(inputC->colour(), QColor(Qt::red), 10000);
+    QCOMPARE(window->findChild<Praxon::IoIndicator*>("indicatorA")->colour(), QColor(Qt::darkGreen));
+
+    window->findChild<QAction*>("actionDisconnect")->trigger();
+
+    QVERIFY(!window->session()->isConnected());
+    QCOMPARE(inputC->colour(), QColor(Qt::gray));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -295,11 +295,22 @@ bool HostSession::settleImport()
 {
     // A web-portal text reaches the items through the connector's thread, and nothing reports
     // the end. The connector takes its requests in order, so an event-log read asked for now is
-    // answered only after the imported values are in the items.
-    return !isConnected() || loadHistory();
+    // answered only after the imported values are in the items, whether the read succeeds or not.
+    bool available = false;
+    return !isConnected() || requestHistory(&available);
 }
 
 bool HostSession::loadHistory()
+{
+    bool available = false;
+    if (!requestHistory(&available))
+        return false;
+    if (!available)
+        error = tr("The unit's event log could not be read");
+    return available;
+}
+
+bool HostSession::requestHistory(bool* available)
 {
     if (!isConnected()) {
         error = tr("No unit is connected");
@@ -310,11 +321,10 @@ bool HostSession::loadHistory()
         return false;
     }
     bool answered = false;
-    bool available = false;
     QEventLoop loop;
     const auto done = connect(module, &Module::Device::historyAvaliable, &loop, [&](bool state) {
         answered = true;
-        available = state;
+        *available = state;
         loop.quit();
     });
     const auto lost = connect(this, &HostSession::connectionChanged, &loop, &QEventLoop::quit);
@@ -325,9 +335,7 @@ bool HostSession::loadHistory()
     disconnect(lost);
     if (!answered)
         error = tr("The link to the unit was lost");
-    else if (!available)
-        error = tr("The unit's event log could not be read");
-    return answered && available;
+    return answered;
 }
 
 QString HostSession::filterFor(const QStringList& types, const QString& fileName)

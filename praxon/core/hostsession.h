@@ -103,6 +103,8 @@ private:
     QByteArray storedText() const;
     // Has the module hand over its configuration text without storing it.
     bool captureConfiguration();
+    // Asks the module to read the event log and waits for its answer; false when none came.
+    bool requestHistory(bool* available);
     void setSource(Common::ConfigurationSource value);
 
     ConfigurationStore* store;

@@ -78,7 +78,10 @@ void TestEventLogUnit::initTestCase()
 
     connector = new LocalConnector;
     connector->moveToThread(&thread);
-    connect(connector, &LocalConnector::deviceFound, this, [this](const DeviceInfo& unit) { found << unit; emit heard(); });
+    connect(connector, &LocalConnector::deviceFound, this, [this](const DeviceInfo& unit) {
+        found << unit;
+        emit heard();
+    });
     connect(connector, &LocalConnector::deviceSelectionResult, this, [this](bool ok) { selected << ok; emit heard(); });
     connect(connector, &LocalConnector::connectionResult, this, [this] { ++connections; emit heard(); });
     connect(connector, &LocalConnector::eventsLoaded, this, [this](bool ok) { loaded << ok; emit heard(); });

@@ -77,8 +77,9 @@ private slots:
     void pdfHoldsEveryRow();
     void replacesALongerFile_data();
     void replacesALongerFile();
-    void unwritablePathOnlyLogs_data();
-    void unwritablePathOnlyLogs();
+    void unwritablePathFails_data();
+    void unwritablePathFails();
+    void unprintablePdfFails();
 
 private:
     QString path(const QString& name) const { return files.filePath(name); }
@@ -135,7 +136,7 @@ void TestHistoryExport::textFormats()
     QFETCH(QByteArray, expected);
 
     QSignalSpy loader(module, &RV_23::showLoaderSignal);
-    module->exportHistoryTo(path(name));
+    QVERIFY(module->exportHistoryTo(path(name)));
     QCOMPARE(contents(path(name)), expected);
     QCOMPARE(loader.count(), 0);
 }
@@ -146,7 +147,7 @@ void TestHistoryExport::pdfHoldsEveryRow()
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
     QSignalSpy loader(module, &RV_23::showLoaderSignal);
 
-    module->exportHistoryTo(path("history.pdf"));
+    QVERIFY(module->exportHistoryTo(path("history.pdf")));
 
     QVERIFY(contents(path("history.pdf")).startsWith("%PDF-"));
     QCOMPARE(loader.count(), 2);
@@ -184,11 +185,11 @@ void TestHistoryExport::replacesALongerFile()
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(20000, 'x'));
     }
-    module->exportHistoryTo(path(name));
+    QVERIFY(module->exportHistoryTo(path(name)));
     QCOMPARE(contents(path(name)), expected);
 }
 
-void TestHistoryExport::unwritablePathOnlyLogs_data()
+void TestHistoryExport::unwritablePathFails_data()
 {
     QTest::addColumn<QString>("target");
 
@@ -197,11 +198,16 @@ void TestHistoryExport::unwritablePathOnlyLogs_data()
     QTest::newRow("a folder") << files.path();
 }
 
-void TestHistoryExport::unwritablePathOnlyLogs()
+void TestHistoryExport::unwritablePathFails()
 {
     QFETCH(QString, target);
     QTest::ignoreMessage(QtDebugMsg, "Unable to open file!");
-    module->exportHistoryTo(target);
+    QVERIFY(!module->exportHistoryTo(target));
+}
+
+void TestHistoryExport::unprintablePdfFails()
+{
+    QVERIFY(!module->exportHistoryTo(path("missing/history.pdf")));
 }
 
 QTEST_MAIN(TestHistoryExport)

@@ -43,8 +43,8 @@ void LocalConnector::reloadEvents()
     emit eventsLoaded(true);
 }
 
-// Dropped records are deleted at once: the table holds copies of their texts, and the log is
-// read again on every visit of the Events page.
+// Dropped records are deleted at once: nothing refers to them, the table holds copies of their
+// texts.
 void LocalConnector::readEventLog()
 {
     qDeleteAll(events);

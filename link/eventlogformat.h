@@ -9,7 +9,7 @@ struct LiveStatus;
 
 // The unit's event log on the line: the command that reads it, the elements of its
 // "+OATEVENT:" records and how its answer ends. Nothing here fails: what cannot be read as a
-// number counts as 0, as the unit's own firmware reads it.
+// number counts as 0.
 
 // Reads the whole log.
 QString eventLogCommand();

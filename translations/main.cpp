@@ -28,10 +28,9 @@ enum ExitCode { Complete = 0, Incomplete = 1, Failed = 2 };
 const QStringList moduleFolders = {"framework", "history", "host", "link", "module", "pages", "portal"};
 const QString descriptionFile = QStringLiteral("resources/RV23.json");
 
-QTextStream& err()
+void printError(const QString& message)
 {
-    static QTextStream stream(stderr);
-    return stream;
+    QTextStream(stderr) << message << '\n';
 }
 
 // Every id in use: the item tree's, built by the module from its embedded description exactly
@@ -42,14 +41,14 @@ bool collectTexts(const QString& sourceDir, moduleRV_23::TranslatableTexts* text
     const moduleRV_23::Configuration configuration(&ok);
     QFile file(QStringLiteral(":/RV23.json"));
     if (!ok || !file.open(QIODevice::ReadOnly)) {
-        err() << "The module's page description cannot be read.\n";
+        printError("The module's page description cannot be read.");
         return false;
     }
     const QJsonObject description = QJsonDocument::fromJson(file.readAll()).object();
     *texts = moduleRV_23::descriptionTexts(configuration.topItem(), description, descriptionFile);
     QString error;
     if (!moduleRV_23::scanSources(sourceDir, moduleFolders, texts, &error)) {
-        err() << error << '\n';
+        printError(error);
         return false;
     }
     return true;
@@ -78,7 +77,7 @@ bool readCatalogue(const QString& path, bool mayBeNew, moduleRV_23::TsCatalogue*
     QString error;
     if (catalogue->read(path, &error))
         return true;
-    err() << error << '\n';
+    printError(error);
     return false;
 }
 
@@ -92,7 +91,7 @@ ExitCode update(const QString& path, const moduleRV_23::TranslatableTexts& texts
     moduleRV_23::updateCatalogue(&catalogue, texts);
     QString error;
     if (!catalogue.write(path, &error)) {
-        err() << error << '\n';
+        printError(error);
         return Failed;
     }
     const int added = catalogue.messages().size() - before + dropped;
@@ -133,7 +132,7 @@ int main(int argc, char* argv[])
                                  "[catalogue.ts...]");
     parser.process(app);
     if (!parser.isSet(updateOption) && !parser.isSet(checkOption)) {
-        err() << "Give --update, --check or both.\n";
+        printError("Give --update, --check or both.");
         return Failed;
     }
 

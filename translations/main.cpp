@@ -5,7 +5,6 @@
 #include "descriptionids.h"
 #include "tscatalogue.h"
 
-#include "framework/item.h"
 #include "module/configuration.h"
 
 #include <QCommandLineParser>

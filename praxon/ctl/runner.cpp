@@ -372,7 +372,8 @@ int Runner::events()
     Module::Device* device = session.device();
     if (device->metaObject()->indexOfMethod("exportHistoryTo(QString)") < 0)
         return fail(UnitFailure, QStringLiteral("events: not supported by this module (it offers no history export to a file)"));
-    if (const int code = openUnit())
+    // The unit's log is read with its configuration; the Events table is filled from that read.
+    if (const int code = openAndLoad())
         return code;
     if (!session.loadHistory())
         return fail(UnitFailure, session.errorString());

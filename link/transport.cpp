@@ -81,6 +81,15 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     qCDebug(lcLink) << "*** Nekonecna cteci smycka. XModem mode : " << xmodemMode;
     QString accumulated;
+    // Looked at after every dropped chunk as well as between waits: a unit that keeps talking
+    // never lets a wait run out.
+    const auto expired = [&] {
+        if (!deadline.hasExpired())
+            return false;
+        qCDebug(lcLink) << "Uz se v tom patlam dlouho.";
+        result.timeout = true;
+        return true;
+    };
     for (;;) {
         qint64 n = readChunk();
         if (n > 0) {
@@ -91,11 +100,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
             if (!isRegularAnswer(accumulated) || accumulated == command) {
                 qCDebug(lcLink).noquote()
                     << "Neco, cemu bud nerozumim nebo pouhe opakovani odeslaneho prikazu, cekam dal." << accumulated;
-                if (deadline.hasExpired()) {
-                    qCDebug(lcLink) << "Uz se v tom patlam dlouho.";
-                    result.timeout = true;
+                if (expired())
                     break;
-                }
                 accumulated.clear();
                 continue;
             }
@@ -112,6 +118,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
                 }
                 qCDebug(lcLink) << "Zahazuji a cekam na regulerni odpoved.";
                 accumulated.clear();
+                if (expired())
+                    break;
             }
             n = 0;
         }

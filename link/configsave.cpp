@@ -24,8 +24,6 @@ const int parameterTimeoutMs = 3000;
 const int outputPhoneRows = 50;
 const QLatin1String countColumnName("valueColumn2");
 
-enum PageIndex { InputsPage, OutputsPage, SettingsPage };
-
 bool isChanged(const Item* item)
 {
     return item->state() & Framework::Changed;
@@ -47,11 +45,6 @@ bool flagOf(const Item* item)
     return item->currentValue().toInt() != 0;
 }
 
-void logVisit(const Item* item)
-{
-    qCDebug(lcLink).noquote() << "Item > " << item->shortName();
-}
-
 // The numbers of an input table go out as one list, so the whole number column is taken
 // once any of its cells changed. Returns whether the table was touched.
 bool takeInputPhones(const Item* table, std::array<QString, 8>& phones)
@@ -65,7 +58,7 @@ bool takeInputPhones(const Item* table, std::array<QString, 8>& phones)
             if (!isValueCell(it.value()))
                 continue;
             const QString text = textOf(it.value());
-            qCDebug(lcLink).noquote() << "Index: " << it.key() << " Value: " << text;
+            qCDebug(lcLink).noquote().nospace() << "Index: " << it.key() << " Value: " << text;
             if (it.key() >= 0 && it.key() < int(phones.size()))
                 phones[size_t(it.key())] = text;
             touched = true;
@@ -104,7 +97,7 @@ QStringList walkOutputTable(const Item* table, QChar output, OutputRows& rows)
             }
             const QString number = textOf(cell);
             const QString old = variantToText(cell->value());
-            qCDebug(lcLink).noquote() << "newval : " << number << "oldval : " << old;
+            qCDebug(lcLink).noquote().nospace() << "newval : " << number << "oldval : " << old;
             if (!old.isEmpty() && rows.touched[size_t(row)])
                 erasures << ParameterCommands::write("ED", output, old);
             rows.numbers[size_t(row)] = number;
@@ -177,19 +170,20 @@ void LocalConnector::save(Framework::Item* topItem)
     if (pingTimer && pingTimer->isActive())
         pingTimer->stop();
     emit setLoaderMax(3);
-    bool ok = true;
+    // Without a tree every page is missing.
+    bool ok = topItem != nullptr;
     const Item::Children pages = topItem ? topItem->children() : Item::Children();
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         switch (it.key()) {
-        case InputsPage:
+        case PageMap::InputsPage:
             ok = saveInputsPage(it.value()) && ok;
             emit setLoaderValue(1);
             break;
-        case OutputsPage:
+        case PageMap::OutputsPage:
             ok = saveOutputsPage(it.value()) && ok;
             emit setLoaderValue(2);
             break;
-        case SettingsPage:
+        case PageMap::SettingsPage:
             ok = saveSettingsPage(it.value()) && ok;
             emit setLoaderValue(3);
             break;
@@ -209,7 +203,7 @@ bool LocalConnector::saveInputsPage(Framework::Item* page)
     std::array<bool, 4> tableTouched{};
     for (const Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();
-        logVisit(entry);
+        PageMap::logVisit(entry);
         int input = -1;
         if ((input = PageMap::letterIndex(name, QStringLiteral("t%1Phones"), inputLetters)) >= 0) {
             tableTouched[size_t(input)] = takeInputPhones(entry, *phones[input]);
@@ -246,7 +240,7 @@ bool LocalConnector::saveOutputsPage(Framework::Item* page)
     std::array<OutputRows, 2> rows;
     for (const Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();
-        logVisit(entry);
+        PageMap::logVisit(entry);
         const bool changed = isChanged(entry);
         int output = -1;
         if ((output = PageMap::letterIndex(name, QStringLiteral("t%1Phones"), outputLetters)) >= 0) {
@@ -307,7 +301,7 @@ bool LocalConnector::saveSettingsPage(Framework::Item* page)
         const bool changed = isChanged(entry);
         for (const Item* control : PageMap::controls(entry)) {
             const QString name = control->shortName();
-            logVisit(control);
+            PageMap::logVisit(control);
             if (name == QLatin1String("lePIN") && changed) {
                 configData.ProgrammingCode = textOf(control);
                 sendParameter(ParameterCommands::write(QStringLiteral("NPC"), textOf(control)));

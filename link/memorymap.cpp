@@ -43,14 +43,8 @@ const int outputPhoneRows = 50;
 const int numberColumn = 1;
 const int countColumn = 2;
 
-enum PageIndex { InputsPage, OutputsPage, SettingsPage, InformationsPage, EventsPage };
 enum InformationRow { BehaviourRow = 3, ImeiRow = 4, OperatorRow = 5 };
 const int informationValuesColumn = 1;
-
-void logVisit(const Item* item)
-{
-    qCDebug(lcLink).noquote() << "Item > " << item->shortName();
-}
 
 void logFilled(const char* page)
 {
@@ -230,26 +224,26 @@ bool LocalConnector::fillPages(Framework::Item* topItem, bool asChange)
     const Item::Children pages = topItem->children();
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         switch (it.key()) {
-        case InputsPage:
+        case PageMap::InputsPage:
             ok = fillInputsPage(it.value(), asChange) && ok;
             emit setLoaderValue(2);
             break;
-        case OutputsPage:
+        case PageMap::OutputsPage:
             ok = fillOutputsPage(it.value(), asChange) && ok;
             emit setLoaderValue(3);
             break;
-        case SettingsPage:
+        case PageMap::SettingsPage:
             ok = fillSettingsPage(it.value(), asChange) && ok;
             emit setLoaderValue(4);
             break;
-        case InformationsPage:
+        case PageMap::InformationsPage:
             fillInformationsPage(it.value());
             break;
-        case EventsPage:
+        case PageMap::EventsPage:
             loadEvents(it.value());
             break;
         default:
-            qCDebug(lcLink) << "Nenalezena zalozka : " << it.key();
+            qCDebug(lcLink).nospace() << "Nenalezena zalozka : " << it.key();
             break;
         }
     }
@@ -265,7 +259,7 @@ bool LocalConnector::fillInputsPage(Framework::Item* page, bool asChange)
                                               &configData.DPhones};
     for (Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();
-        logVisit(entry);
+        PageMap::logVisit(entry);
         const int table = PageMap::letterIndex(name, QStringLiteral("t%1Phones"), inputLetters);
         if (table >= 0)
             fillInputTable(entry, inputLetters.at(table), *phones[table], asChange);
@@ -284,7 +278,7 @@ bool LocalConnector::fillOutputsPage(Framework::Item* page, bool asChange)
     const bool relayOn[] = {liveStatus.outputX, liveStatus.outputY};
     for (Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();
-        logVisit(entry);
+        PageMap::logVisit(entry);
         int output = -1;
         if ((output = PageMap::letterIndex(name, QStringLiteral("leStav%1"), outputLetters)) >= 0) {
             showRelayState(entry, relayOn[output], asChange);
@@ -313,7 +307,7 @@ bool LocalConnector::fillSettingsPage(Framework::Item* page, bool asChange)
     for (const Item* entry : PageMap::entries(page)) {
         for (Item* control : PageMap::controls(entry)) {
             const QString name = control->shortName();
-            logVisit(control);
+            PageMap::logVisit(control);
             if (name == QLatin1String("leOutY2"))
                 qCDebug(lcLink).noquote() << "+++ this->configData.periferie.Y2" << configData.periferie.Y2;
             if (values.contains(name))

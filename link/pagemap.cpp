@@ -1,5 +1,7 @@
 #include "pagemap.h"
 
+#include "logging.h"
+
 #include "framework/item.h"
 
 namespace moduleRV_23 {
@@ -37,6 +39,11 @@ QList<Framework::Item*> controls(const Framework::Item* entry)
             result << control;
     }
     return result;
+}
+
+void logVisit(const Framework::Item* item)
+{
+    qCDebug(lcLink).noquote().nospace() << "Item > " << item->shortName();
 }
 
 int letterIndex(const QString& name, const QString& pattern, QLatin1String letters)

@@ -17,6 +17,9 @@ namespace moduleRV_23 {
 // and a save reads, and which record members the named controls stand for.
 namespace PageMap {
 
+// The pages under the top item, by their index.
+enum Page { InputsPage, OutputsPage, SettingsPage, InformationsPage, EventsPage };
+
 // The entries of a page: the children of its groups, in index order. A group or entry that
 // carries a device command is left out with everything under it, and so is an item without a
 // short name. On the Inputs and Outputs pages the entries are the controls themselves.
@@ -24,6 +27,9 @@ QList<Framework::Item*> entries(const Framework::Item* page);
 
 // The controls of a Settings page entry: its children that have a short name.
 QList<Framework::Item*> controls(const Framework::Item* entry);
+
+// Writes the debug line of an item a load or save visits.
+void logVisit(const Framework::Item* item);
 
 // The position in letters of the letter that makes pattern ("leSMSOn%1") into name; -1 when
 // no letter does.

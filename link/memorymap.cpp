@@ -25,7 +25,6 @@ using PageMap::outputLetters;
 const int afterTextsSleepMs = 500;
 const int afterEventsSleepMs = 1500;
 const int beforeFillSleepMs = 1000;
-const QString eventLogRead = QStringLiteral("AT+OATEVENT=65535");
 
 // The cells of the configuration memory in the order a load reads them, in the stretches
 // between which it pauses or logs.
@@ -187,8 +186,7 @@ bool LocalConnector::reloadConstantData()
         readMemory(cell);
     for (int cell = firstCountCell; cell <= lastCountCell; ++cell)
         readMemory(cell);
-    events.clear();
-    executeCmd(eventLogRead);
+    readEventLog();
     QThread::msleep(afterEventsSleepMs);
     return true;
 }

@@ -24,7 +24,7 @@ void checkLearningCode(const QString& value)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    moduleRV_23::RV23_Config config;
+    RV23_Config config;
     for (const QString& line : Fuzz::text(data, size).split(QLatin1Char('\n'))) {
         const int comma = line.indexOf(QLatin1Char(','));
         if (comma < 0)

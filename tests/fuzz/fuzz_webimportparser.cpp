@@ -8,15 +8,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    moduleRV_23::RV23_Config config;
-    const QString before = moduleRV_23::exportText(config, QString());
+    RV23_Config config;
+    const QString before = moduleRV_23::PortalExport::exportText(config, QString());
     if (!moduleRV_23::WebImportParser::parse(Fuzz::bytes(data, size), &config)) {
-        Fuzz::require(moduleRV_23::exportText(config, QString()) == before);
+        Fuzz::require(moduleRV_23::PortalExport::exportText(config, QString()) == before);
         return 0;
     }
-    const QString exported = moduleRV_23::exportText(config, QString());
-    moduleRV_23::RV23_Config again;
+    const QString exported = moduleRV_23::PortalExport::exportText(config, QString());
+    RV23_Config again;
     Fuzz::require(moduleRV_23::WebImportParser::parse(exported.toUtf8(), &again));
-    Fuzz::require(moduleRV_23::exportText(again, QString()) == exported);
+    Fuzz::require(moduleRV_23::PortalExport::exportText(again, QString()) == exported);
     return 0;
 }

@@ -76,8 +76,9 @@ struct OutputRows
 };
 
 // Walks an output table and returns the erase commands of the touched rows that held a
-// number; they go out at once, before any number is stored again. The count column comes
-// after the number column, so a count changed alone erases nothing.
+// number; they go out at once, before any number is stored again. The count column is walked
+// after the number column: a count changed alone has its row's number stored again after the
+// walk, but erased first only when the table also marked the number cell.
 QStringList walkOutputTable(const Item* table, QChar output, OutputRows& rows)
 {
     QStringList erasures;

@@ -36,6 +36,8 @@ bool RV_23::readFromUnit()
     wait.exec();
     disconnect(handler);
     disconnect(this, &RV_23::loadSignal, nullptr, nullptr);
+    // What a connector read from a line that was lost meanwhile is not the unit's configuration.
+    loaded = loaded && connector && !linkLost;
     if (loaded)
         configuration->topItem()->clearRowMarks();
     informations->setNotify(true);
@@ -111,6 +113,7 @@ bool RV_23::saveToDevice()
         wait.exec();
         disconnect(handler);
         disconnect(this, &RV_23::saveSignal, nullptr, nullptr);
+        saved = saved && connector && !linkLost;
         if (saved)
             quietly([this] { configuration->topItem()->clearRowMarks(); });
     }

@@ -15,8 +15,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -66,6 +68,82 @@ private:
     Sim::SimulatorThread unit;
     moduleRV_23::LocalConnector connector;
 };
+
+// The module connected to a simulated unit the way the host connects it.
+class ModuleOnUnit final
+{
+public:
+    explicit ModuleOnUnit(const Sim::Options& options)
+        : unit(options)
+    {
+        if (!unit.start())
+            qFatal("rv23-sim: %s", qPrintable(unit.errorString()));
+        qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+        widget.reset(module.createWidget());
+        while (const DeviceInfo* found = module.nextFoundDevice())
+            *module.deviceInfo() = *found;
+        if (!module.connectDevice(Common::Local))
+            qFatal("rv23-bench: the simulated unit did not connect");
+    }
+    ~ModuleOnUnit() { module.disconnectDevice(); }
+
+    double waitedMs() const { return unit.stats().waitedUs / 1000.0; }
+    int commands() const { return unit.stats().commands; }
+
+    // A full load; stall gets the longest time the GUI thread did not serve its events.
+    Measurement::Sample load(double* stall)
+    {
+        const double waitedBefore = waitedMs();
+        QElapsedTimer beat;
+        double longest = 0;
+        QTimer heartbeat;
+        heartbeat.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+            longest = std::max(longest, beat.nsecsElapsed() / 1e6);
+            beat.restart();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        beat.start();
+        heartbeat.start(10);
+        if (module.loadConfiguration(QByteArray()) == Module::Device::LoadFailed)
+            qFatal("rv23-bench: load failed");
+        const double ms = elapsedMs(timer);
+        if (stall)
+            *stall = longest;
+        return {ms, fixedLoadSleepsMs + waitedMs() - waitedBefore};
+    }
+
+    // Imports a web-portal text as edits and saves it; the time per command beyond the unit's own.
+    Measurement::Sample save(const QByteArray& portalText)
+    {
+        load(nullptr);
+        module.showImportedConfigurations(portalText, module.importFileTypes().value(0));
+        const double waitedBefore = waitedMs();
+        const int commandsBefore = commands();
+        QElapsedTimer timer;
+        timer.start();
+        if (!module.saveToDevice())
+            qFatal("rv23-bench: save failed");
+        const double ms = elapsedMs(timer) - (waitedMs() - waitedBefore);
+        return {ms / std::max(1, commands() - commandsBefore)};
+    }
+
+private:
+    // The load's deliberate pauses: after the texts, after the event log, before the fill.
+    static constexpr double fixedLoadSleepsMs = 500 + 1500 + 1000;
+
+    Sim::SimulatorThread unit;
+    moduleRV_23::RV_23 module;
+    std::unique_ptr<QWidget> widget;
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
 
 } // namespace
 
@@ -117,12 +195,39 @@ int main(int argc, char* argv[])
          }},
     };
 
+    {
+        ModuleOnUnit quick(Sim::Options{});
+        double stall = 0;
+        table.append({QStringLiteral("load: whole configuration, unit answering at once"),
+                      QStringLiteral("< floor + 600 ms"), 5, [&quick] { return quick.load(nullptr); }});
+        table.append({QStringLiteral("load: longest GUI-thread stall (10 ms heartbeat)"), QStringLiteral("< 50 ms"), 5,
+                      [&quick, &stall] {
+                          quick.load(&stall);
+                          return Measurement::Sample{stall};
+                      }});
+        const QByteArray full = readFile(QStringLiteral(RV23_SOURCE_DIR "/tests/portal/golden_full.txt"));
+        const QByteArray empty = readFile(QStringLiteral(RV23_SOURCE_DIR "/tests/portal/golden_empty.txt"));
+        int run = 0;
+        table.append({QStringLiteral("save: fully edited configuration, overhead per command"),
+                      QStringLiteral("< 2 ms"), 6,
+                      [&quick, &full, &empty, &run] { return quick.save(++run % 2 ? full : empty); }});
+        for (int row = table.size() - 3; row < table.size(); ++row)
+            table[row].execute();
+    }
+    {
+        Sim::Options paced;
+        paced.pace = true;
+        ModuleOnUnit slow(paced);
+        table.append({QStringLiteral("load: whole configuration at 115200 baud"), QStringLiteral("< 1.1 x floor"), 3,
+                      [&slow] { return slow.load(nullptr); }});
+        table.last().execute();
+    }
+
     QTextStream out(stdout);
     out << Measurement::header() << '\n';
-    for (Measurement& measurement : table) {
-        measurement.execute();
+    for (int row = 0; row < 4; ++row)
+        table[row].execute();
+    for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
-        out.flush();
-    }
     return 0;
 }

@@ -45,6 +45,43 @@ bool flagOf(const Item* item)
     return item->currentValue().toInt() != 0;
 }
 
+// Text fields sent at once when changed: the pattern of their short name, the stem of their
+// key and the record member that keeps them.
+struct TextField
+{
+    const char* pattern;
+    const char* key;
+    QString& (*kept)(RV23_Config& config, size_t index);
+};
+
+const TextField inputTextFields[] = {
+    {"leSMSOn%1", "AT", [](RV23_Config& c, size_t i) -> QString& { return c.InputTexts[i].OnText; }},
+    {"leSMSOff%1", "DT", [](RV23_Config& c, size_t i) -> QString& { return c.InputTexts[i].OffText; }},
+};
+
+const TextField outputTextFields[] = {
+    {"leSMSOn%1", "AR", [](RV23_Config& c, size_t i) -> QString& { return c.OutputTexts[i].OnText; }},
+    {"leSMSOff%1", "DR", [](RV23_Config& c, size_t i) -> QString& { return c.OutputTexts[i].OffText; }},
+    {"leDTMFOn%1", "CA", [](RV23_Config& c, size_t i) -> QString& { return c.DtmfCodes[i].OnCode; }},
+    {"leDTMFOff%1", "CD", [](RV23_Config& c, size_t i) -> QString& { return c.DtmfCodes[i].OffCode; }},
+};
+
+// The command of a changed text field, whose value config keeps; empty when the entry is none
+// of fields.
+template <size_t Count>
+QString textCommand(const TextField (&fields)[Count], QLatin1String letters, const Item* entry, RV23_Config& config)
+{
+    for (const TextField& field : fields) {
+        const int index = PageMap::letterIndex(entry->shortName(), QLatin1String(field.pattern), letters);
+        if (index < 0)
+            continue;
+        const QString text = textOf(entry);
+        field.kept(config, size_t(index)) = text;
+        return ParameterCommands::write(field.key, letters.at(index), text);
+    }
+    return QString();
+}
+
 // The numbers of an input table go out as one list, so the whole number column is taken
 // once any of its cells changed. Returns whether the table was touched.
 bool takeInputPhones(const Item* table, std::array<QString, 8>& phones)
@@ -76,8 +113,9 @@ struct OutputRows
 };
 
 // Walks an output table and returns the erase commands of the touched rows that held a
-// number; they go out at once, before any number is stored again. The count column comes
-// after the number column, so a count changed alone erases nothing.
+// number; they go out at once, before any number is stored again. The count column is walked
+// after the number column: a count changed alone has its row's number stored again after the
+// walk, but erased first only when the table also marked the number cell.
 QStringList walkOutputTable(const Item* table, QChar output, OutputRows& rows)
 {
     QStringList erasures;
@@ -198,25 +236,21 @@ bool LocalConnector::saveInputsPage(Framework::Item* page)
 {
     if (!page)
         return false;
-    RV23_Config scratch;
-    std::array<QString, 8>* phones[] = {&scratch.APhones, &scratch.BPhones, &scratch.CPhones, &scratch.DPhones};
+    std::array<std::array<QString, 8>, 4> phones;
     std::array<bool, 4> tableTouched{};
     for (const Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();
         PageMap::logVisit(entry);
         int input = -1;
         if ((input = PageMap::letterIndex(name, QStringLiteral("t%1Phones"), inputLetters)) >= 0) {
-            tableTouched[size_t(input)] = takeInputPhones(entry, *phones[input]);
+            tableTouched[size_t(input)] = takeInputPhones(entry, phones[size_t(input)]);
             continue;
         }
         if (!isChanged(entry))
             continue;
-        if ((input = PageMap::letterIndex(name, QStringLiteral("leSMSOn%1"), inputLetters)) >= 0) {
-            configData.InputTexts[size_t(input)].OnText = textOf(entry);
-            sendParameter(ParameterCommands::write("AT", inputLetters.at(input), textOf(entry)));
-        } else if ((input = PageMap::letterIndex(name, QStringLiteral("leSMSOff%1"), inputLetters)) >= 0) {
-            configData.InputTexts[size_t(input)].OffText = textOf(entry);
-            sendParameter(ParameterCommands::write("DT", inputLetters.at(input), textOf(entry)));
+        const QString command = textCommand(inputTextFields, inputLetters, entry, configData);
+        if (!command.isEmpty()) {
+            sendParameter(command);
         } else if ((input = PageMap::letterIndex(name, QStringLiteral("cbCall%1"), inputLetters)) >= 0) {
             const bool call = flagOf(entry);
             configData.CallOnChange[size_t(input)] = call;
@@ -226,7 +260,7 @@ bool LocalConnector::saveInputsPage(Framework::Item* page)
     }
     for (int input = 0; input < inputLetters.size(); ++input) {
         if (tableTouched[size_t(input)])
-            sendParameter(ParameterCommands::inputPhones(inputLetters.at(input), *phones[input]));
+            sendParameter(ParameterCommands::inputPhones(inputLetters.at(input), phones[size_t(input)]));
     }
     return true;
 }
@@ -235,7 +269,6 @@ bool LocalConnector::saveOutputsPage(Framework::Item* page)
 {
     if (!page)
         return false;
-    RV23_Config scratch;
     std::array<bool, 2> outputTouched{};
     std::array<OutputRows, 2> rows;
     for (const Item* entry : PageMap::entries(page)) {
@@ -247,26 +280,17 @@ bool LocalConnector::saveOutputsPage(Framework::Item* page)
             for (const QString& erasure : walkOutputTable(entry, outputLetters.at(output), rows[size_t(output)]))
                 sendParameter(erasure);
         } else if ((output = PageMap::letterIndex(name, QStringLiteral("cbOutput%1On"), outputLetters)) >= 0) {
-            scratch.RelayPermanent[size_t(output)] = configData.RelayPermanent[size_t(output)] = flagOf(entry);
+            configData.RelayPermanent[size_t(output)] = flagOf(entry);
             outputTouched[size_t(output)] = outputTouched[size_t(output)] || changed;
         } else if (!changed) {
             continue;
         } else if ((output = PageMap::letterIndex(name, QStringLiteral("teDelay%1"), outputLetters)) >= 0) {
-            const auto seconds = quint16(entry->currentValue().toLongLong() / 1000);
-            scratch.RelayTime[size_t(output)] = configData.RelayTime[size_t(output)] = seconds;
+            configData.RelayTime[size_t(output)] = quint16(entry->currentValue().toLongLong() / 1000);
             outputTouched[size_t(output)] = true;
-        } else if ((output = PageMap::letterIndex(name, QStringLiteral("leSMSOn%1"), outputLetters)) >= 0) {
-            configData.OutputTexts[size_t(output)].OnText = textOf(entry);
-            sendParameter(ParameterCommands::write("AR", outputLetters.at(output), textOf(entry)));
-        } else if ((output = PageMap::letterIndex(name, QStringLiteral("leSMSOff%1"), outputLetters)) >= 0) {
-            configData.OutputTexts[size_t(output)].OffText = textOf(entry);
-            sendParameter(ParameterCommands::write("DR", outputLetters.at(output), textOf(entry)));
-        } else if ((output = PageMap::letterIndex(name, QStringLiteral("leDTMFOn%1"), outputLetters)) >= 0) {
-            configData.DtmfCodes[size_t(output)].OnCode = textOf(entry);
-            sendParameter(ParameterCommands::write("CA", outputLetters.at(output), textOf(entry)));
-        } else if ((output = PageMap::letterIndex(name, QStringLiteral("leDTMFOff%1"), outputLetters)) >= 0) {
-            configData.DtmfCodes[size_t(output)].OffCode = textOf(entry);
-            sendParameter(ParameterCommands::write("CD", outputLetters.at(output), textOf(entry)));
+        } else {
+            const QString command = textCommand(outputTextFields, outputLetters, entry, configData);
+            if (!command.isEmpty())
+                sendParameter(command);
         }
     }
     // The on-time sent is the edited one when the delay changed, else the one last read.

@@ -294,8 +294,6 @@ bool LocalConnector::fillOutputsPage(Framework::Item* page, bool asChange)
     return true;
 }
 
-// Unlike the other two pages, settings are filled with or without a connection: an import
-// offline fills them too.
 bool LocalConnector::fillSettingsPage(Framework::Item* page, bool asChange)
 {
     if (!page)

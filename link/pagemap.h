@@ -35,8 +35,8 @@ void logVisit(const Framework::Item* item);
 // no letter does.
 int letterIndex(const QString& name, const QString& pattern, QLatin1String letters);
 
-constexpr QLatin1String inputLetters("ABCD");
-constexpr QLatin1String outputLetters("XY");
+inline const QLatin1String inputLetters("ABCD");
+inline const QLatin1String outputLetters("XY");
 
 // The seven option check boxes of the Settings page, in the order of optionFlags().
 const std::array<QString, 7>& optionNames();

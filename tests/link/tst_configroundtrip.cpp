@@ -27,7 +27,7 @@ private slots:
     void editsReadBackAsWritten();
 
 private:
-    void editAll(bool everything);
+    void editAll(bool all);
     void editText(const QString& name, int maxLength, const QString& alphabet);
     void editInputTable(const QString& table);
     void editOutputTable(const QString& table);

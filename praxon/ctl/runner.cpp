@@ -321,6 +321,10 @@ int Runner::compareOrWrite(bool write)
     case Praxon::HostSession::SaveResult::Saved:
         break;
     }
+    // Without the unit there is nothing to read back: what the module shows are the edits.
+    if (!session.isConnected())
+        return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost while writing; the configuration is kept in %2")
+                                     .arg(session.serial(), store.pathFor(session.serial())));
     if (session.lastLoadResult() == Module::Device::LoadFailed && session.load() == Module::Device::LoadFailed)
         return fail(UnitFailure, QStringLiteral("the unit could not be read back after writing"));
     const QList<ConfigurationDiff::Change> missing = ConfigurationDiff::unmet(changes, session.snapshot());

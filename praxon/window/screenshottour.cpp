@@ -1,0 +1,177 @@
+#include "screenshottour.h"
+
+#include "mainwindow.h"
+
+#include "praxon/core/translations.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace Praxon {
+
+namespace {
+
+const QString rawPrefix = QStringLiteral("app.");
+
+QString describe(const QWidget* widget, const QString& text)
+{
+    return QStringLiteral("%1 %2: %3").arg(QLatin1String(widget->metaObject()->className()), widget->objectName(), text);
+}
+
+QStringList headerTexts(const QAbstractItemView* view)
+{
+    QStringList texts;
+    const QAbstractItemModel* model = view->model();
+    const auto* table = qobject_cast<const QTableView*>(view);
+    if (!model || !table)
+        return texts;
+    for (const QHeaderView* header : {table->horizontalHeader(), table->verticalHeader()}) {
+        if (header->isHidden())
+            continue;
+        for (int section = 0; section < header->count(); ++section) {
+            if (!header->isSectionHidden(section))
+                texts << model->headerData(section, header->orientation()).toString();
+        }
+    }
+    return texts;
+}
+
+QStringList cellTexts(const QAbstractItemView* view)
+{
+    QStringList texts;
+    const QAbstractItemModel* model = view->model();
+    if (!model)
+        return texts;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts << model->index(row, column).data().toString();
+    }
+    return texts;
+}
+
+// What the widget itself shows as text; item views also their headers and cells.
+QStringList shownTexts(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return {label->text()};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return {button->text()};
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        return {group->title()};
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return {edit->text(), edit->placeholderText()};
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return {combo->currentText()};
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+        QStringList titles;
+        for (int i = 0; i < tabs->count(); ++i)
+            titles << tabs->tabText(i);
+        return titles;
+    }
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(widget))
+        return headerTexts(view) + cellTexts(view);
+    return {};
+}
+
+} // namespace
+
+ScreenshotTour::ScreenshotTour(MainWindow* window)
+    : window(window)
+{
+}
+
+QStringList ScreenshotTour::rawIdentifiersIn(const QWidget* root)
+{
+    QList<const QWidget*> widgets{root};
+    for (const QWidget* child : root->findChildren<QWidget*>()) {
+        if (child->isVisibleTo(root))
+            widgets << child;
+    }
+    QStringList found;
+    for (const QWidget* widget : widgets) {
+        for (const QString& text : shownTexts(widget)) {
+            if (text.trimmed().startsWith(rawPrefix))
+                found << describe(widget, text);
+        }
+    }
+    return found;
+}
+
+bool ScreenshotTour::run(const QString& folder)
+{
+    saved.clear();
+    raw.clear();
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("cannot create %1").arg(folder);
+        return false;
+    }
+    if (!connectAndLoad())
+        return false;
+    auto* tabs = window->session()->widget()->findChild<QTabWidget*>();
+    if (!tabs) {
+        error = QStringLiteral("the module's widget has no tabs");
+        return false;
+    }
+    for (const QString& language : Translations::languages()) {
+        if (!window->setLanguage(language))
+            return false;
+        // Widgets learn of the new language through posted events, some of which post more.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        if (!photographTabs(tabs, folder, language))
+            return false;
+    }
+    return true;
+}
+
+bool ScreenshotTour::connectAndLoad()
+{
+    HostSession* session = window->session();
+    const QList<DeviceInfo> units = session->search();
+    if (units.isEmpty()) {
+        error = QStringLiteral("no RV-23 unit found");
+        return false;
+    }
+    if (!session->connectUnit(units.first())) {
+        error = session->errorString();
+        return false;
+    }
+    if (session->load() == Module::Device::LoadFailed) {
+        error = QStringLiteral("reading the configuration of unit %1 failed").arg(session->serial());
+        return false;
+    }
+    return true;
+}
+
+bool ScreenshotTour::photographTabs(QTabWidget* tabs, const QString& folder, const QString& language)
+{
+    const QDir dir(folder);
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        // The language change and the tab switch reach the widgets as posted events.
+        QCoreApplication::processEvents();
+        QString page = tabs->widget(i)->objectName().section(QLatin1String("::"), -1).section(QLatin1String("__"), -1);
+        page = page.isEmpty() ? QStringLiteral("tab") : page.toLower();
+        const QString file = dir.filePath(QStringLiteral("%1-%2-%3.png").arg(language).arg(i + 1).arg(page));
+        if (!window->grab().save(file)) {
+            error = QStringLiteral("cannot write %1").arg(file);
+            return false;
+        }
+        saved << file;
+        const QString where = QStringLiteral("%1, tab %2 (%3): ").arg(language).arg(i + 1).arg(tabs->tabText(i));
+        for (const QString& text : rawIdentifiersIn(window))
+            raw << where + text;
+    }
+    return true;
+}
+
+} // namespace Praxon

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTabWidget;
+class QWidget;
+
+namespace Praxon {
+
+class MainWindow;
+
+// Connects the window to the first unit found, loads it and saves a picture of every module tab in
+// every language, noting any visible text that is still a raw identifier ("app.…"): the pictures
+// are for people, the note is for whoever checks the catalogues.
+class ScreenshotTour final
+{
+public:
+    explicit ScreenshotTour(MainWindow* window);
+
+    // false with errorString() when no unit could be connected and loaded, or a picture not saved.
+    bool run(const QString& folder);
+
+    QStringList files() const { return saved; }
+    // One line per raw identifier: language, tab and the widget that shows it.
+    QStringList rawIdentifiers() const { return raw; }
+    QString errorString() const { return error; }
+
+    // The texts a person sees in root and its visible children that start with "app.".
+    static QStringList rawIdentifiersIn(const QWidget* root);
+
+private:
+    bool connectAndLoad();
+    bool photographTabs(QTabWidget* tabs, const QString& folder, const QString& language);
+
+    MainWindow* window;
+    QStringList saved;
+    QStringList raw;
+    QString error;
+};
+
+} // namespace Praxon

@@ -1,0 +1,305 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// rv23ctl with the real plug-in against the rv23-sim program: what the unit holds, what is
+// written to it, and what is left when it goes away in the middle.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void readHoldsTheUnitsValues();
+    void writeSendsExactlyTheChanges();
+    void unpluggedWriteKeepsTheStoredText();
+    void eventsAndPortalExport();
+    void failures_data();
+    void failures();
+
+private:
+    struct Result
+    {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+    bool startUnit(const QStringList& extra = {});
+    void stopUnit();
+    Result run(const QStringList& arguments, const QString& dataHome = QString());
+    QJsonObject unitState() const;
+    QStringList received() const;
+    QByteArray stored(const QString& dataHome) const;
+    QString fiveChanges();
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<QProcess> unit;
+    QString port;
+};
+
+namespace {
+
+const QString serial = QStringLiteral("23E2E001");
+
+QStringList parameterWrites(const QStringList& lines)
+{
+    return lines.filter(QRegularExpression(QStringLiteral("^AT\\+OATSET=\"[A-Z]{3},")));
+}
+
+QJsonValue at(const QJsonObject& root, const QString& path)
+{
+    QJsonValue value = root;
+    for (const QString& key : path.split('.'))
+        value = value.toObject().value(key);
+    return value.toObject().value(QStringLiteral("_value"));
+}
+
+} // namespace
+
+void TestEndToEnd::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestEndToEnd::cleanup()
+{
+    stopUnit();
+}
+
+bool TestEndToEnd::startUnit(const QStringList& extra)
+{
+    unit = std::make_unique<QProcess>();
+    unit->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    unit->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath("unit.json"), "--serial", serial, "--log",
+                                              dir->filePath("received.log")}
+                                      + extra);
+    if (!unit->waitForReadyRead(10000))
+        return false;
+    port = QString::fromUtf8(unit->readLine()).trimmed().section(' ', 1);
+    return !port.isEmpty();
+}
+
+void TestEndToEnd::stopUnit()
+{
+    if (!unit)
+        return;
+    unit->terminate();
+    unit->waitForFinished(10000);
+    unit.reset();
+    QFile::remove(dir->filePath("received.log"));
+}
+
+TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments, const QString& dataHome)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dataHome.isEmpty() ? dir->filePath("data") : dataHome);
+    env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
+    env.remove("RV23_EXTRA_PORTS");
+    process.setProcessEnvironment(env);
+    const QStringList ports = port.isEmpty() ? QStringList() : QStringList{"--port", port};
+    process.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en"} + arguments);
+    if (!process.waitForFinished(120000))
+        process.kill();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QJsonObject TestEndToEnd::unitState() const
+{
+    QFile file(dir->filePath("unit.json"));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+QStringList TestEndToEnd::received() const
+{
+    QFile file(dir->filePath("received.log"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                          : QStringList();
+}
+
+QByteArray TestEndToEnd::stored(const QString& dataHome) const
+{
+    QFile file(dataHome + "/Tessaline/Praxon/configurations/" + serial + ".rv23");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Five settings of three pages, each written by a different parameter command.
+QString TestEndToEnd::fiveChanges()
+{
+    QFile file(dir->filePath("five.rv23"));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}},"gbInputC":{"cbCallC":{"_value":true}}},
+                      "outputs":{"gbOutputX":{"teDelayX":{"_value":8000}},"gbOutputY":{"leDTMFOnY":{"_value":"2468"}}},
+                      "settings":{"gbSIMCard":{"lTextStatusSMS":{"leTextStatusSMS":{"_value":"STATUS"}}}}})");
+    }
+    return file.fileName();
+}
+
+void TestEndToEnd::readHoldsTheUnitsValues()
+{
+    QVERIFY(startUnit());
+
+    const Result list = run({"list"});
+    QCOMPARE(list.code, 0);
+    QVERIFY2(list.out.contains(QRegularExpression(serial + " +2\\.14\\.0318 +004")), qPrintable(list.out));
+
+    const Result read = run({"read"});
+    QCOMPARE(read.code, 0);
+    const QJsonObject configuration = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    const QJsonObject state = unitState();
+    const QJsonObject memory = state["memory"].toObject();
+    QCOMPARE(at(configuration, "informations.values.serial").toString(), serial);
+    QCOMPARE(at(configuration, "informations.values.imei").toString(), state["imei"].toString());
+    QCOMPARE(at(configuration, "inputs.gbInputA.leSMSOnA").toString(), memory["64"].toString());
+    QCOMPARE(at(configuration, "inputs.gbInputD.leSMSOffD").toString(), memory["71"].toString());
+    QCOMPARE(at(configuration, "outputs.gbOutputX.leSMSOnX").toString(), memory["3"].toString());
+    QCOMPARE(at(configuration, "settings.gbSIMCard.lTextStatusSMS.leTextStatusSMS").toString(), memory["7"].toString());
+    QVERIFY(!memory["64"].toString().isEmpty());
+}
+
+void TestEndToEnd::writeSendsExactlyTheChanges()
+{
+    QVERIFY(startUnit());
+    const QString file = fiveChanges();
+
+    const Result before = run({"diff", file});
+    QCOMPARE(before.code, 0);
+    QCOMPARE(before.out.count('\n'), 5);
+    QVERIFY2(before.out.contains("inputs.gbInputA.leSMSOnA: \"NARUSENI OBJEKTU\" -> \"POPLACH A\""), qPrintable(before.out));
+    QVERIFY(parameterWrites(received()).isEmpty());
+
+    const Result write = run({"write", file});
+
+    QCOMPARE(write.code, 0);
+    QVERIFY2(write.out.endsWith("5 settings written to unit " + serial + " and read back\n"), qPrintable(write.out));
+    QStringList writes = parameterWrites(received());
+    writes.sort();
+    QCOMPARE(writes, QStringList({"AT+OATSET=\"ATA,POPLACH A\"", "AT+OATSET=\"CAY,2468\"", "AT+OATSET=\"DNC,1\"",
+                                  "AT+OATSET=\"STS,STATUS\"", "AT+OATSET=\"TMX,8\""}));
+    const QJsonObject memory = unitState()["memory"].toObject();
+    QCOMPARE(memory["64"].toString(), QStringLiteral("POPLACH A"));
+    QCOMPARE(memory["244"].toString(), QStringLiteral("8"));
+
+    const QJsonObject readBack = QJsonDocument::fromJson(run({"read"}).out.toUtf8()).object();
+    QCOMPARE(at(readBack, "inputs.gbInputA.leSMSOnA").toString(), QStringLiteral("POPLACH A"));
+    QCOMPARE(at(readBack, "inputs.gbInputC.cbCallC").toBool(), true);
+    QCOMPARE(at(readBack, "outputs.gbOutputX.teDelayX").toInt(), 8000);
+    QCOMPARE(at(readBack, "outputs.gbOutputY.leDTMFOnY").toString(), QStringLiteral("2468"));
+    QCOMPARE(at(readBack, "settings.gbSIMCard.lTextStatusSMS.leTextStatusSMS").toString(), QStringLiteral("STATUS"));
+    const Result after = run({"diff", file});
+    QCOMPARE(after.code, 0);
+    QCOMPARE(after.out, "unit " + serial + " already holds these settings\n");
+}
+
+// Given the number of commands a load takes, the unit goes away after the second parameter
+// write; the text the module handed over is then in the store, as a whole write stores it.
+void TestEndToEnd::unpluggedWriteKeepsTheStoredText()
+{
+    const QString file = fiveChanges();
+    QVERIFY(startUnit());
+    QCOMPARE(run({"diff", file}).code, 0);
+    const int loadCommands = received().size();
+    stopUnit();
+    QVERIFY(QFile::copy(dir->filePath("unit.json"), dir->filePath("fresh.json")));
+
+    QVERIFY(startUnit({"--unplug-after", QString::number(loadCommands + 2)}));
+    const Result cut = run({"write", file});
+
+    QVERIFY2(cut.code == 1, qPrintable(cut.out + cut.err + received().join('\n')));
+    const int taken = parameterWrites(received()).size();
+    QVERIFY2(taken > 0 && taken < 5, qPrintable(received().join('\n')));
+    const QByteArray kept = stored(dir->filePath("data"));
+    QVERIFY(kept.contains("POPLACH A"));
+
+    stopUnit();
+    QFile::remove(dir->filePath("unit.json"));
+    QVERIFY(QFile::copy(dir->filePath("fresh.json"), dir->filePath("unit.json")));
+    QVERIFY(startUnit());
+    QCOMPARE(run({"write", file}, dir->filePath("whole")).code, 0);
+    QCOMPARE(kept, stored(dir->filePath("whole")));
+}
+
+void TestEndToEnd::eventsAndPortalExport()
+{
+    QVERIFY(startUnit());
+    const QString csv = dir->filePath("events.csv");
+
+    QCOMPARE(run({"events", "-o", csv}).code, 0);
+
+    QFile table(csv);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QStringList rows = QString::fromUtf8(table.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    QVERIFY(rows.takeFirst().endsWith("Date;Event;Source"));
+    const QJsonArray events = unitState()["events"].toArray();
+    QCOMPARE(rows.size(), events.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const QDateTime time = QDateTime::fromString(events.at(i)["time"].toString(), Qt::ISODate);
+        const QRegularExpression row("^" + time.toString("MM/dd/") + " +" + time.toString("HH:mm:ss") + ";[^;]+;");
+        QVERIFY2(row.match(rows.at(i)).hasMatch(), qPrintable(QString::number(i) + ": " + rows.at(i)));
+    }
+
+    const QString portal = dir->filePath("portal.txt");
+    QCOMPARE(run({"export-portal", "-o", portal}).code, 0);
+    QFile form(portal);
+    QVERIFY(form.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(form.readAll());
+    const QJsonObject memory = unitState()["memory"].toObject();
+    QVERIFY(text.contains("name=\"0[ATA]\" value=\"" + memory["64"].toString() + "\""));
+    QVERIFY(text.contains("name=\"0[DTD]\" value=\"" + memory["71"].toString() + "\""));
+}
+
+void TestEndToEnd::failures_data()
+{
+    QTest::addColumn<bool>("unitAttached");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("no unit attached") << false << QStringList{"read"} << QByteArray() << 1;
+    QTest::newRow("saved settings that are no JSON") << true << QStringList{"write", "@bad.rv23"}
+                                                     << QByteArray("{\"inputs\": [") << 2;
+    QTest::newRow("portal form naming no setting") << true << QStringList{"write", "@bad.txt"}
+                                                   << QByteArray("garbage without a single setting\n") << 2;
+    QTest::newRow("text the unit refuses") << true << QStringList{"write", "@comma.rv23"}
+                                           << QByteArray(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})")
+                                           << 1;
+}
+
+void TestEndToEnd::failures()
+{
+    QFETCH(bool, unitAttached);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, content);
+    if (unitAttached)
+        QVERIFY(startUnit());
+    for (QString& argument : arguments) {
+        if (!argument.startsWith('@'))
+            continue;
+        argument = dir->filePath(argument.mid(1));
+        QFile file(argument);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    const Result result = run(arguments);
+
+    const char* const emptyImport = "the module imports a portal form naming no setting as an empty configuration";
+    QEXPECT_FAIL("portal form naming no setting", emptyImport, Continue);
+    QTEST(result.code, "code");
+    if (!unitAttached)
+        return;
+    QEXPECT_FAIL("portal form naming no setting", emptyImport, Continue);
+    QVERIFY2(parameterWrites(received()).size() <= 1, qPrintable(parameterWrites(received()).join('\n')));
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

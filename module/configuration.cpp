@@ -169,8 +169,10 @@ bool Configuration::importConfigurations(const QByteArray& data, const QString& 
         return true;
     }
     if (selectedFilter == fileTypes().constFirst()) {
+        // A text that is no portal form must not become a configuration of empty fields.
+        if (!WebImportParser::parse(data, &config))
+            return false;
         quietly([&] {
-            WebImportParser::parse(data, &config);
             top->resetValues(Framework::EditDefaults);
             emit dataImported(config, top);
         });

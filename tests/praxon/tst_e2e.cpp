@@ -292,12 +292,12 @@ void TestEndToEnd::failures()
 
     const Result result = run(arguments);
 
-    const char* const emptyImport = "the module imports a portal form naming no setting as an empty configuration";
-    QEXPECT_FAIL("portal form naming no setting", emptyImport, Continue);
+    // The module refuses such a form and writes nothing, but the host cannot tell it from a form
+    // that matches the unit: showImportedConfigurations() reports no result.
+    QEXPECT_FAIL("portal form naming no setting", "an unreadable portal form is not reported to the host", Continue);
     QTEST(result.code, "code");
     if (!unitAttached)
         return;
-    QEXPECT_FAIL("portal form naming no setting", emptyImport, Continue);
     QVERIFY2(parameterWrites(received()).size() <= 1, qPrintable(parameterWrites(received()).join('\n')));
 }
 

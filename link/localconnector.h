@@ -134,6 +134,15 @@ private:
     // Service.
     void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);
 
+    // Firmware upload.
+    bool downloadFirmware(const QByteArray& image);
+    CommandAnswer firmwareStep(const QString& command, int timeoutMs);
+    bool xmodemSend(const QByteArray& file);
+    bool xmodemHandshake();
+    enum class BlocksSent { All, Refused, Cancelled };
+    BlocksSent xmodemSendBlocks(const QList<QByteArray>& blocks);
+    bool xmodemEndTransmission(bool blocksSent);
+
     LiveStatus liveStatus;
     RV23_Config configData;
     QList<HistoryEvent*> events;

@@ -41,7 +41,7 @@ void LocalConnector::dispatchLine(const QString& received)
         const bool parsed = parseStatusResponse(line, liveStatus);
         qCDebug(lcLink) << "parseStatusResponse : " << parsed;
     } else if (startsWith(line, "+OATEVENT:")) {
-        qCDebug(lcLink).noquote() << "event : " << line;
+        handleEventLine(line);
     } else if (startsWith(line, "+COPS:")) {
         handleOperator(line);
     } else if (startsWith(line, "+WIMEI:")) {

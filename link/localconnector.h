@@ -118,6 +118,7 @@ private:
     CommandAnswer sendAndReceive(const QString& command, int timeoutMs);
     CommandAnswer receiveLines(CommandAnswer result, int timeoutMs);
     CommandAnswer receiveRaw(CommandAnswer result, int timeoutMs);
+    void receiveRest(CommandAnswer& result, const QString& acceptedChunk);
     void writeToPort(const QByteArray& bytes, int timeoutMs);
     qint64 readChunk();
     bool waitForData(int timeoutMs);
@@ -130,6 +131,10 @@ private:
     void handleImei(const QString& line);
     void handleMemoryAnswer(const QString& line);
     void handleUnitError(const QString& line);
+    void handleEventLine(const QString& line);
+
+    // Event log: empties events and reads the unit's whole log into it.
+    void readEventLog();
 
     // Service.
     void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);

@@ -1,6 +1,7 @@
 #include "localconnector.h"
 
 #include "commandanswer.h"
+#include "eventlogformat.h"
 #include "logging.h"
 #include "transportrules.h"
 
@@ -16,6 +17,18 @@ const int lineWriteTimeoutMs = 1000;
 const int packetWriteTimeoutMs = 3000;
 // One wait for data; the exchange deadline is only looked at between these slices.
 const int readSliceMs = 3000;
+// The longest an event log read may take: the fullest log (1000 records) needs under 4 s at
+// 115200 baud.
+const int eventLogLimitMs = 20000;
+
+// What trimming took off the end of text.
+QString trailingSpace(const QString& text)
+{
+    int end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.mid(end);
+}
 
 } // namespace
 
@@ -108,6 +121,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
                     qCDebug(lcLink) << "Beru jako regulerni odpoved.";
                     result.data = accumulated;
                     result.ok = true;
+                    if (readsEventLog(command))
+                        receiveRest(result, chunk);
                     break;
                 }
                 qCDebug(lcLink) << "Zahazuji a cekam na regulerni odpoved.";
@@ -172,6 +187,32 @@ CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
     result.ok = true;
     qCDebug(lcLink) << "*** Konec nekonecne smycky";
     return result;
+}
+
+// The event log is many times longer than one read of the line (a pseudo-terminal hands over at
+// most 4095 bytes, a USB unit far less) and its first piece already passes for an answer, so the
+// rest would turn up as stale lines in later exchanges. This answer alone is therefore read on,
+// joined as it came, until its final result line; a slice without data, a lost line or the
+// overall limit ends it early with the lines received so far.
+void LocalConnector::receiveRest(CommandAnswer& result, const QString& acceptedChunk)
+{
+    const QDeadlineTimer limit(eventLogLimitMs);
+    QString text = result.data + trailingSpace(acceptedChunk);
+    while (!endsWithFinalResult(text)) {
+        const qint64 n = readChunk();
+        if (n > 0) {
+            const QString chunk = chunkText(readBuffer.constData(), n);
+            qCDebug(lcLink).noquote() << "Answer from device : " << chunk;
+            text += chunk;
+            continue;
+        }
+        const int slice = int(qMin<qint64>(readSliceMs, limit.remainingTime()));
+        if (n < 0 || limit.hasExpired() || !waitForData(slice)) {
+            qCDebug(lcLink) << "Answer ends without its final line";
+            break;
+        }
+    }
+    result.data = text.trimmed();
 }
 
 qint64 LocalConnector::readChunk()

@@ -74,7 +74,7 @@ bool HistoryExport::writeText(const QString& text, const QString& path)
     return stream.status() == QTextStream::Ok;
 }
 
-void HistoryExport::printPdf(const QString& html, const QString& path)
+bool HistoryExport::printPdf(const QString& html, const QString& path)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -82,6 +82,7 @@ void HistoryExport::printPdf(const QString& html, const QString& path)
     QTextDocument document;
     document.setHtml(html);
     document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 } // namespace moduleRV_23

@@ -22,7 +22,7 @@ public:
     // Writes text as UTF-8 with a byte-order mark, replacing what the file held.
     static bool writeText(const QString& text, const QString& path);
     // Renders the HTML text into a PDF file.
-    static void printPdf(const QString& html, const QString& path);
+    static bool printPdf(const QString& html, const QString& path);
 };
 
 } // namespace moduleRV_23

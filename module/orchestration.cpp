@@ -42,6 +42,16 @@ bool RV_23::readFromUnit()
     return loaded;
 }
 
+void RV_23::waitForConnector()
+{
+    if (!connector)
+        return;
+    // Requests are carried out in order, so an empty one queued last ends after all of them.
+    NestedWait wait(connector);
+    QMetaObject::invokeMethod(connector, [waiting = &wait] { QMetaObject::invokeMethod(waiting, &NestedWait::finish); });
+    wait.exec();
+}
+
 Module::Device::ConfigurationLoadResult RV_23::loadConfiguration(const QByteArray& data)
 {
     qCDebug(lcModule) << Q_FUNC_INFO;
@@ -199,12 +209,8 @@ void RV_23::exportSettings(const QString& path)
     qCDebug(lcModule) << "ownphonenumber > " << ownNumber;
     // The record belongs to the connector's thread: the export runs there, between its other
     // requests, while this thread waits without blocking.
-    NestedWait wait(local);
-    QMetaObject::invokeMethod(local, [local, path, ownNumber, waiting = &wait] {
-        local->exportData(path, ownNumber);
-        QMetaObject::invokeMethod(waiting, &NestedWait::finish);
-    });
-    wait.exec();
+    QMetaObject::invokeMethod(local, [local, path, ownNumber] { local->exportData(path, ownNumber); });
+    waitForConnector();
     emit showLoaderSignal(false, QString());
 }
 
@@ -219,18 +225,17 @@ void RV_23::exportHistory()
     exportHistoryTo(path);
 }
 
-void RV_23::exportHistoryTo(const QString& path)
+bool RV_23::exportHistoryTo(const QString& path)
 {
     if (!configuration || !configuration->events())
-        return;
+        return false;
     const QString text = HistoryExport::render(configuration->events(), path);
-    if (!HistoryExport::isPdf(path)) {
-        HistoryExport::writeText(text, path);
-        return;
-    }
+    if (!HistoryExport::isPdf(path))
+        return HistoryExport::writeText(text, path);
     emit showLoaderSignal(true, QString());
-    HistoryExport::printPdf(text, path);
+    const bool printed = HistoryExport::printPdf(text, path);
     emit showLoaderSignal(false, QString());
+    return printed;
 }
 
 } // namespace moduleRV_23

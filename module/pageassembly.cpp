@@ -170,6 +170,8 @@ void RV_23::showImportedConfigurations(const QByteArray& data, const QString& se
     configuration->informationsModel()->setEnabled(false);
     settingsPage->setEnabled(false);
     configuration->importConfigurations(data, selectedFilter);
+    // A web-portal text reaches the items through the connector: let it finish first.
+    waitForConnector();
     followChanges();
     widget->setDiscardEnabled(false);
 }

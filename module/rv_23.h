@@ -92,7 +92,7 @@ public slots:
     void onFirmwareUpload(moduleRV_23::FirmwareUploadResult result);
     // Writes the event history to path without asking: CSV, or HTML for ".htm", ".html" and
     // ".pdf" (rendered as PDF). For hosts without a file dialog.
-    Q_INVOKABLE void exportHistoryTo(const QString& path);
+    Q_INVOKABLE bool exportHistoryTo(const QString& path);
     void loadEvents();
     void clearEvents();
     void eventsLoaded(bool state);
@@ -146,6 +146,8 @@ private:
 
     // Load and save.
     bool readFromUnit();
+    // Waits until the connector has carried out every request sent to it so far.
+    void waitForConnector();
 
     // Connection.
     void tellPagesTheSource();

@@ -27,6 +27,7 @@ public:
     }
     void sendPacket(const QString& hex) { c.sendPacket(hex); }
     bool executeCmd(const QString& command) { return c.executeCmd(command); }
+    void dispatchLine(const QString& line) { c.dispatchLine(line); }
     void ping(bool force) { c.ping(force); }
     void setXmodemMode(bool on) { c.xmodemMode = on; }
     bool xmodemMode() const { return c.xmodemMode; }
@@ -34,6 +35,7 @@ public:
 
     moduleRV_23::LiveStatus& liveStatus() { return c.liveStatus; }
     QString lastImei() const { return c.lastImei; }
+    QList<moduleRV_23::HistoryEvent*> events() const { return c.events; }
     QSerialPort* port() const { return c.port; }
     bool connected() const { return c.connected; }
     bool polling() const { return c.pingTimer && c.pingTimer->isActive(); }

@@ -1,0 +1,128 @@
+// rv23-bench: how fast the module is where speed matters, as one table of medians and p95s.
+#include "measurement.h"
+
+#include "framework/item.h"
+#include "link/linktypes.h"
+#include "link/localconnector.h"
+#include "module/rv_23.h"
+#include "sim/simulatorthread.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+QJsonObject pageDescription()
+{
+    QFile file(QStringLiteral(":/RV23.json"));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+std::unique_ptr<Framework::Item> buildTree(const QJsonObject& description)
+{
+    auto top = std::make_unique<Framework::Item>(QStringLiteral("app.rv-23.topItem"), nullptr);
+    for (const char* page : {"inputs", "outputs", "settings", "informations", "events"})
+        new Framework::Item(QLatin1String(page), top.get(), description.value(QLatin1String(page)).toObject(), -1);
+    return top;
+}
+
+// A connector connected to a simulated unit that answers at once, driven from this thread.
+class ConnectedUnit final
+{
+public:
+    explicit ConnectedUnit(Sim::Options options)
+        : unit(std::move(options))
+    {
+        if (!unit.start())
+            qFatal("rv23-sim: %s", qPrintable(unit.errorString()));
+        qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+        DeviceInfo found;
+        QObject::connect(&connector, &moduleRV_23::LocalConnector::deviceFound,
+                         [&found](const DeviceInfo& info) { found = info; });
+        connector.getSerialDevices();
+        connector.deviceSelected(found);
+        connector.connectDevice();
+    }
+
+    // One status exchange, through the public poll.
+    void exchange() { static_cast<moduleRV_23::Connector&>(connector).ping(true); }
+
+private:
+    Sim::SimulatorThread unit;
+    moduleRV_23::LocalConnector connector;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "rv23.*=false");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    moduleRV_23::registerLinkTypes();
+
+    const QJsonObject description = pageDescription();
+    ConnectedUnit unit(Sim::Options{});
+    std::unique_ptr<Framework::Item> tree = buildTree(description);
+    const QJsonObject saved = QJsonDocument::fromJson(tree->toJsonString().toUtf8()).object();
+
+    QVector<Measurement> table = {
+        {QStringLiteral("transport: one status exchange, unit answering at once"), QStringLiteral("< 2 ms"), 200,
+         [&unit] {
+             QElapsedTimer timer;
+             timer.start();
+             unit.exchange();
+             return Measurement::Sample{elapsedMs(timer), 0};
+         }},
+        {QStringLiteral("item tree: build from the page description"), QStringLiteral("< 30 ms"), 50,
+         [&description] {
+             QElapsedTimer timer;
+             timer.start();
+             const auto built = buildTree(description);
+             return Measurement::Sample{elapsedMs(timer)};
+         }},
+        {QStringLiteral("item tree: toJsonString and fromJson"), QStringLiteral("< 10 ms"), 50,
+         [&tree, &saved] {
+             QElapsedTimer timer;
+             timer.start();
+             const QString text = tree->toJsonString();
+             tree->fromJson(saved, false, false);
+             return Measurement::Sample{elapsedMs(timer)};
+         }},
+        {QStringLiteral("module: createWidget (tree, pages, bindings)"), QStringLiteral("< 150 ms"), 20,
+         [] {
+             moduleRV_23::RV_23 module;
+             QElapsedTimer timer;
+             timer.start();
+             std::unique_ptr<QWidget> widget(module.createWidget());
+             return Measurement::Sample{elapsedMs(timer)};
+         }},
+    };
+
+    QTextStream out(stdout);
+    out << Measurement::header() << '\n';
+    for (Measurement& measurement : table) {
+        measurement.execute();
+        out << measurement.row() << '\n';
+        out.flush();
+    }
+    return 0;
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "host/device.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPluginLoader>
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace Praxon {
+
+class ConfigurationStore;
+
+// The host's side of the module contract: loads the plug-in, drives Module::Device in the order
+// the contract fixes and serves the module's requests. The store receives the module's
+// saved-configuration text before the unit is written, so that an edit is never lost.
+//
+// The module is not thread-safe: everything here runs in the GUI thread.
+class HostSession final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class SaveResult {
+        Saved,       // stored, and the unit (or the offline file) took it
+        Refused,     // the module did not hand a configuration over (validation)
+        StoreFailed, // the text could not be stored; the unit was not written
+        UnitFailed,  // stored, but the unit did not take every change
+    };
+    Q_ENUM(SaveResult)
+
+    explicit HostSession(ConfigurationStore* store, QObject* parent = nullptr);
+    ~HostSession() override;
+
+    // Loads the plug-in file and casts its instance to the device interface.
+    bool loadPlugin(const QString& file);
+    // createWidget, then applyStyle with the base folder; false when the module has no widget.
+    bool start(const QString& baseDirectory);
+    // Disconnects, deletes the widget (unless its new owner did) and then the module.
+    void shutdown();
+
+    Module::Device* device() const { return module; }
+    QWidget* widget() const { return moduleWidget; }
+    QString errorString() const { return error; }
+
+    // The units the module finds; each record is copied, the module's own go away at the end.
+    QList<DeviceInfo> search();
+    // Copies the unit into the module's own record and connects to it.
+    bool connectUnit(const DeviceInfo& unit);
+    // Shows the saved configuration in file for editing without a unit; saves go back to it.
+    bool openOffline(const QString& file);
+    void disconnectUnit();
+
+    bool isConnected() const { return source == Common::Local; }
+    bool isOffline() const { return source == Common::Offline; }
+    QString serial() const { return unitSerial; }
+    QString offlineFile() const { return offlinePath; }
+
+    // loadConfiguration with the stored text of the unit (or the offline file's).
+    Module::Device::ConfigurationLoadResult load();
+    Module::Device::ConfigurationLoadResult lastLoadResult() const { return lastLoad; }
+    // Asks the module for its configuration and saves it: store, saveToDevice, configurationSaved
+    // and the load the module asks for afterwards.
+    SaveResult save();
+    // The module's saved-configuration text of what it shows now, not stored; empty when the
+    // module refuses to hand it over.
+    QByteArray snapshot();
+    // Shows data as edits; filter is one of importFileTypes().
+    bool importConfiguration(const QByteArray& data, const QString& filter);
+    // Returns once an import has reached the items, also one that goes through the unit's link.
+    bool settleImport();
+    // Has the module read the unit's event log; true when it says the history is available.
+    bool loadHistory();
+
+    // The entry of types whose pattern matches the file name's suffix, empty when none does.
+    static QString filterFor(const QStringList& types, const QString& fileName);
+
+signals:
+    void loaderShown(bool shown, const QString& text);
+    void loaderMaximum(int maximum);
+    void loaderValue(int value);
+    void inputStatesChanged(const QList<IoState>& states);
+    void outputStatesChanged(const QList<IoState>& states);
+    void connectionChanged(bool connected);
+    void unitChanged(const DeviceInfo& unit);
+    void importEnabled(bool enabled);
+    void reloadEnabled(bool enabled);
+    void historyAvailable(bool available);
+    void loadFinished(Module::Device::ConfigurationLoadResult result);
+    void saveFinished(Praxon::HostSession::SaveResult result, const QString& message);
+
+private:
+    void wireModule();
+    void onSaveRequested(const QString& configuration);
+    void onLoadRequested();
+    void onDisconnected();
+    SaveResult storeAndSave(const QByteArray& text);
+    bool storeText(const QByteArray& text);
+    QByteArray storedText() const;
+    // Has the module hand over its configuration text without storing it.
+    bool captureConfiguration();
+    // Asks the module to read the event log and waits for its answer; false when none came.
+    bool requestHistory(bool* available);
+    void setSource(Common::ConfigurationSource value);
+
+    ConfigurationStore* store;
+    QPluginLoader loader;
+    QPointer<Module::Device> module;
+    QPointer<QWidget> moduleWidget;
+    QString error;
+    Common::ConfigurationSource source = Common::Unset;
+    QString unitSerial;
+    QString offlinePath;
+    Module::Device::ConfigurationLoadResult lastLoad = Module::Device::LoadFailed;
+    bool capturing = false;
+    QByteArray captured;
+    bool saving = false;
+    bool reloadAsked = false;
+};
+
+} // namespace Praxon
+
+Q_DECLARE_METATYPE(Praxon::HostSession::SaveResult)

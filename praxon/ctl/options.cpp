@@ -1,0 +1,209 @@
+#include "options.h"
+
+#include <QFileInfo>
+
+namespace Ctl {
+
+namespace {
+
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4 };
+
+struct Command
+{
+    const char* name;
+    const char* synopsis;
+    const char* description;
+    int minArguments;
+    int maxArguments;
+    int options;
+};
+
+const Command table[] = {
+    {"list", "list", "Lists the units found: serial number, firmware, behaviour version.", 0, 0, NoOption},
+    {"read", "read [-o FILE]",
+     "Reads the unit's configuration and writes it as saved-configuration JSON (.rv23) to FILE or\n"
+     "standard output.", 0, 0, Output},
+    {"write", "write FILE",
+     "Writes the settings of FILE (a .rv23 file or a web-portal .txt) to the unit: only what differs\n"
+     "is written, then the unit is read again and checked. Prints what changed.", 1, 1, NoOption},
+    {"diff", "diff FILE", "Prints which settings differ between the unit and FILE, without writing.", 1, 1, NoOption},
+    {"status", "status [--watch]",
+     "Prints the unit's inputs and outputs; with --watch, every change until interrupted.", 0, 0, Watch},
+    {"events", "events [-o FILE.csv|.html|.htm|.pdf]",
+     "Reads the unit's event history and exports it to FILE, or prints it as CSV.", 0, 0, Output},
+    {"export-portal", "export-portal -o FILE.txt", "Exports the settings in the web-portal text format.", 0, 0, Output},
+    {"firmware", "firmware [FILE.dwl] [--force]",
+     "Upgrades the unit's firmware when the module offers a newer one (--force: in any case), from\n"
+     "FILE or the module's default firmware file.", 0, 1, Force},
+    {"reset", "reset", "Resets the unit and reads its configuration again.", 0, 0, NoOption},
+    {"gsm-reset", "gsm-reset", "Restarts the unit's GSM part.", 0, 0, NoOption},
+    {"toggle", "toggle X|Y", "Switches relay X or Y over and prints its new state.", 1, 1, NoOption},
+    {"help", "help [COMMAND]", "Prints this help, or that of COMMAND.", 0, 1, NoOption},
+};
+
+const Command* find(const QString& name)
+{
+    for (const Command& command : table) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+const QStringList historySuffixes = {QStringLiteral("csv"), QStringLiteral("html"), QStringLiteral("htm"),
+                                     QStringLiteral("pdf")};
+
+// Splits "--name=value" and takes the value of "--name value" from the next argument.
+bool takeValue(const QString& argument, const QStringList& arguments, int* index, QString* value, QString* error)
+{
+    const int equals = argument.indexOf(QLatin1Char('='));
+    if (equals >= 0) {
+        *value = argument.mid(equals + 1);
+    } else if (*index + 1 < arguments.size()) {
+        *value = arguments.at(++*index);
+    } else {
+        *error = QStringLiteral("option %1 needs a value").arg(argument);
+        return false;
+    }
+    if (value->isEmpty()) {
+        *error = QStringLiteral("option %1 needs a value").arg(argument.left(equals));
+        return false;
+    }
+    return true;
+}
+
+bool checkCommand(const Command& command, Options* options, QString* error)
+{
+    const int count = options->arguments.size();
+    if (count < command.minArguments || count > command.maxArguments) {
+        *error = QStringLiteral("usage: rv23ctl %1").arg(QLatin1String(command.synopsis));
+        return false;
+    }
+    const auto refuse = [&](bool given, int option, const char* name) {
+        if (given && !(command.options & option)) {
+            *error = QStringLiteral("%1 takes no %2").arg(QLatin1String(command.name), QLatin1String(name));
+            return true;
+        }
+        return false;
+    };
+    if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
+        || refuse(options->force, Force, "--force"))
+        return false;
+    const QString name = QLatin1String(command.name);
+    if (name == QLatin1String("toggle")) {
+        options->arguments[0] = options->arguments[0].toUpper();
+        if (options->arguments[0] != QLatin1String("X") && options->arguments[0] != QLatin1String("Y")) {
+            *error = QStringLiteral("toggle needs X or Y, not %1").arg(options->arguments[0]);
+            return false;
+        }
+    }
+    if (name == QLatin1String("export-portal") && options->output.isEmpty()) {
+        *error = QStringLiteral("export-portal needs -o FILE.txt");
+        return false;
+    }
+    if (name == QLatin1String("events") && !options->output.isEmpty()
+        && !historySuffixes.contains(QFileInfo(options->output).suffix())) {
+        *error = QStringLiteral("events writes .csv, .html, .htm or .pdf files, not %1").arg(options->output);
+        return false;
+    }
+    if (name == QLatin1String("help") && count == 1 && !find(options->arguments[0])) {
+        *error = QStringLiteral("unknown command %1").arg(options->arguments[0]);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Options::parse(const QStringList& arguments, Options* options, QString* error)
+{
+    *options = Options();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        QString value;
+        if (name == QLatin1String("--port")) {
+            if (!takeValue(argument, arguments, &i, &value, error))
+                return false;
+            options->ports << value;
+        } else if (name == QLatin1String("--serial")) {
+            if (!takeValue(argument, arguments, &i, &options->serial, error))
+                return false;
+        } else if (name == QLatin1String("--plugin")) {
+            if (!takeValue(argument, arguments, &i, &options->pluginPath, error))
+                return false;
+        } else if (name == QLatin1String("--lang")) {
+            if (!takeValue(argument, arguments, &i, &options->language, error))
+                return false;
+            if (options->language != QLatin1String("en") && options->language != QLatin1String("cs")) {
+                *error = QStringLiteral("--lang takes en or cs, not %1").arg(options->language);
+                return false;
+            }
+        } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
+            if (!takeValue(argument, arguments, &i, &options->output, error))
+                return false;
+        } else if (argument == QLatin1String("--verbose") || argument == QLatin1String("-v")) {
+            options->verbose = true;
+        } else if (argument == QLatin1String("--watch")) {
+            options->watch = true;
+        } else if (argument == QLatin1String("--force")) {
+            options->force = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options->help = true;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {
+            *error = QStringLiteral("unknown option %1").arg(argument);
+            return false;
+        } else if (options->command.isEmpty()) {
+            options->command = argument;
+        } else {
+            options->arguments << argument;
+        }
+    }
+    if (options->command.isEmpty()) {
+        if (options->help)
+            return true;
+        *error = QStringLiteral("no command given");
+        return false;
+    }
+    const Command* command = find(options->command);
+    if (!command) {
+        *error = QStringLiteral("unknown command %1").arg(options->command);
+        return false;
+    }
+    return options->help || checkCommand(*command, options, error);
+}
+
+QStringList Options::commands()
+{
+    QStringList names;
+    for (const Command& command : table)
+        names << QLatin1String(command.name);
+    return names;
+}
+
+QString Options::helpText(const QString& commandName)
+{
+    if (const Command* command = find(commandName)) {
+        return QStringLiteral("usage: rv23ctl [global options] %1\n\n%2\n")
+            .arg(QLatin1String(command->synopsis), QLatin1String(command->description));
+    }
+    QString text = QStringLiteral(
+        "usage: rv23ctl [--port PATH]... [--serial S] [--lang en|cs] [--verbose] [--plugin PATH] COMMAND\n\n"
+        "Configures and services RV-23 units through the RV-23 device module.\n\nCommands:\n");
+    for (const Command& command : table)
+        text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
+    text += QStringLiteral(
+        "\nGlobal options:\n"
+        "  --port PATH     also try the serial port PATH (added to RV23_EXTRA_PORTS); repeatable\n"
+        "  --serial S      the unit with serial number S; without it exactly one unit must be found\n"
+        "  --lang en|cs    language of the module's messages (default: the system's)\n"
+        "  --verbose, -v   print the module's debug output on standard error\n"
+        "  --plugin PATH   the device module's plug-in file or folder (default: RV23_PLUGIN, or the\n"
+        "                  one beside the program)\n"
+        "  --help, -h      this help; after a command, that command's\n"
+        "\nExit codes: 0 success, 1 unit or communication failure, 2 usage error or bad input file,\n"
+        "3 configuration refused by validation.\n");
+    return text;
+}
+
+} // namespace Ctl

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Ctl {
+
+// rv23ctl's exit codes.
+enum ExitCode {
+    Success = 0,
+    UnitFailure = 1, // no unit, several, lost link, a refusal by the unit or the module
+    UsageError = 2,  // wrong command line or unusable input file
+    Refused = 3,     // the module's validation refused the configuration
+};
+
+// rv23ctl's command line: global options anywhere, one command, its arguments and options.
+struct Options
+{
+    QStringList ports;
+    QString serial;
+    QString language; // empty: the system's
+    QString pluginPath;
+    bool verbose = false;
+
+    QString command;
+    QStringList arguments;
+    QString output;
+    bool watch = false;
+    bool force = false;
+    bool help = false; // help was asked for: for the command, or the general one without
+
+    // Parses the arguments after the program's name; false with a message in *error.
+    static bool parse(const QStringList& arguments, Options* options, QString* error);
+
+    static QStringList commands();
+    // The general help, or that of one command.
+    static QString helpText(const QString& command = QString());
+};
+
+} // namespace Ctl

@@ -1,0 +1,483 @@
+#include "runner.h"
+
+#include "configurationdiff.h"
+#include "console.h"
+
+#include "praxon/core/hostpaths.h"
+#include "praxon/core/privatefile.h"
+
+#include <QAbstractButton>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace Ctl {
+
+namespace {
+
+// The status poll runs every few seconds; a unit that says nothing for this long is gone.
+constexpr int statusTimeoutMs = 15000;
+
+QString stateName(const IoState& state, bool relay)
+{
+    switch (state.state) {
+    case 0: return relay ? QStringLiteral("off") : QStringLiteral("inactive");
+    case 2: return relay ? QStringLiteral("on") : QStringLiteral("active");
+    default: return QStringLiteral("unknown");
+    }
+}
+
+QString states(const QString& letters, const QList<IoState>& list, bool relay)
+{
+    QStringList parts;
+    for (int i = 0; i < letters.size() && i < list.size(); ++i)
+        parts << QStringLiteral("%1:%2").arg(letters.at(i), stateName(list.at(i), relay));
+    return parts.join(QLatin1Char(' '));
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The module's exports report nothing: whether they wrote shows in the file.
+class FileChange
+{
+public:
+    explicit FileChange(const QString& path)
+        : path(path)
+        , before(QFileInfo(path).lastModified())
+    {
+    }
+    bool happened() const
+    {
+        const QFileInfo now(path);
+        return now.exists() && now.lastModified() != before;
+    }
+
+private:
+    QString path;
+    QDateTime before;
+};
+
+bool isSavedSettings(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("rv23"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+Runner::Runner(const Options& options, QObject* parent)
+    : QObject(parent)
+    , options(options)
+    , translations(Praxon::HostPaths::translationsDirectory())
+    , session(&store)
+{
+    connect(&boxes, &Praxon::MessageBoxWatcher::boxShown, this,
+            [](QMessageBox::Icon icon, const QString&, const QString& text) {
+                Console::error(icon == QMessageBox::Question
+                                   ? QStringLiteral("rv23ctl: the module asks: %1 (answered no)").arg(text)
+                                   : QStringLiteral("rv23ctl: error: %1").arg(text));
+            });
+    connect(&session, &Praxon::HostSession::loaderShown, &progressBar, &ProgressBar::show);
+    connect(&session, &Praxon::HostSession::loaderMaximum, &progressBar, &ProgressBar::setMaximum);
+    connect(&session, &Praxon::HostSession::loaderValue, &progressBar, &ProgressBar::setValue);
+    connect(&session, &Praxon::HostSession::inputStatesChanged, this, [this](const QList<IoState>& states) {
+        inputs = states;
+        ++statusUpdates;
+        emit unitStateChanged();
+    });
+    connect(&session, &Praxon::HostSession::outputStatesChanged, this, [this](const QList<IoState>& states) {
+        outputs = states;
+        ++statusUpdates;
+        emit unitStateChanged();
+    });
+    connect(&session, &Praxon::HostSession::connectionChanged, this, &Runner::unitStateChanged);
+}
+
+Runner::~Runner()
+{
+    session.shutdown();
+}
+
+void Runner::stop()
+{
+    stopRequested = true;
+    watchLoop.quit();
+}
+
+int Runner::fail(int code, const QString& message)
+{
+    Console::error(QStringLiteral("rv23ctl: ") + message);
+    return code;
+}
+
+int Runner::run()
+{
+    if (options.help || options.command.isEmpty() || options.command == QLatin1String("help")) {
+        Console::out(Options::helpText(options.arguments.value(0, options.help ? options.command : QString())));
+        return Success;
+    }
+    if (const int code = checkInputFiles())
+        return code;
+    Praxon::HostPaths::addExtraPorts(options.ports);
+    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
+    if (const int code = startModule())
+        return code;
+
+    const QString& command = options.command;
+    if (command == QLatin1String("list"))
+        return list();
+    if (command == QLatin1String("read"))
+        return read();
+    if (command == QLatin1String("write") || command == QLatin1String("diff"))
+        return compareOrWrite(command == QLatin1String("write"));
+    if (command == QLatin1String("status"))
+        return status();
+    if (command == QLatin1String("events"))
+        return events();
+    if (command == QLatin1String("export-portal"))
+        return exportPortal();
+    if (command == QLatin1String("firmware"))
+        return firmware();
+    if (command == QLatin1String("reset"))
+        return reset();
+    if (command == QLatin1String("gsm-reset"))
+        return gsmReset();
+    return toggle();
+}
+
+// Input files are checked before any unit is touched.
+int Runner::checkInputFiles()
+{
+    const bool takesFile = options.command == QLatin1String("write") || options.command == QLatin1String("diff")
+                           || options.command == QLatin1String("firmware");
+    if (!takesFile || options.arguments.isEmpty())
+        return Success;
+    const QString& path = options.arguments.first();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(UsageError, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    if (options.command == QLatin1String("firmware") || !isSavedSettings(path))
+        return Success;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError)
+        return fail(UsageError, QStringLiteral("%1 is no saved configuration: %2 at offset %3")
+                                    .arg(path, error.errorString()).arg(error.offset));
+    if (!document.isObject() || document.object().isEmpty())
+        return fail(UsageError, QStringLiteral("%1 is no saved configuration: it holds no settings").arg(path));
+    return Success;
+}
+
+int Runner::startModule()
+{
+    if (!session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath))
+        || !session.start(Praxon::HostPaths::baseDirectory()))
+        return fail(UnitFailure, session.errorString());
+    return Success;
+}
+
+int Runner::openUnit()
+{
+    const QList<DeviceInfo> units = session.search();
+    QList<DeviceInfo> matching;
+    for (const DeviceInfo& unit : units) {
+        if (options.serial.isEmpty() || unit.serialNumber == options.serial)
+            matching << unit;
+    }
+    if (matching.isEmpty()) {
+        return fail(UnitFailure, options.serial.isEmpty()
+                                     ? QStringLiteral("no RV-23 unit found")
+                                     : QStringLiteral("no RV-23 unit with serial number %1 found").arg(options.serial));
+    }
+    if (matching.size() > 1) {
+        QStringList serials;
+        for (const DeviceInfo& unit : matching)
+            serials << unit.serialNumber;
+        return fail(UsageError, QStringLiteral("%1 units found (%2): choose one with --serial")
+                                    .arg(matching.size()).arg(serials.join(QStringLiteral(", "))));
+    }
+    if (!session.connectUnit(matching.first()))
+        return fail(UnitFailure, session.errorString());
+    return Success;
+}
+
+int Runner::openAndLoad()
+{
+    if (const int code = openUnit())
+        return code;
+    const auto result = session.load();
+    if (result == Module::Device::LoadFailed)
+        return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed").arg(session.serial()));
+    if (result == Module::Device::LoadedModified)
+        Console::error(QStringLiteral("rv23ctl: note: unit %1 differs from the configuration last stored for it in %2")
+                           .arg(session.serial(), store.pathFor(session.serial())));
+    return Success;
+}
+
+bool Runner::waitUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &Runner::unitStateChanged, &loop, [&] {
+        if (done() || !session.isConnected())
+            loop.quit();
+    });
+    timeout.start(timeoutMs);
+    loop.exec();
+    return done();
+}
+
+bool Runner::waitForStates()
+{
+    return waitUntil([this] { return !inputs.isEmpty() && !outputs.isEmpty(); }, statusTimeoutMs);
+}
+
+QString Runner::statesLine() const
+{
+    return QStringLiteral("inputs  %1\noutputs %2\n")
+        .arg(states(QStringLiteral("ABCD"), inputs, false), states(QStringLiteral("XY"), outputs, true));
+}
+
+int Runner::list()
+{
+    const QList<DeviceInfo> units = session.search();
+    if (units.isEmpty())
+        return fail(UnitFailure, QStringLiteral("no RV-23 unit found"));
+    QString text = QStringLiteral("%1 %2 %3 %4\n").arg(QStringLiteral("SERIAL"), -12).arg(QStringLiteral("FIRMWARE"), -12)
+                       .arg(QStringLiteral("BEHAVIOUR"), -10).arg(QStringLiteral("MODEL"));
+    for (const DeviceInfo& unit : units) {
+        text += QStringLiteral("%1 %2 %3 %4\n").arg(unit.serialNumber, -12).arg(unit.firmwareVersion, -12)
+                    .arg(unit.behaviourVersion, -10).arg(unit.modelName);
+    }
+    Console::out(text);
+    return Success;
+}
+
+int Runner::read()
+{
+    if (const int code = openAndLoad())
+        return code;
+    const QByteArray text = session.snapshot();
+    if (text.isEmpty())
+        return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
+    if (options.output.isEmpty()) {
+        Console::out(QString::fromUtf8(text.endsWith('\n') ? text : text + '\n'));
+        return Success;
+    }
+    QString error;
+    if (!Praxon::writePrivateFile(options.output, text, &error))
+        return fail(UnitFailure, error);
+    return Success;
+}
+
+int Runner::compareOrWrite(bool write)
+{
+    const QString& path = options.arguments.first();
+    const QStringList types = session.device()->importFileTypes();
+    const QString filter = Praxon::HostSession::filterFor(types, path);
+    if (filter.isEmpty()) {
+        return fail(UsageError, QStringLiteral("the module reads no file like %1; it reads: %2")
+                                    .arg(path, types.join(QStringLiteral("; "))));
+    }
+    if (const int code = openAndLoad())
+        return code;
+    const QByteArray before = session.snapshot();
+    if (before.isEmpty())
+        return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
+    session.importConfiguration(readFile(path), filter);
+    // Saved settings are taken at once; other formats pass through the unit's link first.
+    if (!isSavedSettings(path) && !session.settleImport())
+        return fail(UnitFailure, session.errorString());
+    const QByteArray edited = session.snapshot();
+    if (edited.isEmpty())
+        return fail(Refused, QStringLiteral("the module refuses the settings of %1").arg(path));
+
+    const QList<ConfigurationDiff::Change> changes = ConfigurationDiff::compare(before, edited);
+    for (const ConfigurationDiff::Change& change : changes)
+        Console::out(ConfigurationDiff::describe(change) + QLatin1Char('\n'));
+    if (changes.isEmpty())
+        Console::out(QStringLiteral("unit %1 already holds these settings\n").arg(session.serial()));
+    if (!write || changes.isEmpty())
+        return Success;
+
+    switch (session.save()) {
+    case Praxon::HostSession::SaveResult::Refused:
+        return fail(Refused, QStringLiteral("the module's validation refused the configuration"));
+    case Praxon::HostSession::SaveResult::StoreFailed:
+    case Praxon::HostSession::SaveResult::UnitFailed:
+        return fail(UnitFailure, session.errorString());
+    case Praxon::HostSession::SaveResult::Saved:
+        break;
+    }
+    if (session.lastLoadResult() == Module::Device::LoadFailed && session.load() == Module::Device::LoadFailed)
+        return fail(UnitFailure, QStringLiteral("the unit could not be read back after writing"));
+    const QList<ConfigurationDiff::Change> missing = ConfigurationDiff::unmet(changes, session.snapshot());
+    for (const ConfigurationDiff::Change& change : missing) {
+        Console::error(QStringLiteral("rv23ctl: the unit did not take %1 = %2; it holds %3")
+                           .arg(change.path, ConfigurationDiff::valueText(change.after),
+                                ConfigurationDiff::valueText(change.before)));
+    }
+    if (!missing.isEmpty())
+        return fail(UnitFailure, QStringLiteral("%1 of %2 changes were not taken; the configuration is kept in %3")
+                                     .arg(missing.size()).arg(changes.size()).arg(store.pathFor(session.serial())));
+    Console::out(QStringLiteral("%1 settings written to unit %2 and read back\n").arg(changes.size()).arg(session.serial()));
+    return Success;
+}
+
+int Runner::status()
+{
+    if (const int code = openUnit())
+        return code;
+    const DeviceInfo* unit = session.device()->deviceInfo();
+    Console::out(QStringLiteral("unit    %1  firmware %2  behaviour %3\n")
+                     .arg(unit->serialNumber, unit->firmwareVersion, unit->behaviourVersion));
+    if (!waitForStates())
+        return fail(UnitFailure, QStringLiteral("unit %1 reports no status").arg(session.serial()));
+    QString shown = statesLine();
+    Console::out(shown);
+    if (!options.watch)
+        return Success;
+    const auto watching = connect(this, &Runner::unitStateChanged, &watchLoop, [this, &shown] {
+        if (!session.isConnected()) {
+            watchLoop.exit(UnitFailure);
+            return;
+        }
+        const QString now = statesLine();
+        if (now != shown) {
+            shown = now;
+            Console::out(QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n') + now);
+        }
+    });
+    const int ended = stopRequested ? Success : watchLoop.exec();
+    disconnect(watching);
+    if (ended == UnitFailure)
+        return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));
+    return Success;
+}
+
+int Runner::events()
+{
+    Module::Device* device = session.device();
+    if (device->metaObject()->indexOfMethod("exportHistoryTo(QString)") < 0)
+        return fail(UnitFailure, QStringLiteral("events: not supported by this module (it offers no history export to a file)"));
+    // The unit's log is read with its configuration; the Events table is filled from that read.
+    if (const int code = openAndLoad())
+        return code;
+    if (!session.loadHistory())
+        return fail(UnitFailure, session.errorString());
+    QTemporaryDir scratch;
+    const QString path = options.output.isEmpty() ? scratch.filePath(QStringLiteral("events.csv")) : options.output;
+    const FileChange change(path);
+    QMetaObject::invokeMethod(device, "exportHistoryTo", Q_ARG(QString, path));
+    if (!change.happened())
+        return fail(UnitFailure, QStringLiteral("the module wrote no history to %1").arg(path));
+    if (options.output.isEmpty()) {
+        QByteArray text = readFile(path);
+        if (text.startsWith("\xEF\xBB\xBF"))
+            text.remove(0, 3);
+        Console::out(QString::fromUtf8(text));
+    }
+    return Success;
+}
+
+int Runner::exportPortal()
+{
+    if (const int code = openAndLoad())
+        return code;
+    const FileChange change(options.output);
+    session.device()->exportSettings(options.output);
+    if (!change.happened())
+        return fail(UnitFailure, QStringLiteral("the module wrote nothing to %1").arg(options.output));
+    return Success;
+}
+
+int Runner::firmware()
+{
+    const QString file = options.arguments.value(0);
+    if (const int code = openUnit())
+        return code;
+    QString unitVersion = session.device()->deviceInfo()->behaviourVersion;
+    QString moduleVersion;
+    const FirmwareCheckResult check = session.device()->checkFirmware(unitVersion, moduleVersion, file);
+    if (check == UpToDate && !options.force) {
+        Console::out(QStringLiteral("unit %1: firmware is up to date (behaviour version %2)\n")
+                         .arg(session.serial(), session.device()->deviceInfo()->behaviourVersion));
+        return Success;
+    }
+    if (!session.device()->uploadFirmware(file))
+        return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(session.serial()));
+    Console::out(QStringLiteral("unit %1: firmware upgraded\n").arg(session.serial()));
+    return Success;
+}
+
+int Runner::reset()
+{
+    if (const int code = openUnit())
+        return code;
+    if (!session.device()->resetAndReload())
+        return fail(UnitFailure, QStringLiteral("unit %1 was not read back after the reset").arg(session.serial()));
+    Console::out(QStringLiteral("unit %1 reset and read again\n").arg(session.serial()));
+    return Success;
+}
+
+QAbstractButton* Runner::pageButton(const QString& name, int* code)
+{
+    auto* button = session.widget()->findChild<QAbstractButton*>(name);
+    if (!button)
+        *code = fail(UnitFailure, QStringLiteral("%1: not supported by this module").arg(options.command));
+    else if (!button->isEnabled())
+        *code = fail(UnitFailure, QStringLiteral("%1: the module does not allow it now").arg(options.command));
+    else
+        *code = Success;
+    return *code == Success ? button : nullptr;
+}
+
+int Runner::gsmReset()
+{
+    int code = Success;
+    QAbstractButton* button = pageButton(QStringLiteral("pbResetGSM"), &code);
+    if (!button || (code = openUnit()))
+        return code;
+    if (!waitForStates())
+        return fail(UnitFailure, QStringLiteral("unit %1 reports no status").arg(session.serial()));
+    const int updatesBefore = statusUpdates;
+    button->click();
+    // The unit keeps answering its status poll while the GSM part restarts.
+    if (!waitUntil([&] { return statusUpdates > updatesBefore; }, statusTimeoutMs))
+        return fail(UnitFailure, QStringLiteral("unit %1 did not answer after the GSM reset").arg(session.serial()));
+    Console::out(QStringLiteral("unit %1: GSM part restarting\n").arg(session.serial()));
+    return Success;
+}
+
+int Runner::toggle()
+{
+    const QString relay = options.arguments.first();
+    const int index = relay == QLatin1String("X") ? 0 : 1;
+    int code = Success;
+    QAbstractButton* button = pageButton(QStringLiteral("pbInOut") + relay, &code);
+    if (!button || (code = openUnit()))
+        return code;
+    if (!waitForStates() || outputs.size() <= index)
+        return fail(UnitFailure, QStringLiteral("unit %1 reports no status").arg(session.serial()));
+    const int before = outputs.at(index).state;
+    button->click();
+    // The new state is not assumed: it comes with the unit's next status.
+    if (!waitUntil([&] { return outputs.size() > index && outputs.at(index).state != before; }, statusTimeoutMs))
+        return fail(UnitFailure, QStringLiteral("relay %1 of unit %2 did not switch").arg(relay, session.serial()));
+    Console::out(QStringLiteral("relay %1: %2\n").arg(relay, stateName(outputs.at(index), true)));
+    return Success;
+}
+
+} // namespace Ctl

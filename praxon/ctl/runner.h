@@ -1,0 +1,72 @@
+#pragma once
+
+#include "options.h"
+#include "progressbar.h"
+
+#include "praxon/core/configurationstore.h"
+#include "praxon/core/hostsession.h"
+#include "praxon/core/messageboxwatcher.h"
+#include "praxon/core/translations.h"
+
+#include <QEventLoop>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class QAbstractButton;
+
+namespace Ctl {
+
+// Carries out one rv23ctl command through the host core and tells its exit code.
+class Runner final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Runner(const Options& options, QObject* parent = nullptr);
+    ~Runner() override;
+
+    int run();
+    // Ends a command that runs until interrupted (status --watch).
+    void stop();
+
+signals:
+    void unitStateChanged();
+
+private:
+    int fail(int code, const QString& message);
+    int checkInputFiles();
+    int startModule();
+    int openUnit();
+    int openAndLoad();
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs);
+    bool waitForStates();
+    QString statesLine() const;
+    QAbstractButton* pageButton(const QString& name, int* code);
+
+    int list();
+    int read();
+    int compareOrWrite(bool write);
+    int status();
+    int events();
+    int exportPortal();
+    int firmware();
+    int reset();
+    int gsmReset();
+    int toggle();
+
+    Options options;
+    Praxon::ConfigurationStore store;
+    Praxon::Translations translations;
+    Praxon::HostSession session;
+    Praxon::MessageBoxWatcher boxes;
+    ProgressBar progressBar;
+    QList<IoState> inputs;
+    QList<IoState> outputs;
+    int statusUpdates = 0;
+    QEventLoop watchLoop;
+    bool stopRequested = false;
+};
+
+} // namespace Ctl

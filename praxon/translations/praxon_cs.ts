@@ -1,0 +1,335 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>Praxon::HostSession</name>
+    <message>
+        <source>A module is loaded already</source>
+        <translation>Modul je už načten</translation>
+    </message>
+    <message>
+        <source>No device module found (set RV23_PLUGIN or use --plugin)</source>
+        <translation>Modul zařízení nebyl nalezen (nastavte RV23_PLUGIN nebo použijte --plugin)</translation>
+    </message>
+    <message>
+        <source>No device module at %1</source>
+        <translation>V %1 není modul zařízení</translation>
+    </message>
+    <message>
+        <source>Cannot load the device module %1: %2</source>
+        <translation>Modul zařízení %1 nelze načíst: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a device module</source>
+        <translation>%1 není modul zařízení</translation>
+    </message>
+    <message>
+        <source>No device module is loaded</source>
+        <translation>Není načten žádný modul zařízení</translation>
+    </message>
+    <message>
+        <source>The device module %1 %2 cannot be used: it has no pages</source>
+        <translation>Modul zařízení %1 %2 nelze použít: nemá žádné stránky</translation>
+    </message>
+    <message>
+        <source>The device module was not started</source>
+        <translation>Modul zařízení nebyl spuštěn</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the unit %1</source>
+        <translation>K jednotce %1 se nelze připojit</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Soubor %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>The device module cannot edit a configuration without a unit</source>
+        <translation>Modul zařízení neumí upravovat konfiguraci bez jednotky</translation>
+    </message>
+    <message>
+        <source>No unit is connected</source>
+        <translation>Není připojena žádná jednotka</translation>
+    </message>
+    <message>
+        <source>The configuration could not be loaded</source>
+        <translation>Konfiguraci se nepodařilo načíst</translation>
+    </message>
+    <message>
+        <source>The module did not hand over a configuration to save</source>
+        <translation>Modul nepředal žádnou konfiguraci k uložení</translation>
+    </message>
+    <message>
+        <source>The unit did not take every change; the configuration is kept in %1</source>
+        <translation>Jednotka nepřevzala všechny změny; konfigurace zůstává uložena v %1</translation>
+    </message>
+    <message>
+        <source>No unit is connected to save the configuration for</source>
+        <translation>Není připojena jednotka, pro kterou by se konfigurace uložila</translation>
+    </message>
+    <message>
+        <source>The device module cannot read the event log on request</source>
+        <translation>Modul zařízení neumí na požádání přečíst historii událostí</translation>
+    </message>
+    <message>
+        <source>The link to the unit was lost</source>
+        <translation>Spojení s jednotkou bylo ztraceno</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event log could not be read</source>
+        <translation>Historii událostí jednotky se nepodařilo přečíst</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::IoIndicator</name>
+    <message>
+        <source>on</source>
+        <translation>zapnuto</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktivní</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>vypnuto</translation>
+    </message>
+    <message>
+        <source>inactive</source>
+        <translation>neaktivní</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámý</translation>
+    </message>
+    <message>
+        <source>Output %1: %2</source>
+        <translation>Výstup %1: %2</translation>
+    </message>
+    <message>
+        <source>Input %1: %2</source>
+        <translation>Vstup %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Unit</source>
+        <translation>&amp;Jednotka</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>&amp;Connect...</source>
+        <translation>&amp;Připojit...</translation>
+    </message>
+    <message>
+        <source>Search for units and connect to one</source>
+        <translation>Vyhledat jednotky a připojit se k jedné z nich</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Odpojit</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Znovu načíst</translation>
+    </message>
+    <message>
+        <source>Read the unit&apos;s configuration again</source>
+        <translation>Znovu přečíst konfiguraci jednotky</translation>
+    </message>
+    <message>
+        <source>&amp;Open saved file for offline editing...</source>
+        <translation>&amp;Otevřít uložený soubor k úpravám bez jednotky...</translation>
+    </message>
+    <message>
+        <source>&amp;Import settings...</source>
+        <translation>&amp;Importovat nastavení...</translation>
+    </message>
+    <message>
+        <source>&amp;Export settings...</source>
+        <translation>&amp;Exportovat nastavení...</translation>
+    </message>
+    <message>
+        <source>Export &amp;history...</source>
+        <translation>Exportovat &amp;historii...</translation>
+    </message>
+    <message>
+        <source>Check &amp;firmware</source>
+        <translation>Zkontrolovat &amp;firmware</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade firmware...</source>
+        <translation>&amp;Aktualizovat firmware...</translation>
+    </message>
+    <message>
+        <source>Save &amp;diagnostic log...</source>
+        <translation>Uložit &amp;diagnostický záznam...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Connected to unit %1</source>
+        <translation>Připojeno k jednotce %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Bez jednotky: %1</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nepřipojeno</translation>
+    </message>
+    <message>
+        <source>Praxon - RV-23 %1</source>
+        <translation>Praxon - RV-23 %1</translation>
+    </message>
+    <message>
+        <source>Praxon</source>
+        <translation>Praxon</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Neuložené změny</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that were not saved. Drop them?</source>
+        <translation>Konfigurace obsahuje neuložené změny. Zahodit je?</translation>
+    </message>
+    <message>
+        <source>The configuration could not be loaded.</source>
+        <translation>Konfiguraci se nepodařilo načíst.</translation>
+    </message>
+    <message>
+        <source>The unit differs from the configuration stored for it; the stored one is not saved to the unit yet.</source>
+        <translation>Jednotka se liší od konfigurace pro ni uložené; uložená konfigurace ještě není v jednotce.</translation>
+    </message>
+    <message>
+        <source>Configuration saved</source>
+        <translation>Konfigurace uložena</translation>
+    </message>
+    <message>
+        <source>Open saved settings</source>
+        <translation>Otevřít uložené nastavení</translation>
+    </message>
+    <message>
+        <source>RV-23 settings (%1)</source>
+        <translation>Nastavení RV-23 (%1)</translation>
+    </message>
+    <message>
+        <source>Import settings</source>
+        <translation>Importovat nastavení</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Soubor %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>Export settings</source>
+        <translation>Exportovat nastavení</translation>
+    </message>
+    <message>
+        <source>The module handed over no configuration to export.</source>
+        <translation>Modul nepředal žádnou konfiguraci k exportu.</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s firmware is up to date.</source>
+        <translation>Firmware jednotky je aktuální.</translation>
+    </message>
+    <message>
+        <source>A firmware upgrade is available for the unit. Upgrade now?</source>
+        <translation>Pro jednotku je k dispozici nový firmware. Aktualizovat nyní?</translation>
+    </message>
+    <message>
+        <source>Firmware file</source>
+        <translation>Soubor s firmwarem</translation>
+    </message>
+    <message>
+        <source>Firmware (*.dwl);;All files (*)</source>
+        <translation>Firmware (*.dwl);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Firmware upgraded</source>
+        <translation>Firmware aktualizován</translation>
+    </message>
+    <message>
+        <source>Save diagnostic log</source>
+        <translation>Uložit diagnostický záznam</translation>
+    </message>
+    <message>
+        <source>Log files (*.log);;All files (*)</source>
+        <translation>Záznamy (*.log);;Všechny soubory (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::UnitDialog</name>
+    <message>
+        <source>Connect to a unit</source>
+        <translation>Připojení k jednotce</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Sériové číslo</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Behaviour version</source>
+        <translation>Verze chování</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Search again</source>
+        <translation>Hledat znovu</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Units found on the serial ports:</source>
+        <translation>Jednotky nalezené na sériových portech:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The unit has no serial number to store its configuration under</source>
+        <translation>Jednotka nemá sériové číslo, pod kterým by se její konfigurace uložila</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Složku %1 nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,413 @@
+#include "mainwindow.h"
+
+#include "ioindicator.h"
+#include "loaderdialog.h"
+#include "unitdialog.h"
+
+#include "praxon/core/diagnosticlog.h"
+#include "praxon/core/hostpaths.h"
+#include "praxon/core/privatefile.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace Praxon {
+
+namespace {
+
+const QString savedSettingsPattern = QStringLiteral("*.rv23");
+
+QAction* makeAction(QObject* parent, const char* name, QKeySequence shortcut = {})
+{
+    auto* action = new QAction(parent);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& storeDirectory, QWidget* parent)
+    : QMainWindow(parent)
+    , store(storeDirectory)
+    , host(&store)
+    , translations(HostPaths::translationsDirectory())
+    , loader(new LoaderDialog(this))
+    , connectionLabel(new QLabel(this))
+{
+    setObjectName(QStringLiteral("praxon"));
+    createActions();
+    createMenus();
+    createStatusBar();
+    wireSession();
+    auto* placeholder = new QLabel(this);
+    placeholder->setObjectName(QStringLiteral("placeholder"));
+    placeholder->setAlignment(Qt::AlignCenter);
+    setCentralWidget(placeholder);
+    retranslate();
+    updateActions();
+    resize(1100, 760);
+}
+
+MainWindow::~MainWindow()
+{
+    // The module's widget goes before the module does.
+    host.shutdown();
+}
+
+bool MainWindow::start(const QString& pluginFile, const QString& baseDirectory)
+{
+    started = host.loadPlugin(pluginFile) && host.start(baseDirectory);
+    if (started) {
+        setCentralWidget(host.widget());
+    } else if (auto* placeholder = qobject_cast<QLabel*>(centralWidget())) {
+        placeholder->setText(host.errorString());
+    }
+    updateActions();
+    return started;
+}
+
+bool MainWindow::setLanguage(const QString& language)
+{
+    if (!translations.setLanguage(language))
+        return false;
+    (language == QLatin1String("cs") ? czechAction : englishAction)->setChecked(true);
+    return true;
+}
+
+void MainWindow::createActions()
+{
+    connectAction = makeAction(this, "actionConnect", QKeySequence(Qt::CTRL | Qt::Key_K));
+    disconnectAction = makeAction(this, "actionDisconnect");
+    reloadAction = makeAction(this, "actionReload", QKeySequence::Refresh);
+    offlineAction = makeAction(this, "actionOpenOffline", QKeySequence::Open);
+    importAction = makeAction(this, "actionImport", QKeySequence(Qt::CTRL | Qt::Key_I));
+    exportSettingsAction = makeAction(this, "actionExportSettings", QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportHistoryAction = makeAction(this, "actionExportHistory");
+    checkFirmwareAction = makeAction(this, "actionCheckFirmware");
+    upgradeFirmwareAction = makeAction(this, "actionUpgradeFirmware");
+    saveLogAction = makeAction(this, "actionSaveLog");
+    quitAction = makeAction(this, "actionQuit", QKeySequence::Quit);
+    englishAction = makeAction(this, "actionEnglish");
+    czechAction = makeAction(this, "actionCzech");
+
+    languages = new QActionGroup(this);
+    for (QAction* action : {englishAction, czechAction}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
+    englishAction->setChecked(true);
+
+    connect(connectAction, &QAction::triggered, this, &MainWindow::searchAndConnect);
+    connect(disconnectAction, &QAction::triggered, this, &MainWindow::disconnectUnit);
+    connect(reloadAction, &QAction::triggered, this, &MainWindow::reload);
+    connect(offlineAction, &QAction::triggered, this, &MainWindow::openOffline);
+    connect(importAction, &QAction::triggered, this, &MainWindow::importSettings);
+    connect(exportSettingsAction, &QAction::triggered, this, &MainWindow::exportSettings);
+    connect(exportHistoryAction, &QAction::triggered, this, [this] { host.device()->exportHistory(); });
+    connect(checkFirmwareAction, &QAction::triggered, this, &MainWindow::checkFirmware);
+    connect(upgradeFirmwareAction, &QAction::triggered, this, &MainWindow::upgradeFirmware);
+    connect(saveLogAction, &QAction::triggered, this, &MainWindow::saveDiagnosticLog);
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    connect(englishAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("en")); });
+    connect(czechAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("cs")); });
+}
+
+void MainWindow::createMenus()
+{
+    fileMenu = menuBar()->addMenu(QString());
+    fileMenu->setObjectName(QStringLiteral("menuFile"));
+    fileMenu->addActions({offlineAction, importAction, exportSettingsAction, exportHistoryAction});
+    fileMenu->addSeparator();
+    fileMenu->addAction(saveLogAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(quitAction);
+
+    unitMenu = menuBar()->addMenu(QString());
+    unitMenu->setObjectName(QStringLiteral("menuUnit"));
+    unitMenu->addActions({connectAction, disconnectAction, reloadAction});
+    unitMenu->addSeparator();
+    unitMenu->addActions({checkFirmwareAction, upgradeFirmwareAction});
+
+    languageMenu = menuBar()->addMenu(QString());
+    languageMenu->setObjectName(QStringLiteral("menuLanguage"));
+    languageMenu->addActions(languages->actions());
+
+    toolBar = addToolBar(QString());
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar->addActions({connectAction, disconnectAction, reloadAction});
+    toolBar->addSeparator();
+    toolBar->addActions({importAction, exportSettingsAction, exportHistoryAction});
+    toolBar->addSeparator();
+    toolBar->addAction(checkFirmwareAction);
+}
+
+void MainWindow::createStatusBar()
+{
+    connectionLabel->setObjectName(QStringLiteral("connection"));
+    statusBar()->addPermanentWidget(connectionLabel, 1);
+    for (const QChar letter : QStringLiteral("ABCD")) {
+        inputIndicators << new IoIndicator(letter, false, this);
+        statusBar()->addPermanentWidget(inputIndicators.last());
+    }
+    for (const QChar letter : QStringLiteral("XY")) {
+        outputIndicators << new IoIndicator(letter, true, this);
+        statusBar()->addPermanentWidget(outputIndicators.last());
+    }
+}
+
+void MainWindow::wireSession()
+{
+    connect(&host, &HostSession::loaderShown, loader, &LoaderDialog::showLoader);
+    connect(&host, &HostSession::loaderMaximum, loader, &LoaderDialog::setLoaderMaximum);
+    connect(&host, &HostSession::loaderValue, loader, &LoaderDialog::setLoaderValue);
+    connect(&host, &HostSession::inputStatesChanged, this,
+            [this](const QList<IoState>& states) { showStates(states, inputIndicators); });
+    connect(&host, &HostSession::outputStatesChanged, this,
+            [this](const QList<IoState>& states) { showStates(states, outputIndicators); });
+    connect(&host, &HostSession::connectionChanged, this, [this] {
+        historyReady = false;
+        reloadAllowed = true;
+        if (!host.isConnected()) {
+            showStates({}, inputIndicators);
+            showStates({}, outputIndicators);
+        }
+        retranslate();
+        updateActions();
+    });
+    connect(&host, &HostSession::unitChanged, this, &MainWindow::retranslate);
+    connect(&host, &HostSession::importEnabled, importAction, &QAction::setEnabled);
+    connect(&host, &HostSession::reloadEnabled, this, [this](bool enabled) {
+        reloadAllowed = enabled;
+        updateActions();
+    });
+    connect(&host, &HostSession::historyAvailable, this, [this](bool available) {
+        historyReady = available;
+        updateActions();
+    });
+    connect(&host, &HostSession::loadFinished, this, &MainWindow::loaded);
+    connect(&host, &HostSession::saveFinished, this, &MainWindow::saved);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate()
+{
+    fileMenu->setTitle(tr("&File"));
+    unitMenu->setTitle(tr("&Unit"));
+    languageMenu->setTitle(tr("&Language"));
+    toolBar->setWindowTitle(tr("Unit"));
+    connectAction->setText(tr("&Connect..."));
+    connectAction->setToolTip(tr("Search for units and connect to one"));
+    disconnectAction->setText(tr("&Disconnect"));
+    reloadAction->setText(tr("&Reload"));
+    reloadAction->setToolTip(tr("Read the unit's configuration again"));
+    offlineAction->setText(tr("&Open saved file for offline editing..."));
+    importAction->setText(tr("&Import settings..."));
+    exportSettingsAction->setText(tr("&Export settings..."));
+    exportHistoryAction->setText(tr("Export &history..."));
+    checkFirmwareAction->setText(tr("Check &firmware"));
+    upgradeFirmwareAction->setText(tr("&Upgrade firmware..."));
+    saveLogAction->setText(tr("Save &diagnostic log..."));
+    quitAction->setText(tr("&Quit"));
+    englishAction->setText(QStringLiteral("English"));
+    czechAction->setText(QStringLiteral("Čeština"));
+
+    const QString unit = host.serial();
+    if (host.isConnected())
+        connectionLabel->setText(tr("Connected to unit %1").arg(unit));
+    else if (host.isOffline())
+        connectionLabel->setText(tr("Offline: %1").arg(host.offlineFile()));
+    else
+        connectionLabel->setText(tr("Not connected"));
+    setWindowTitle(host.isConnected() ? tr("Praxon - RV-23 %1").arg(unit) : tr("Praxon"));
+}
+
+void MainWindow::updateActions()
+{
+    const bool connected = host.isConnected();
+    const bool editing = connected || host.isOffline();
+    connectAction->setEnabled(started);
+    disconnectAction->setEnabled(editing);
+    reloadAction->setEnabled(editing && reloadAllowed);
+    offlineAction->setEnabled(started);
+    importAction->setEnabled(editing);
+    exportSettingsAction->setEnabled(editing);
+    exportHistoryAction->setEnabled(connected && historyReady);
+    checkFirmwareAction->setEnabled(connected);
+    upgradeFirmwareAction->setEnabled(connected);
+}
+
+void MainWindow::showStates(const QList<IoState>& states, const QList<IoIndicator*>& indicators)
+{
+    for (int i = 0; i < indicators.size(); ++i)
+        indicators.at(i)->setState(i < states.size() ? states.at(i).state : -1);
+}
+
+bool MainWindow::mayDropChanges()
+{
+    if (!started || !(host.isConnected() || host.isOffline()) || host.device()->configurationState() != Modified)
+        return true;
+    return QMessageBox::question(this, tr("Unsaved changes"),
+                                 tr("The configuration has changes that were not saved. Drop them?"))
+           == QMessageBox::Yes;
+}
+
+void MainWindow::searchAndConnect()
+{
+    if (!mayDropChanges())
+        return;
+    UnitDialog dialog(&host, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const DeviceInfo unit = dialog.chosen();
+    if (!host.connectUnit(unit)) {
+        statusBar()->showMessage(host.errorString(), 10000);
+        return;
+    }
+    host.load();
+}
+
+void MainWindow::disconnectUnit()
+{
+    if (mayDropChanges())
+        host.disconnectUnit();
+}
+
+void MainWindow::reload()
+{
+    if (mayDropChanges())
+        host.load();
+}
+
+void MainWindow::loaded(Module::Device::ConfigurationLoadResult result)
+{
+    updateActions();
+    if (result == Module::Device::LoadFailed)
+        QMessageBox::warning(this, tr("Praxon"), tr("The configuration could not be loaded."));
+    else if (result == Module::Device::LoadedModified)
+        statusBar()->showMessage(tr("The unit differs from the configuration stored for it; the stored one is not saved to the unit yet."));
+}
+
+void MainWindow::saved(HostSession::SaveResult result, const QString& message)
+{
+    if (result == HostSession::SaveResult::Saved)
+        statusBar()->showMessage(tr("Configuration saved"), 5000);
+    else if (result != HostSession::SaveResult::Refused)
+        QMessageBox::warning(this, tr("Praxon"), message);
+}
+
+void MainWindow::openOffline()
+{
+    if (!mayDropChanges())
+        return;
+    const QString file = QFileDialog::getOpenFileName(this, tr("Open saved settings"), QString(),
+                                                      tr("RV-23 settings (%1)").arg(savedSettingsPattern));
+    if (!file.isEmpty() && !host.openOffline(file))
+        QMessageBox::warning(this, tr("Praxon"), host.errorString());
+}
+
+void MainWindow::importSettings()
+{
+    const QStringList types = host.device()->importFileTypes();
+    QString filter;
+    const QString file = QFileDialog::getOpenFileName(this, tr("Import settings"), QString(),
+                                                      types.join(QStringLiteral(";;")), &filter);
+    if (file.isEmpty())
+        return;
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(this, tr("Praxon"), tr("Cannot read %1: %2").arg(file, input.errorString()));
+        return;
+    }
+    if (filter.isEmpty())
+        filter = HostSession::filterFor(types, file);
+    host.importConfiguration(input.readAll(), filter);
+}
+
+void MainWindow::exportSettings()
+{
+    QStringList types = host.device()->exportFileTypes();
+    if (HostSession::filterFor(types, QStringLiteral("settings.rv23")).isEmpty())
+        types.prepend(tr("RV-23 settings (%1)").arg(savedSettingsPattern));
+    QString filter;
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export settings"), QString(),
+                                                      types.join(QStringLiteral(";;")), &filter);
+    if (file.isEmpty())
+        return;
+    if (!HostSession::filterFor({filter}, QStringLiteral("settings.rv23")).isEmpty()
+        || file.endsWith(QLatin1String(".rv23"))) {
+        // What was last stored for the unit; before the first save, what the module shows.
+        QByteArray text = host.isConnected() ? store.read(host.serial()) : QByteArray();
+        if (text.isEmpty())
+            text = host.snapshot();
+        QString error;
+        if (text.isEmpty())
+            QMessageBox::warning(this, tr("Praxon"), tr("The module handed over no configuration to export."));
+        else if (!writePrivateFile(file, text, &error))
+            QMessageBox::warning(this, tr("Praxon"), error);
+        return;
+    }
+    host.device()->exportSettings(file);
+}
+
+void MainWindow::checkFirmware()
+{
+    QString unitVersion = host.device()->deviceInfo()->behaviourVersion;
+    QString offered;
+    if (host.device()->checkFirmware(unitVersion, offered, QString()) == UpToDate) {
+        QMessageBox::information(this, tr("Firmware"), tr("The unit's firmware is up to date."));
+        return;
+    }
+    if (QMessageBox::question(this, tr("Firmware"), tr("A firmware upgrade is available for the unit. Upgrade now?"))
+        == QMessageBox::Yes)
+        upgradeFirmware();
+}
+
+void MainWindow::upgradeFirmware()
+{
+    const QString file = QFileDialog::getOpenFileName(this, tr("Firmware file"), QString(),
+                                                      tr("Firmware (*.dwl);;All files (*)"));
+    if (file.isEmpty())
+        return;
+    if (host.device()->uploadFirmware(file))
+        statusBar()->showMessage(tr("Firmware upgraded"), 10000);
+}
+
+void MainWindow::saveDiagnosticLog()
+{
+    const QString name = QStringLiteral("praxon-%1.log")
+                             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString file = QFileDialog::getSaveFileName(this, tr("Save diagnostic log"), name,
+                                                      tr("Log files (*.log);;All files (*)"));
+    QString error;
+    if (!file.isEmpty() && !DiagnosticLog::save(file, &error))
+        QMessageBox::warning(this, tr("Praxon"), tr("Cannot write %1: %2").arg(file, error));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!mayDropChanges()) {
+        event->ignore();
+        return;
+    }
+    host.shutdown();
+    event->accept();
+}
+
+} // namespace Praxon

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "praxon/core/configurationstore.h"
+#include "praxon/core/hostsession.h"
+#include "praxon/core/translations.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace Praxon {
+
+class IoIndicator;
+class LoaderDialog;
+
+// Praxon's window: the module's pages in the middle, the unit's connection, its inputs and
+// outputs in the status bar, and the host's commands in menus and a tool bar.
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const QString& storeDirectory = ConfigurationStore::defaultDirectory(),
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the plug-in and embeds the module's widget; false (the window explains why) when the
+    // module cannot be used.
+    bool start(const QString& pluginFile, const QString& baseDirectory);
+    bool setLanguage(const QString& language);
+    HostSession* session() { return &host; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void wireSession();
+    void retranslate();
+    void updateActions();
+    void showStates(const QList<IoState>& states, const QList<IoIndicator*>& indicators);
+
+    void searchAndConnect();
+    void disconnectUnit();
+    void reload();
+    void openOffline();
+    void importSettings();
+    void exportSettings();
+    void checkFirmware();
+    void upgradeFirmware();
+    void saveDiagnosticLog();
+    void loaded(Module::Device::ConfigurationLoadResult result);
+    void saved(HostSession::SaveResult result, const QString& message);
+    bool mayDropChanges();
+
+    ConfigurationStore store;
+    HostSession host;
+    Translations translations;
+    LoaderDialog* loader;
+    QLabel* connectionLabel;
+    QList<IoIndicator*> inputIndicators;
+    QList<IoIndicator*> outputIndicators;
+    QMenu* fileMenu = nullptr;
+    QMenu* unitMenu = nullptr;
+    QMenu* languageMenu = nullptr;
+    QToolBar* toolBar = nullptr;
+    QActionGroup* languages = nullptr;
+    QAction* connectAction = nullptr;
+    QAction* disconnectAction = nullptr;
+    QAction* reloadAction = nullptr;
+    QAction* offlineAction = nullptr;
+    QAction* importAction = nullptr;
+    QAction* exportSettingsAction = nullptr;
+    QAction* exportHistoryAction = nullptr;
+    QAction* checkFirmwareAction = nullptr;
+    QAction* upgradeFirmwareAction = nullptr;
+    QAction* saveLogAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* englishAction = nullptr;
+    QAction* czechAction = nullptr;
+    bool started = false;
+    bool historyReady = false;
+    bool reloadAllowed = true;
+};
+
+} // namespace Praxon

@@ -1,0 +1,232 @@
+#include "peerline.h"
+
+#include "history/historyevent.h"
+#include "link/eventlogformat.h"
+#include "link/linktypes.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using moduleRV_23::HistoryEvent;
+using moduleRV_23::LiveStatus;
+using moduleRV_23::LocalConnector;
+using moduleRV_23::RV23Status;
+using Testing::PeerLine;
+
+// Event records as the connector takes them from the line: one record per line whatever the
+// order of its elements, the live status they switch, and the log's answer read whole however
+// the line splits it.
+class TestEventLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void record_data();
+    void record();
+    void codeSwitchesLiveStatus_data();
+    void codeSwitchesLiveStatus();
+    void splitLogIsReadWhole_data();
+    void splitLogIsReadWhole();
+    void tenThousandRecords();
+};
+
+namespace {
+
+const QByteArray statusCommand = "AT+OATSET=\"$SDS\"";
+const QByteArray statusReply = "+OATMSG: READY,2.14,777,68,12450,31,0,0,A0B0C0D0X0Y0\r\nOK\r\n";
+
+template <typename Status>
+QString flags(const Status& s)
+{
+    QString text;
+    for (bool on : {s.inputA, s.inputB, s.inputC, s.inputD, s.outputX, s.outputY})
+        text += on ? '1' : '0';
+    return text;
+}
+
+void setFlags(LiveStatus& s, const QString& text)
+{
+    bool* const all[] = {&s.inputA, &s.inputB, &s.inputC, &s.inputD, &s.outputX, &s.outputY};
+    for (int i = 0; i < 6; ++i)
+        *all[i] = text.at(i) == '1';
+}
+
+// The record as a row shows it; "-" for a time stamp that cannot be shown.
+QString describe(const HistoryEvent* event)
+{
+    const QString time = event->dateTime().isValid() ? event->dateTime().toString("MM.dd HH:mm:ss") : "-";
+    return QStringList{time, event->eventText(), event->sourceText()}.join('|');
+}
+
+QByteArray logAnswer(int records)
+{
+    QByteArray answer;
+    for (int i = 1; i <= records; ++i)
+        answer += QStringLiteral("+OATEVENT: %1,E=%2,S=0,T:01.%3 07:12:05\r\n").arg(i).arg(i % 35).arg(i % 28 + 1)
+                      .toLatin1();
+    return answer + "OK\r\n";
+}
+
+} // namespace
+
+void TestEventLog::initTestCase()
+{
+    moduleRV_23::registerLinkTypes();
+}
+
+void TestEventLog::record_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<int>("emitted");
+
+    const QString activationD = "01.08 07:12:05|app.rv23.event.activationd|app.rv23.event.source.inputaphone5";
+    QTest::newRow("event, source, time") << "+OATEVENT: 1,E=3,S=115,T:01.08 07:12:05" << activationD << 1;
+    QTest::newRow("time, source, event") << "+OATEVENT: 1,T:01.08 07:12:05,S=115,E=3" << activationD << 1;
+    QTest::newRow("source, event, time, padded") << "+OATEVENT: 1, S=115 , E=3 ,T:01.08 07:12:05 " << activationD
+                                                 << 1;
+    QTest::newRow("without time stamp") << "+OATEVENT: 2,E=12,S=0" << "-|app.rv23.event.poweron|RV-23" << 1;
+    QTest::newRow("without source") << "+OATEVENT: 2,E=14,T:12.31 23:59:59"
+                                    << "12.31 23:59:59|app.rv23.event.devicereset|" << 1;
+    QTest::newRow("without code: no status") << "+OATEVENT: 2,S=2,T:02.01 00:00:00" << "02.01 00:00:00||UART" << 0;
+    QTest::newRow("two codes: the last names the record")
+        << "+OATEVENT: 3,E=8,E=9,S=0" << "-|app.rv23.event.activationy|RV-23" << 2;
+    QTest::newRow("code outside the table") << "+OATEVENT: 4,E=35,S=1" << "-||app.rv23.event.source.unknown 1" << 1;
+    QTest::newRow("missing =, letters and unknown elements read as 0")
+        << "+OATEVENT: x,E,S=abc,Q=7,T:" << "-|app.rv23.event.activationa|RV-23" << 1;
+    QTest::newRow("time stamp missing its day") << "+OATEVENT: 5,E=12,T:03" << "-|app.rv23.event.poweron|" << 1;
+    QTest::newRow("no elements") << "+OATEVENT:" << "-||" << 0;
+}
+
+void TestEventLog::record()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, record);
+    QFETCH(int, emitted);
+
+    LocalConnector connector;
+    Testing::LocalConnectorAccess access(connector);
+    QSignalSpy status(&connector, &LocalConnector::deviceStatusChanged);
+    access.dispatchLine(line);
+
+    QCOMPARE(access.events().size(), 1);
+    QCOMPARE(describe(access.events().first()), record);
+    QCOMPARE(status.count(), emitted);
+}
+
+void TestEventLog::codeSwitchesLiveStatus_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("0 activates A") << 0 << "000000" << "100000";
+    QTest::newRow("3 activates D") << 3 << "000000" << "000100";
+    QTest::newRow("4 deactivates A") << 4 << "111111" << "011111";
+    QTest::newRow("7 deactivates D") << 7 << "111111" << "111011";
+    QTest::newRow("8 switches X on") << 8 << "000000" << "000010";
+    QTest::newRow("9 switches Y on") << 9 << "000000" << "000001";
+    QTest::newRow("10 switches X off") << 10 << "111111" << "111101";
+    QTest::newRow("11 switches Y off") << 11 << "111111" << "111110";
+    QTest::newRow("12 (power on) changes nothing") << 12 << "101010" << "101010";
+    QTest::newRow("negative code changes nothing") << -1 << "010101" << "010101";
+}
+
+void TestEventLog::codeSwitchesLiveStatus()
+{
+    QFETCH(int, code);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+
+    LocalConnector connector;
+    Testing::LocalConnectorAccess access(connector);
+    setFlags(access.liveStatus(), before);
+    access.liveStatus().serialNumber = "777";
+    QSignalSpy status(&connector, &LocalConnector::deviceStatusChanged);
+    access.dispatchLine(QStringLiteral("+OATEVENT: 9,E=%1,S=0,T:01.08 07:12:05").arg(code));
+
+    QCOMPARE(flags(access.liveStatus()), after);
+    QCOMPARE(status.count(), 1);
+    const auto emitted = status.first().first().value<RV23Status>();
+    QCOMPARE(flags(emitted), after);
+    QCOMPARE(emitted.serialNumber, QStringLiteral("777"));
+}
+
+void TestEventLog::splitLogIsReadWhole_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<int>("records");
+
+    const QByteArray log = logAnswer(3);
+    const int secondLine = log.indexOf("+OATEVENT: 2");
+    const auto cutAt = [&log](QList<int> offsets) {
+        QList<QByteArray> pieces;
+        offsets.prepend(0);
+        offsets.append(log.size());
+        for (int i = 1; i < offsets.size(); ++i)
+            pieces.append(log.mid(offsets[i - 1], offsets[i] - offsets[i - 1]));
+        return pieces;
+    };
+    QTest::newRow("one piece") << QList<QByteArray>{log} << 3;
+    QTest::newRow("cut inside a record") << cutAt({12, secondLine + 20}) << 3;
+    QTest::newRow("cut at a line end") << cutAt({secondLine}) << 3;
+    QTest::newRow("cut between CR and LF") << cutAt({secondLine - 1}) << 3;
+    QTest::newRow("cut after the space inside a time stamp") << cutAt({log.indexOf(' ', secondLine + 20) + 1}) << 3;
+    QTest::newRow("cut inside the final OK") << cutAt({log.size() - 3}) << 3;
+    QTest::newRow("many small pieces") << cutAt({12, 30, 41, 42, 60, 90, 101, 119}) << 3;
+    QTest::newRow("silent before the final line: the records so far")
+        << QList<QByteArray>{log.left(secondLine), log.mid(secondLine, log.indexOf("+OATEVENT: 3") - secondLine)}
+        << 2;
+}
+
+// Each piece reaches the connector in a read of its own. The status exchange after the log
+// must get its own answer, not what is left of the log.
+void TestEventLog::splitLogIsReadWhole()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(int, records);
+
+    PeerLine line;
+    QVERIFY(line.open());
+    const QByteArray command = moduleRV_23::eventLogCommand().toLatin1();
+    line.peer.expect(command).send(command + "\r\n");
+    for (const QByteArray& piece : qAsConst(pieces))
+        line.peer.sendWhenTaken(piece);
+    line.peer.answer(statusCommand, statusReply);
+    line.peer.start();
+
+    QVERIFY(line.access.executeCmd(QString::fromLatin1(command)));
+    const QStringList all{"01.02 07:12:05|app.rv23.event.activationb|RV-23",
+                          "01.03 07:12:05|app.rv23.event.activationc|RV-23",
+                          "01.04 07:12:05|app.rv23.event.activationd|RV-23"};
+    QStringList received;
+    for (const HistoryEvent* event : line.access.events())
+        received.append(describe(event));
+    QCOMPARE(received, all.mid(0, records));
+
+    QVERIFY(line.access.executeCmd(QString::fromLatin1(statusCommand)));
+    QCOMPARE(line.access.liveStatus().serialNumber, QStringLiteral("777"));
+    QCOMPARE(line.access.events().size(), records);
+}
+
+// About 400 KB in 1 KiB pieces: every record is kept, and the line is clean afterwards.
+void TestEventLog::tenThousandRecords()
+{
+    PeerLine line;
+    QVERIFY(line.open());
+    const QByteArray command = moduleRV_23::eventLogCommand().toLatin1();
+    line.peer.answer(command, logAnswer(10000)).answer(statusCommand, statusReply);
+    line.peer.start();
+
+    QVERIFY(line.access.executeCmd(QString::fromLatin1(command)));
+    const QList<HistoryEvent*> events = line.access.events();
+    QCOMPARE(events.size(), 10000);
+    QCOMPARE(describe(events.last()), QStringLiteral("01.05 07:12:05|app.rv23.event.alarm|RV-23"));
+
+    QVERIFY(line.access.executeCmd(QString::fromLatin1(statusCommand)));
+    QCOMPARE(line.access.liveStatus().serialNumber, QStringLiteral("777"));
+}
+
+QTEST_GUILESS_MAIN(TestEventLog)
+#include "tst_eventlog.moc"

@@ -1,0 +1,181 @@
+#include "praxon/ctl/configurationdiff.h"
+#include "praxon/ctl/options.h"
+#include "praxon/ctl/progressbar.h"
+
+#include <QtTest>
+
+using Ctl::ConfigurationDiff;
+using Ctl::Options;
+
+// rv23ctl's pieces that need no module: the command line, the comparison of configurations and
+// the progress line.
+class TestCtl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parsesValidCommandLines_data();
+    void parsesValidCommandLines();
+    void rejectsBadCommandLines_data();
+    void rejectsBadCommandLines();
+    void everyCommandHasHelp();
+    void comparesSettingsOnly_data();
+    void comparesSettingsOnly();
+    void unmetChangesAreThoseNotHeld();
+    void progressLineShowsStepPercentAndTimeLeft();
+};
+
+void TestCtl::parsesValidCommandLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("commandArguments");
+    QTest::addColumn<QStringList>("ports");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("list") << QStringList{"list"} << "list" << QStringList() << QStringList() << "" << "";
+    QTest::newRow("ports repeat, globals before the command")
+        << QStringList{"--port", "/dev/pts/3", "--port=/tmp/rv23", "list"} << "list" << QStringList()
+        << QStringList{"/dev/pts/3", "/tmp/rv23"} << "" << "";
+    QTest::newRow("globals after the command") << QStringList{"read", "--serial", "23A04117", "-o", "a.rv23"}
+                                               << "read" << QStringList() << QStringList() << "23A04117"
+                                               << "a.rv23";
+    QTest::newRow("write takes its file") << QStringList{"write", "new.rv23"} << "write" << QStringList{"new.rv23"}
+                                          << QStringList() << "" << "";
+    QTest::newRow("relay in lower case") << QStringList{"toggle", "y"} << "toggle" << QStringList{"Y"}
+                                         << QStringList() << "" << "";
+    QTest::newRow("firmware without file") << QStringList{"firmware", "--force"} << "firmware" << QStringList()
+                                           << QStringList() << "" << "";
+    QTest::newRow("history as html") << QStringList{"events", "--output=log.htm"} << "events" << QStringList()
+                                     << QStringList() << "" << "log.htm";
+    QTest::newRow("help for a command") << QStringList{"help", "write"} << "help" << QStringList{"write"}
+                                        << QStringList() << "" << "";
+}
+
+void TestCtl::parsesValidCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    Options options;
+    QString error;
+
+    QVERIFY2(Options::parse(arguments, &options, &error), qPrintable(error));
+
+    QTEST(options.command, "command");
+    QTEST(options.arguments, "commandArguments");
+    QTEST(options.ports, "ports");
+    QTEST(options.serial, "serial");
+    QTEST(options.output, "output");
+}
+
+void TestCtl::rejectsBadCommandLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("nothing") << QStringList() << "no command given";
+    QTest::newRow("unknown command") << QStringList{"flash"} << "unknown command flash";
+    QTest::newRow("unknown option") << QStringList{"list", "--fast"} << "unknown option --fast";
+    QTest::newRow("port without path") << QStringList{"list", "--port"} << "option --port needs a value";
+    QTest::newRow("empty serial") << QStringList{"list", "--serial="} << "option --serial needs a value";
+    QTest::newRow("language we lack") << QStringList{"--lang", "de", "list"} << "--lang takes en or cs, not de";
+    QTest::newRow("write without file") << QStringList{"write"} << "usage: rv23ctl write FILE";
+    QTest::newRow("diff with two files") << QStringList{"diff", "a", "b"} << "usage: rv23ctl diff FILE";
+    QTest::newRow("relay Z") << QStringList{"toggle", "Z"} << "toggle needs X or Y, not Z";
+    QTest::newRow("watch where nothing runs on") << QStringList{"read", "--watch"} << "read takes no --watch";
+    QTest::newRow("output for list") << QStringList{"list", "-o", "x"} << "list takes no -o";
+    QTest::newRow("force for reset") << QStringList{"reset", "--force"} << "reset takes no --force";
+    QTest::newRow("portal export without file") << QStringList{"export-portal"} << "export-portal needs -o FILE.txt";
+    QTest::newRow("history as a spreadsheet")
+        << QStringList{"events", "-o", "log.xlsx"} << "events writes .csv, .html, .htm or .pdf files, not log.xlsx";
+    QTest::newRow("help for an unknown command") << QStringList{"help", "flash"} << "unknown command flash";
+}
+
+void TestCtl::rejectsBadCommandLines()
+{
+    QFETCH(QStringList, arguments);
+    Options options;
+    QString error;
+
+    QVERIFY(!Options::parse(arguments, &options, &error));
+
+    QTEST(error, "message");
+}
+
+void TestCtl::everyCommandHasHelp()
+{
+    const QString general = Options::helpText();
+    for (const QString& command : Options::commands()) {
+        QVERIFY2(general.contains("  " + command), qPrintable(command));
+        QVERIFY(Options::helpText(command).startsWith("usage: rv23ctl [global options] " + command));
+        Options options;
+        QString error;
+        QVERIFY2(Options::parse({command, "--help"}, &options, &error), qPrintable(error));
+        QVERIFY(options.help);
+    }
+}
+
+void TestCtl::comparesSettingsOnly_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QStringList>("described");
+
+    const QByteArray base = R"({"inputs":{"leSMSOnA":{"_value":"ALARM"},"cbCallA":{"_value":true}},
+                               "informations":{"imei":{"_value":"1","_role":"dynamicState"}}})";
+    QTest::newRow("same") << base << base << QStringList();
+    QTest::newRow("a text changed") << base << QByteArray(base).replace("ALARM", "FIRE")
+                                    << QStringList{R"(inputs.leSMSOnA: "ALARM" -> "FIRE")"};
+    QTest::newRow("a flag changed") << base << QByteArray(base).replace("true", "false")
+                                    << QStringList{"inputs.cbCallA: true -> false"};
+    QTest::newRow("live state is no setting") << base << QByteArray(base).replace("\"1\"", "\"2\"") << QStringList();
+    QTest::newRow("a setting appears")
+        << QByteArray(R"({"settings":{}})") << QByteArray(R"({"settings":{"lePIN":{"_value":1234}}})")
+        << QStringList{"settings.lePIN: (none) -> 1234"};
+    QTest::newRow("a setting disappears")
+        << QByteArray(R"({"settings":{"lePIN":{"_value":null}}})") << QByteArray(R"({"settings":{}})")
+        << QStringList{"settings.lePIN: null -> (none)"};
+}
+
+void TestCtl::comparesSettingsOnly()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+
+    QStringList described;
+    for (const ConfigurationDiff::Change& change : ConfigurationDiff::compare(before, after))
+        described << ConfigurationDiff::describe(change);
+
+    QTEST(described, "described");
+}
+
+void TestCtl::unmetChangesAreThoseNotHeld()
+{
+    const QList<ConfigurationDiff::Change> changes =
+        ConfigurationDiff::compare(R"({"a":{"_value":1},"b":{"_value":"x"}})", R"({"a":{"_value":2},"b":{"_value":"y"}})");
+
+    const QList<ConfigurationDiff::Change> unmet =
+        ConfigurationDiff::unmet(changes, R"({"a":{"_value":2},"b":{"_value":"x"}})");
+
+    QCOMPARE(unmet.size(), 1);
+    QCOMPARE(unmet.first().path, QStringLiteral("b"));
+    QCOMPARE(unmet.first().before.toString(), QStringLiteral("x"));
+    QCOMPARE(unmet.first().after.toString(), QStringLiteral("y"));
+}
+
+void TestCtl::progressLineShowsStepPercentAndTimeLeft()
+{
+    Ctl::ProgressBar bar;
+    bar.show(true, QStringLiteral("Saving"));
+    QCOMPARE(bar.line(), QStringLiteral("Saving"));
+
+    bar.setMaximum(200);
+    bar.setValue(50);
+
+    QVERIFY(bar.line().startsWith(QStringLiteral("[#####...............]  25% Saving")));
+    QVERIFY(bar.line().endsWith(QStringLiteral(" left")));
+    QCOMPARE(bar.line(20).size(), 19);
+}
+
+QTEST_GUILESS_MAIN(TestCtl)
+#include "tst_ctl.moc"

@@ -1,0 +1,265 @@
+#include "praxon/core/configurationstore.h"
+#include "praxon/core/hostsession.h"
+#include "praxon/core/messageboxwatcher.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Praxon::HostSession;
+
+// The host core against a recording stand-in module: the contract's calling order and the
+// requests the host serves.
+class TestHostSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void callsTheModuleInContractOrder();
+    void copiesTheChosenUnitBeforeConnecting();
+    void moduleSaveButtonStoresThenSavesThenReports();
+    void savedTextIsHandedBackOnLoad();
+    void storeFailureLeavesTheUnitUnwritten();
+    void unitRefusalKeepsTheStoredText();
+    void validationRefusalSavesNothing();
+    void snapshotStoresNothing();
+    void settledImportIsInTheConfiguration();
+    void offlineEditingSavesToTheFile();
+    void unusableModulesAreReported_data();
+    void unusableModulesAreReported();
+    void filterFollowsTheFileName_data();
+    void filterFollowsTheFileName();
+
+private:
+    // Loads and starts the stand-in with the environment as it is now.
+    bool startSession();
+    bool connectFirstUnit();
+    QStringList calls() const;
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Praxon::ConfigurationStore> store;
+    std::unique_ptr<HostSession> session;
+};
+
+void TestHostSession::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    store = std::make_unique<Praxon::ConfigurationStore>(dir->filePath("store"));
+    session = std::make_unique<HostSession>(store.get());
+    qputenv("FAKE_UNITS", "23A04117:2.14.0318:004,23A04118:2.14.0318:003");
+}
+
+void TestHostSession::cleanup()
+{
+    session.reset();
+    for (const char* name : {"FAKE_UNITS", "FAKE_INVALID", "FAKE_REFUSED_KEY", "FAKE_NO_WIDGET"})
+        qunsetenv(name);
+}
+
+bool TestHostSession::startSession()
+{
+    return session->loadPlugin(QStringLiteral(FAKE_PLUGIN_FILE)) && session->start(dir->path() + "/base/");
+}
+
+bool TestHostSession::connectFirstUnit()
+{
+    const QList<DeviceInfo> units = session->search();
+    return !units.isEmpty() && session->connectUnit(units.first());
+}
+
+QStringList TestHostSession::calls() const
+{
+    return session->device()->property("calls").toStringList();
+}
+
+void TestHostSession::callsTheModuleInContractOrder()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    QCOMPARE(session->load(), Module::Device::Loaded);
+    session->disconnectUnit();
+
+    QCOMPARE(calls(), QStringList({"createWidget", "applyStyle:" + dir->path() + "/base/", "nextFoundDevice",
+                                   "nextFoundDevice", "nextFoundDevice", "connectDevice:Local:23A04117",
+                                   "loadConfiguration:empty", "disconnectDevice"}));
+    QVERIFY(!session->isConnected());
+}
+
+void TestHostSession::copiesTheChosenUnitBeforeConnecting()
+{
+    QVERIFY2(startSession(), qPrintable(session->errorString()));
+    const QList<DeviceInfo> units = session->search();
+    QCOMPARE(units.size(), 2);
+    QCOMPARE(units.at(1).behaviourVersion, QStringLiteral("003"));
+
+    QVERIFY(session->connectUnit(units.at(1)));
+
+    QCOMPARE(session->device()->deviceInfo()->serialNumber, QStringLiteral("23A04118"));
+    QVERIFY(calls().contains("connectDevice:Local:23A04118"));
+    QCOMPARE(session->serial(), QStringLiteral("23A04118"));
+}
+
+// Given a loaded unit, when the module's own Save button asks the host to store its text,
+// then the text is stored before saveToDevice runs, configurationSaved follows, and the load the
+// module asks for hands the stored text back.
+void TestHostSession::moduleSaveButtonStoresThenSavesThenReports()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    session->load();
+    QByteArray storedWhenSaving;
+    connect(session.get(), &HostSession::loaderShown, this, [&](bool shown) {
+        if (shown)
+            storedWhenSaving = store->read("23A04117");
+    });
+    QSignalSpy finished(session.get(), &HostSession::saveFinished);
+
+    session->device()->configurationSaveRequest();
+
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.first().first().value<HostSession::SaveResult>(), HostSession::SaveResult::Saved);
+    QVERIFY(storedWhenSaving.contains("\"ALARM A\""));
+    QCOMPARE(calls().mid(calls().indexOf("configurationSaveRequest")),
+             QStringList({"configurationSaveRequest", "saveToDevice", "configurationSaved", "loadConfiguration:stored"}));
+}
+
+void TestHostSession::savedTextIsHandedBackOnLoad()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    QVERIFY(store->write("23A04117", R"({"inputs":{"leSMSOnA":{"_value":"STORED ONLY"}}})"));
+
+    QCOMPARE(session->load(), Module::Device::LoadedModified);
+    QCOMPARE(calls().constLast(), QStringLiteral("loadConfiguration:stored"));
+}
+
+void TestHostSession::storeFailureLeavesTheUnitUnwritten()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    QFile blocker(dir->filePath("store"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+
+    QCOMPARE(session->save(), HostSession::SaveResult::StoreFailed);
+    QVERIFY(!session->errorString().isEmpty());
+    QVERIFY(!calls().contains("saveToDevice"));
+    QVERIFY(!calls().contains("configurationSaved"));
+}
+
+void TestHostSession::unitRefusalKeepsTheStoredText()
+{
+    qputenv("FAKE_REFUSED_KEY", "settings.lePIN");
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    session->importConfiguration(R"({"settings":{"lePIN":{"_value":"9999"}}})", "x (*.rv23)");
+
+    QCOMPARE(session->save(), HostSession::SaveResult::UnitFailed);
+    QVERIFY(store->read("23A04117").contains("\"9999\""));
+    QCOMPARE(session->lastLoadResult(), Module::Device::LoadedModified);
+}
+
+void TestHostSession::validationRefusalSavesNothing()
+{
+    qputenv("FAKE_INVALID", "1");
+    Praxon::MessageBoxWatcher boxes;
+    QSignalSpy shown(&boxes, &Praxon::MessageBoxWatcher::boxShown);
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+
+    QCOMPARE(session->save(), HostSession::SaveResult::Refused);
+
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().at(2).toString(), QStringLiteral("app.rv23.configuration.unabletosavepleasefix"));
+    QVERIFY(!store->contains("23A04117"));
+    QVERIFY(!calls().contains("saveToDevice"));
+}
+
+void TestHostSession::snapshotStoresNothing()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    session->load();
+
+    const QByteArray text = session->snapshot();
+
+    QVERIFY(text.contains("\"ALARM A\""));
+    QVERIFY(!store->contains("23A04117"));
+    QVERIFY(!calls().contains("saveToDevice"));
+}
+
+// The stand-in applies a web-portal text only later, as the connector's thread would.
+void TestHostSession::settledImportIsInTheConfiguration()
+{
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    session->load();
+
+    QVERIFY(session->importConfiguration("inputs.leSMSOnA=FROM PORTAL\n", "x (*.txt)"));
+    QVERIFY(!session->snapshot().contains("FROM PORTAL"));
+    QVERIFY(session->settleImport());
+
+    QVERIFY(session->snapshot().contains("FROM PORTAL"));
+}
+
+void TestHostSession::offlineEditingSavesToTheFile()
+{
+    QVERIFY2(startSession(), qPrintable(session->errorString()));
+    const QString file = dir->filePath("offline.rv23");
+    QFile original(file);
+    QVERIFY(original.open(QIODevice::WriteOnly));
+    original.write(R"({"settings":{"lePIN":{"_value":"4321"}}})");
+    original.close();
+
+    QVERIFY(session->openOffline(file));
+    QCOMPARE(session->save(), HostSession::SaveResult::Saved);
+
+    QVERIFY(session->isOffline());
+    QVERIFY(!calls().contains("saveToDevice"));
+    QVERIFY(calls().contains("showConfiguration"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray saved = original.readAll();
+    QVERIFY(saved.contains("\"4321\""));
+    QVERIFY(saved.contains("\"ALARM A\""));
+}
+
+void TestHostSession::unusableModulesAreReported_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("withoutWidget");
+
+    QTest::newRow("no file") << dir->filePath("missing.so") << false;
+    QTest::newRow("not a plug-in") << QStringLiteral(TEST_PROGRAM_FILE) << false;
+    QTest::newRow("no pages") << QStringLiteral(FAKE_PLUGIN_FILE) << true;
+}
+
+void TestHostSession::unusableModulesAreReported()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, withoutWidget);
+    if (withoutWidget)
+        qputenv("FAKE_NO_WIDGET", "1");
+
+    const bool usable = session->loadPlugin(file) && session->start(dir->path());
+
+    QVERIFY(!usable);
+    QVERIFY(!session->errorString().isEmpty());
+    QVERIFY(session->search().isEmpty());
+}
+
+void TestHostSession::filterFollowsTheFileName_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("filter");
+    const QStringList types = {"Web form (*.txt)", "Settings (*.rv23)"};
+
+    QTest::newRow("saved settings") << "/tmp/a.rv23" << types.at(1);
+    QTest::newRow("web-portal text") << "unit.txt" << types.at(0);
+    QTest::newRow("suffix in capitals") << "UNIT.TXT" << types.at(0);
+    QTest::newRow("unknown suffix") << "unit.json" << QString();
+    QTest::newRow("suffix only in the folder") << "/tmp/x.rv23/unit" << QString();
+}
+
+void TestHostSession::filterFollowsTheFileName()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, filter);
+
+    QCOMPARE(HostSession::filterFor({"Web form (*.txt)", "Settings (*.rv23)"}, file), filter);
+}
+
+QTEST_MAIN(TestHostSession)
+#include "tst_hostsession.moc"

@@ -1,0 +1,173 @@
+#include "praxon/window/ioindicator.h"
+#include "praxon/window/mainwindow.h"
+#include "praxon/window/unitdialog.h"
+
+#include "sim/simulatorthread.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTreeWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The praxon window off screen with the recording stand-in module.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void embedsTheModuleWidgetAndOffersTheCommands();
+    void statusBarFollowsTheUnit();
+    void languageChangeReachesTheModulePages();
+    void unusableModuleIsExplained();
+    void followsTheSimulatedUnit();
+
+private:
+    QStringList calls() const;
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<Praxon::MainWindow> window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settingsDir.path());
+}
+
+void TestMainWindow::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    qputenv("FAKE_UNITS", "23A04117:2.14.0318:004");
+    window = std::make_unique<Praxon::MainWindow>(dir->filePath("store"));
+}
+
+void TestMainWindow::cleanup()
+{
+    window.reset();
+    qunsetenv("FAKE_NO_WIDGET");
+}
+
+QStringList TestMainWindow::calls() const
+{
+    return window->session()->device()->property("calls").toStringList();
+}
+
+void TestMainWindow::embedsTheModuleWidgetAndOffersTheCommands()
+{
+    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
+    QStringList menus;
+    for (const QMenu* menu : window->menuBar()->findChildren<QMenu*>())
+        menus << menu->objectName();
+    QVERIFY(menus.contains("menuFile") && menus.contains("menuUnit") && menus.contains("menuLanguage"));
+    for (const char* name : {"actionConnect", "actionDisconnect", "actionReload", "actionImport",
+                             "actionExportSettings", "actionExportHistory", "actionCheckFirmware",
+                             "actionUpgradeFirmware", "actionOpenOffline", "actionSaveLog", "actionEnglish",
+                             "actionCzech"}) {
+        auto* action = window->findChild<QAction*>(name);
+        QVERIFY2(action && !action->text().isEmpty(), name);
+    }
+    QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
+    QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
+}
+
+void TestMainWindow::statusBarFollowsTheUnit()
+{
+    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
+    Praxon::HostSession* session = window->session();
+    auto* inputA = window->findChild<Praxon::IoIndicator*>("indicatorA");
+    auto* inputB = window->findChild<Praxon::IoIndicator*>("indicatorB");
+    auto* relayX = window->findChild<Praxon::IoIndicator*>("indicatorX");
+    QVERIFY(inputA && inputB && relayX);
+    QCOMPARE(inputA->colour(), QColor(Qt::gray));
+
+    QVERIFY(session->connectUnit(session->search().value(0)));
+
+    QTRY_COMPARE(inputA->colour(), QColor(Qt::red));
+    QCOMPARE(inputB->colour(), QColor(Qt::darkGreen));
+    QCOMPARE(relayX->colour(), QColor(Qt::darkGreen));
+    QVERIFY(window->findChild<QLabel*>("connection")->text().contains("23A04117"));
+    QVERIFY(window->findChild<QAction*>("actionDisconnect")->isEnabled());
+
+    window->findChild<QAction*>("actionDisconnect")->trigger();
+
+    QCOMPARE(inputA->colour(), QColor(Qt::gray));
+    QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
+}
+
+void TestMainWindow::languageChangeReachesTheModulePages()
+{
+    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
+    window->show();
+    const int before = calls().count("languageChange");
+
+    QVERIFY(window->setLanguage("cs"));
+
+    QTRY_VERIFY(calls().count("languageChange") > before);
+    QVERIFY(window->findChild<QAction*>("actionCzech")->isChecked());
+    QCOMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&Soubor"));
+
+    QVERIFY(window->setLanguage("en"));
+    QTRY_COMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&File"));
+    QVERIFY(!window->setLanguage("de"));
+}
+
+void TestMainWindow::unusableModuleIsExplained()
+{
+    qputenv("FAKE_NO_WIDGET", "1");
+
+    QVERIFY(!window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
+
+    auto* placeholder = qobject_cast<QLabel*>(window->centralWidget());
+    QVERIFY(placeholder);
+    QVERIFY(placeholder->text().contains("cannot be used"));
+    QVERIFY(!window->findChild<QAction*>("actionConnect")->isEnabled());
+}
+
+// The real plug-in: the unit chosen in the dialog is connected and its inputs reach the status bar.
+void TestMainWindow::followsTheSimulatedUnit()
+{
+    Sim::Options options;
+    options.statePath = dir->filePath("sim.json");
+    options.serial = QStringLiteral("23GUI001");
+    Sim::SimulatorThread unit(options);
+    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
+    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(window->start(RV23_PLUGIN_FILE, dir->path() + "/"), qPrintable(window->session()->errorString()));
+    Praxon::UnitDialog dialog(window->session());
+
+    dialog.search();
+
+    auto* list = dialog.findChild<QTreeWidget*>("units");
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("23GUI001"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("004"));
+    QVERIFY(window->session()->connectUnit(dialog.chosen()));
+    QVERIFY(unit.control("input C 1"));
+    auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
+    QTRY_COMPARE_WITH_TIMEOUT(inputC->colour(), QColor(Qt::red), 10000);
+    QCOMPARE(window->findChild<Praxon::IoIndicator*>("indicatorA")->colour(), QColor(Qt::darkGreen));
+
+    window->findChild<QAction*>("actionDisconnect")->trigger();
+
+    QVERIFY(!window->session()->isConnected());
+    QCOMPARE(inputC->colour(), QColor(Qt::gray));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -61,11 +61,39 @@ public:
 
     // One status exchange, through the public poll.
     void exchange() { static_cast<moduleRV_23::Connector&>(connector).ping(true); }
+    void uploadFirmware(const QString& path) { connector.uploadFirmware(path); }
+    Sim::Stats stats() const { return unit.stats(); }
 
 private:
     Sim::SimulatorThread unit;
     moduleRV_23::LocalConnector connector;
 };
+
+// An image of the simulator's format, 256 KiB, in a firmware file of its own.
+QString firmwareFile(const QTemporaryDir& folder)
+{
+    QByteArray image = "#RV-23 behaviour=005 firmware=2.15.0401\n";
+    image.append(256 * 1024 - image.size(), '\x5a');
+    QFile file(folder.filePath(QStringLiteral("RV-23.dwl")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
+}
+
+// The floor of an upload: what the paced unit waited on purpose (wire time both ways, flash
+// write, restart) and the two application stop steps, which wait out their 30 s deadlines.
+Measurement::Sample firmwareUpload(const QString& path)
+{
+    Sim::Options options;
+    options.pace = true;
+    ConnectedUnit unit(options);
+    const Sim::Stats before = unit.stats();
+    QElapsedTimer timer;
+    timer.start();
+    unit.uploadFirmware(path);
+    const double waitedMs = (unit.stats().waitedUs - before.waitedUs) / 1000.0;
+    return Measurement::Sample{elapsedMs(timer), waitedMs + 2 * 30000};
+}
 
 } // namespace
 
@@ -83,6 +111,8 @@ int main(int argc, char* argv[])
     ConnectedUnit unit(Sim::Options{});
     std::unique_ptr<Framework::Item> tree = buildTree(description);
     const QJsonObject saved = QJsonDocument::fromJson(tree->toJsonString().toUtf8()).object();
+    QTemporaryDir firmwareFolder;
+    const QString firmware = firmwareFile(firmwareFolder);
 
     QVector<Measurement> table = {
         {QStringLiteral("transport: one status exchange, unit answering at once"), QStringLiteral("< 2 ms"), 200,
@@ -115,6 +145,9 @@ int main(int argc, char* argv[])
              std::unique_ptr<QWidget> widget(module.createWidget());
              return Measurement::Sample{elapsedMs(timer)};
          }},
+        // Over a minute and a half a run.
+        {QStringLiteral("firmware: 256 KiB upload to a paced unit"), QStringLiteral("< 1.1 x floor"), 3,
+         [&firmware] { return firmwareUpload(firmware); }},
     };
 
     QTextStream out(stdout);

@@ -133,8 +133,10 @@ void Simulator::receive(const QByteArray& data)
     counters.bytesIn += data.size();
     if (deaf)
         return;
-    if (receiver)
-        return receiveDownload(data);
+    if (receiver) {
+        receiveDownload(data);
+        return;
+    }
     input += data;
     for (;;) {
         int end = 0;
@@ -343,8 +345,13 @@ void Simulator::receiveDownload(const QByteArray& data)
 {
     quietSeconds = 0;
     const QByteArray answers = receiver->take(data);
-    if (options.unplugAtBlock > 0 && receiver->lastArrived() >= options.unplugAtBlock)
-        return unplug();
+    if (options.unplugAtBlock > 0 && receiver->lastArrived() >= options.unplugAtBlock) {
+        unplug();
+        return;
+    }
+    // On a paced line the sender's bytes take their wire time to arrive, too.
+    if (options.pace)
+        queueWait(wireUs(data.size()));
     if (!answers.isEmpty())
         queueWrite(answers);
     if (receiver->state() == XmodemReceiver::Finished) {
@@ -364,21 +371,19 @@ void Simulator::receiveDownload(const QByteArray& data)
 void Simulator::downloadTick()
 {
     ++quietSeconds;
-    if (!receiver->started()) {
-        if (quietSeconds >= downloadStartGiveUpSeconds)
-            return endDownload();
-        if (quietSeconds % downloadRequestEverySeconds == 0)
-            queueWrite(receiver->request());
-    } else {
-        const QByteArray refusal = receiver->dropPartial();
-        if (!refusal.isEmpty())
-            queueWrite(refusal);
-        if (quietSeconds >= downloadQuietGiveUpSeconds) {
-            qCDebug(lcSim) << "download abandoned";
-            return endDownload();
-        }
+    const int giveUpSeconds = receiver->started() ? downloadQuietGiveUpSeconds : downloadStartGiveUpSeconds;
+    if (quietSeconds >= giveUpSeconds) {
+        qCDebug(lcSim) << "download abandoned";
+        endDownload();
+        return;
     }
-    advance();
+    const QByteArray request = receiver->started() ? receiver->dropPartial()
+        : quietSeconds % downloadRequestEverySeconds == 0 ? receiver->request()
+                                                          : QByteArray();
+    if (!request.isEmpty()) {
+        queueWrite(request);
+        advance();
+    }
 }
 
 void Simulator::endDownload()

@@ -81,7 +81,8 @@ QString firmwareFile(const QTemporaryDir& folder)
 }
 
 // The floor of an upload: what the paced unit waited on purpose (wire time both ways, flash
-// write, restart) and the two application stop steps, which wait out their 30 s deadlines.
+// write, restart), the two application stop steps, which wait out their 30 s deadlines, and the
+// 2 s the configuration reload sleeps.
 Measurement::Sample firmwareUpload(const QString& path)
 {
     Sim::Options options;
@@ -92,7 +93,7 @@ Measurement::Sample firmwareUpload(const QString& path)
     timer.start();
     unit.uploadFirmware(path);
     const double waitedMs = (unit.stats().waitedUs - before.waitedUs) / 1000.0;
-    return Measurement::Sample{elapsedMs(timer), waitedMs + 2 * 30000};
+    return Measurement::Sample{elapsedMs(timer), waitedMs + 2 * 30000 + 2000};
 }
 
 } // namespace

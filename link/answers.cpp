@@ -89,11 +89,7 @@ void LocalConnector::handleMemoryAnswer(const QString& line)
         return;
     }
     qCDebug(lcLink).noquote() << "data : " << address << ", " << value;
-    if (address != 1)
-        return;
-    const QString version = behaviourVersionFromCell(value);
-    if (!version.isEmpty())
-        liveStatus.behaviourVersion = version;
+    decodeMemoryCell(address, value);
 }
 
 void LocalConnector::handleUnitError(const QString& line)

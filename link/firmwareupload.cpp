@@ -1,7 +1,6 @@
 #include "localconnector.h"
 
 #include "commandanswer.h"
-#include "commands.h"
 #include "logging.h"
 #include "xmodem.h"
 
@@ -75,12 +74,8 @@ void LocalConnector::uploadFirmware(QString path)
     emit setLoaderValue(8);
     firmwareStep(QStringLiteral("AT+OATGSM=1"), gsmStepTimeoutMs);
     emit setLoaderValue(9);
-    // The new firmware may read its configuration differently: the unit's identity and
-    // behaviour version are read again.
-    executeCmd(QStringLiteral("AT+WIMEI?"));
-    executeCmd(QStringLiteral("AT+COPS=3,0"));
-    executeCmd(QStringLiteral("AT+COPS?"));
-    executeCmd(Commands::memoryRead(1));
+    // What the unit holds may read differently under the new firmware.
+    reloadConstantData();
     if (polled)
         pingTimer->start();
     emit firmwareWasUploaded(downloaded ? FirmwareUploaded : FirmwareUploadFailed);

@@ -139,6 +139,23 @@ private:
     // Service.
     void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);
 
+    // Configuration memory, load and save (memorymap.cpp, configsave.cpp).
+    bool readMemory(int cell);
+    void decodeMemoryCell(int address, const QString& value);
+    bool reloadConstantData();
+    bool fillPages(Framework::Item* topItem, bool asChange);
+    bool fillInputsPage(Framework::Item* page, bool asChange);
+    bool fillOutputsPage(Framework::Item* page, bool asChange);
+    bool fillSettingsPage(Framework::Item* page, bool asChange);
+    void fillInformationsPage(Framework::Item* page);
+    bool saveInputsPage(Framework::Item* page);
+    bool saveOutputsPage(Framework::Item* page);
+    bool saveSettingsPage(Framework::Item* page);
+    // The unit's answer to a parameter write is not looked at.
+    void sendParameter(const QString& command);
+    // Shown in the input state fields until the next status tells.
+    const QString unknownStateText = QStringLiteral("??");
+
     // Firmware upload.
     bool downloadFirmware(const QByteArray& image);
     CommandAnswer firmwareStep(const QString& command, int timeoutMs);

@@ -94,6 +94,15 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
     const QDeadlineTimer deadline(timeoutMs);
     qCDebug(lcLink) << "*** Nekonecna cteci smycka. XModem mode : " << xmodemMode;
     QString accumulated;
+    // Looked at after every dropped chunk as well as between waits: a unit that keeps talking
+    // never lets a wait run out.
+    const auto expired = [&] {
+        if (!deadline.hasExpired())
+            return false;
+        qCDebug(lcLink) << "Uz se v tom patlam dlouho.";
+        result.timeout = true;
+        return true;
+    };
     for (;;) {
         qint64 n = readChunk();
         if (n > 0) {
@@ -104,11 +113,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
             if (!isRegularAnswer(accumulated) || accumulated == command) {
                 qCDebug(lcLink).noquote()
                     << "Neco, cemu bud nerozumim nebo pouhe opakovani odeslaneho prikazu, cekam dal." << accumulated;
-                if (deadline.hasExpired()) {
-                    qCDebug(lcLink) << "Uz se v tom patlam dlouho.";
-                    result.timeout = true;
+                if (expired())
                     break;
-                }
                 accumulated.clear();
                 continue;
             }
@@ -127,6 +133,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
                 }
                 qCDebug(lcLink) << "Zahazuji a cekam na regulerni odpoved.";
                 accumulated.clear();
+                if (expired())
+                    break;
             }
             n = 0;
         }

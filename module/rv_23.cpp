@@ -82,7 +82,9 @@ RV_23::~RV_23()
 {
     qCDebug(lcModule) << "Destroying RV_23";
     ModuleSettings::writeExtended(extended);
+    // The connector may still be working on the item tree: it goes first.
     stopConnectorThread();
+    delete configuration;
     qCDebug(lcModule) << "RV_23 destroyed";
 }
 

@@ -42,6 +42,9 @@ public:
     int pollInterval() const { return c.pingTimer ? c.pingTimer->interval() : 0; }
     int foundPorts() const { return c.foundPorts.size(); }
 
+    // Configuration load and save.
+    RV23_Config& configData() { return c.configData; }
+
 private:
     moduleRV_23::LocalConnector& c;
 };

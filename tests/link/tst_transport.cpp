@@ -18,6 +18,7 @@ private slots:
     void exchange_data();
     void exchange();
     void lostLineEndsTheWait();
+    void unwantedLinesWithoutPauseEndAtTheDeadline();
     void writeToLostLineReportsLostUnit();
     void noUsablePortGivesEmptyAnswer();
     void unusablePacketWritesNothing_data();
@@ -120,6 +121,26 @@ void TestTransport::lostLineEndsTheWait()
     QVERIFY(!result.ok);
     // A line that is gone ends the exchange instead of being waited on to the deadline.
     QVERIFY2(clock.elapsed() < 30000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestTransport::unwantedLinesWithoutPauseEndAtTheDeadline()
+{
+    // Given a unit that answers a command with nothing but indications, one every millisecond,
+    // for far longer than the exchange may take
+    PeerLine line;
+    QVERIFY(line.open());
+    line.peer.expect("ATE1");
+    for (int i = 0; i < 30000; ++i)
+        line.peer.send("+WIND: 4\r\n", 1);
+    line.peer.start();
+
+    const CommandAnswer result = line.access.sendAndReceive("ATE1", 300);
+
+    // Then the exchange ends at its deadline while the unit is still talking
+    QVERIFY(result.timeout);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.answer, QStringLiteral("+WIND: 4"));
+    QVERIFY(!line.peer.waitUntilDone(0));
 }
 
 void TestTransport::writeToLostLineReportsLostUnit()

@@ -87,8 +87,8 @@ private:
         }
     }
 
-    // Every line is answered at once, without echo; the download ends with an OK to the empty
-    // line that follows it.
+    // Every line is answered at once, without echo: memory cells read empty, the download ends
+    // with an OK to the empty line that follows it.
     void answer(const QByteArray& line)
     {
         if (line == "AT+WDWL") {
@@ -105,6 +105,8 @@ private:
             writeAll(master, "+WIND: 11\r\n");
         } else if (line == "AT+WOPEN=1") {
             writeAll(master, "+WIND: 7\r\n");
+        } else if (line.startsWith("AT+OATMEM=")) {
+            writeAll(master, "+OATMEM: " + line.mid(10) + ",\r\nOK\r\n");
         } else {
             writeAll(master, "OK\r\n");
         }

@@ -1,0 +1,192 @@
+#include "link/memorycells.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <utility>
+
+using moduleRV_23::decodeMemoryCell;
+
+using Field = std::function<QString(const RV23_Config&)>;
+Q_DECLARE_METATYPE(Field)
+
+namespace {
+
+using Cells = QList<std::pair<int, QString>>;
+using CodesAndModes = QList<std::pair<qint32, qint32>>;
+
+RV23_Config decoded(const Cells& cells, RV23_Config config = {})
+{
+    for (const auto& [address, value] : cells)
+        decodeMemoryCell(config, address, value);
+    return config;
+}
+
+QStringList peripheralSlots(const RV23_Config::Peripherals& p)
+{
+    return {p.A, p.B, p.C, p.D, p.X1, p.X2, p.X3, p.X4, p.Y1, p.Y2, p.Y3, p.Y4};
+}
+
+// Learned peripherals read as the unit lists them: all codes, then all modes.
+Cells peripheralCells(const CodesAndModes& codesAndModes)
+{
+    Cells cells;
+    for (int n = 0; n < codesAndModes.size(); ++n)
+        cells.append({373 + n, QString::number(codesAndModes.at(n).first)});
+    for (int n = 0; n < codesAndModes.size(); ++n)
+        cells.append({389 + n, QString::number(codesAndModes.at(n).second)});
+    return cells;
+}
+
+} // namespace
+
+// The configuration memory map: what each cell's answer does to the record.
+class TestMemoryCells : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cellValue_data();
+    void cellValue();
+    void creditCells_data();
+    void creditCells();
+    void peripherals_data();
+    void peripherals();
+    void unmappedCellsChangeNothing();
+};
+
+void TestMemoryCells::cellValue_data()
+{
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("expected");
+
+    using C = RV23_Config;
+    const auto text = [](auto member) { return Field(member); };
+    const auto number = [](auto member) { return Field([member](const C& c) { return QString::number(member(c)); }); };
+
+    QTest::newRow("relay X on text as received") << 3 << " ZAPNI " << text([](const C& c) { return c.OutputTexts[C::X].OnText; }) << " ZAPNI ";
+    QTest::newRow("relay Y off text") << 6 << "VYPNI" << text([](const C& c) { return c.OutputTexts[C::Y].OffText; }) << "VYPNI";
+    QTest::newRow("input D deactivation text") << 71 << "KLID" << text([](const C& c) { return c.InputTexts[C::D].OffText; }) << "KLID";
+    QTest::newRow("DTMF X on is stored reversed") << 76 << "4321" << text([](const C& c) { return c.DtmfCodes[C::X].OnCode; }) << "1234";
+    QTest::newRow("DTMF Y off is stored reversed") << 79 << "*90#" << text([](const C& c) { return c.DtmfCodes[C::Y].OffCode; }) << "#09*";
+    QTest::newRow("service number 2") << 109 << "+420737445566" << text([](const C& c) { return c.ServiceNumber2; }) << "+420737445566";
+    QTest::newRow("first phone of input A") << 111 << "111" << text([](const C& c) { return c.APhones[0]; }) << "111";
+    QTest::newRow("last phone of input D") << 142 << "142" << text([](const C& c) { return c.DPhones[7]; }) << "142";
+    QTest::newRow("first phone of relay X") << 143 << "143" << text([](const C& c) { return c.XPhones[0]; }) << "143";
+    QTest::newRow("last phone of relay Y") << 242 << "242" << text([](const C& c) { return c.YPhones[49]; }) << "242";
+    QTest::newRow("on-time of relay X") << 244 << "36000" << number([](const C& c) { return c.RelayTime[C::X]; }) << "36000";
+    QTest::newRow("on-time beyond 16 bits is 0") << 245 << "70000" << number([](const C& c) { return c.RelayTime[C::Y]; }) << "0";
+    QTest::newRow("on-time that is no number is 0") << 244 << "5s" << number([](const C& c) { return c.RelayTime[C::X]; }) << "0";
+    QTest::newRow("call flag: any non-zero is on") << 247 << "2" << number([](const C& c) { return c.CallOnChange[C::B]; }) << "1";
+    QTest::newRow("last option flag") << 264 << "1" << number([](const C& c) { return c.BypassWirelessDevice; }) << "1";
+    QTest::newRow("count 99 kept") << 274 << "99" << number([](const C& c) { return c.XCounts[1]; }) << "99";
+    QTest::newRow("count 150 stored as 0") << 274 << "150" << number([](const C& c) { return c.XCounts[1]; }) << "0";
+    QTest::newRow("count -3 stored as 0") << 274 << "-3" << number([](const C& c) { return c.XCounts[1]; }) << "0";
+    QTest::newRow("last count of relay Y") << 372 << "7" << number([](const C& c) { return c.YCounts[49]; }) << "7";
+    QTest::newRow("peripheral code as signed") << 384 << "-1" << number([](const C& c) { return c.periferie.Kod[11]; }) << "-1";
+}
+
+void TestMemoryCells::cellValue()
+{
+    QFETCH(int, address);
+    QFETCH(QString, value);
+    QFETCH(Field, field);
+    QFETCH(QString, expected);
+    RV23_Config config;
+    config.XCounts[1] = config.YCounts[49] = 42;
+    config.RelayTime = {42, 42};
+
+    QCOMPARE(field(decoded({{address, value}}, config)), expected);
+}
+
+void TestMemoryCells::creditCells_data()
+{
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<bool>("checkOn");
+
+    // numbers: period, limit, position; each starts at 7.
+    QTest::newRow("period") << 268 << "30" << "30,7,7" << true;
+    QTest::newRow("period 0 shows 1 and turns the check off") << 268 << "0" << "1,7,7" << false;
+    QTest::newRow("period kept in 8 bits: 256 is 0") << 268 << "256" << "1,7,7" << false;
+    QTest::newRow("limit 999") << 269 << "999" << "7,999,7" << true;
+    QTest::newRow("limit 0") << 269 << "0" << "7,1,7" << false;
+    QTest::newRow("limit kept in 16 bits: 65537 is 1") << 269 << "65537" << "7,1,7" << true;
+    QTest::newRow("position that is no number") << 270 << "x" << "7,7,1" << false;
+    QTest::newRow("empty USSD code turns the check off") << 92 << "" << "7,7,7" << false;
+    QTest::newRow("USSD code leaves the check") << 92 << "*101#" << "7,7,7" << true;
+}
+
+void TestMemoryCells::creditCells()
+{
+    QFETCH(int, address);
+    QFETCH(QString, value);
+    QFETCH(QString, numbers);
+    QFETCH(bool, checkOn);
+    RV23_Config config;
+    config.KreditKontrolaZap = true;
+    config.KreditPerioda = config.KreditLimit = config.KreditPozice = 7;
+
+    config = decoded({{address, value}}, config);
+
+    QCOMPARE(QStringLiteral("%1,%2,%3").arg(config.KreditPerioda).arg(config.KreditLimit).arg(config.KreditPozice),
+             numbers);
+    QCOMPARE(config.KreditKontrolaZap, checkOn);
+}
+
+void TestMemoryCells::peripherals_data()
+{
+    QTest::addColumn<CodesAndModes>("codesAndModes");
+    // A, B, C, D, X1..X4, Y1..Y4
+    QTest::addColumn<QStringList>("assigned");
+
+    const QString e;
+    const QStringList none{e, e, e, e, e, e, e, e, e, e, e, e};
+    const auto code = [](int n) { return QStringLiteral("110000%1").arg(n, 8, 10, QLatin1Char('0')); };
+    QTest::newRow("one per input, 7 and 8 are A and B")
+        << CodesAndModes{{7, 7}, {8, 8}, {3, 3}, {4, 4}}
+        << QStringList{code(7), code(8), code(3), code(4), e, e, e, e, e, e, e, e};
+    QTest::newRow("erased code 0xFFFFFF gives an empty text")
+        << CodesAndModes{{0xFFFFFF, 1}, {-1, 6}} << none;
+    QTest::newRow("second relay X peripheral goes to X2")
+        << CodesAndModes{{1, 5}, {5, 5}}
+        << QStringList{e, e, e, e, "11000000000001", "11000000000005", e, e, e, e, e, e};
+    QTest::newRow("fifth relay X peripheral overwrites X4")
+        << CodesAndModes{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}
+        << QStringList{e, e, e, e, code(1), code(2), code(3), code(5), e, e, e, e};
+    QTest::newRow("relay Y, mode in the low 8 bits, code in the low 24")
+        << CodesAndModes{{0x1000009, 0x106}}
+        << QStringList{e, e, e, e, e, e, e, e, code(9), e, e, e};
+    QTest::newRow("modes 9 and 0 assign nothing")
+        << CodesAndModes{{1, 9}, {2, 0}} << none;
+}
+
+void TestMemoryCells::peripherals()
+{
+    QFETCH(CodesAndModes, codesAndModes);
+    QFETCH(QStringList, assigned);
+
+    QCOMPARE(peripheralSlots(decoded(peripheralCells(codesAndModes)).periferie), assigned);
+}
+
+void TestMemoryCells::unmappedCellsChangeNothing()
+{
+    RV23_Config config;
+    config.ProgrammingCode = QStringLiteral("1357");
+    config.RelayTime = {5, 6};
+    config.periferie.A = QStringLiteral("11000000000001");
+
+    // Cell 1 is the behaviour version, which the record does not keep.
+    config = decoded({{1, "VB:004"}, {2, "x"}, {243, "9"}, {385, "7"}, {401, "5"}, {404, "1"}, {-1, "1"}}, config);
+
+    QCOMPARE(config.ProgrammingCode, QStringLiteral("1357"));
+    QCOMPARE(config.RelayTime[0], quint16(5));
+    QCOMPARE(config.periferie.A, QStringLiteral("11000000000001"));
+    QCOMPARE(config.periferie.Kod[12], 0);
+}
+
+QTEST_GUILESS_MAIN(TestMemoryCells)
+#include "tst_memorycells.moc"

@@ -156,6 +156,15 @@ private:
     // Shown in the input state fields until the next status tells.
     const QString unknownStateText = QStringLiteral("??");
 
+    // Firmware upload.
+    bool downloadFirmware(const QByteArray& image);
+    CommandAnswer firmwareStep(const QString& command, int timeoutMs);
+    bool xmodemSend(const QByteArray& file);
+    bool xmodemHandshake();
+    enum class BlocksSent { All, Refused, Cancelled };
+    BlocksSent xmodemSendBlocks(const QList<QByteArray>& blocks);
+    bool xmodemEndTransmission(bool blocksSent);
+
     LiveStatus liveStatus;
     RV23_Config configData;
     QList<HistoryEvent*> events;

@@ -160,7 +160,8 @@ CommandAnswer LocalConnector::receiveLines(CommandAnswer result, int timeoutMs)
 }
 
 // Firmware mode: the command is a hexadecimal packet and any byte that comes back is the
-// answer. The deadline bounds the wait for that byte.
+// answer. The deadline bounds the wait for that byte, so a modem that never answers cannot hold
+// the connector.
 CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
 {
     sendPacket(result.cmd);
@@ -170,13 +171,15 @@ CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
             + now.addMSecs(timeoutMs).toString(Qt::ISODateWithMs);
     qCDebug(lcLink) << "*** Nekonecna cteci smycka FW. XModem mode : " << xmodemMode;
     qint64 n = 0;
-    while ((n = readChunk()) <= 0) {
-        const bool expiredBeforeWait = deadline.hasExpired();
-        if (n < 0 || (!waitForData(readSliceMs) && (lineLost() || expiredBeforeWait))) {
-            qCDebug(lcLink) << "nothing received";
-            result.timeout = true;
-            return result;
-        }
+    while ((n = readChunk()) == 0 && !deadline.hasExpired()) {
+        const int sliceMs = static_cast<int>(qMin<qint64>(readSliceMs, deadline.remainingTime()));
+        if (!waitForData(sliceMs) && lineLost())
+            break;
+    }
+    if (n <= 0) {
+        qCDebug(lcLink) << "nothing received";
+        result.timeout = true;
+        return result;
     }
 
     qCDebug(lcLink) << "Neco nacteno.";

@@ -22,6 +22,26 @@ bool readCount(const QCommandLineParser& parser, const QString& name, int minimu
     return true;
 }
 
+// "K,N": block K refused N times.
+bool readRefusal(const QCommandLineParser& parser, XmodemReceiver::Faults* faults, QString* error)
+{
+    if (!parser.isSet("xmodem-refuse"))
+        return true;
+    const QStringList parts = parser.value("xmodem-refuse").split(',');
+    bool blockOk = false;
+    bool countOk = false;
+    const int block = parts.value(0).toInt(&blockOk);
+    const int count = parts.value(1).toInt(&countOk);
+    if (parts.size() != 2 || !blockOk || !countOk || block < 1 || count < 1) {
+        *error = QStringLiteral("--xmodem-refuse needs K,N (block and count, each at least 1), not \"%1\"")
+                     .arg(parser.value("xmodem-refuse"));
+        return false;
+    }
+    faults->refusedBlock = block;
+    faults->refusals = count;
+    return true;
+}
+
 } // namespace
 
 bool Options::parse(const QStringList& arguments, Options* options, QString* error)
@@ -44,6 +64,13 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         {"garbage-every", "Line noise before every N-th answer.", "N"},
         {"wind-every", "An unsolicited +WIND: line before every N-th answer.", "N"},
         {"oaterror", "Refuse every AT+OAT command with +OATERROR: (CODE).", "CODE"},
+        {"image", "Keep the installed firmware image in this file.", "FILE"},
+        {"wdwl-answer", "Answer AT+WDWL with this line instead of starting a download.", "LINE"},
+        {"xmodem-crc-first", "Ask for the CRC variant (\"C\") before NAK."},
+        {"xmodem-refuse", "NAK block K of a download N times.", "K,N"},
+        {"xmodem-cancel", "Cancel a download when block K arrives.", "K"},
+        {"xmodem-silent", "Answer nothing from block K of a download on.", "K"},
+        {"unplug-at-block", "Close the line when block K of a download arrives.", "K"},
     });
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
@@ -69,12 +96,19 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
     result.pushEvents = parser.isSet("push-events");
     result.stats = parser.isSet("stats");
     result.oatError = parser.isSet("oaterror");
+    result.imagePath = parser.value("image");
+    result.downloadRefusal = parser.value("wdwl-answer");
+    result.xmodem.crcFirst = parser.isSet("xmodem-crc-first");
     if (!readCount(parser, "gap-ms", 0, &result.gapMs, error) || !readCount(parser, "restart-ms", 0, &result.restartMs, error)
         || !readCount(parser, "unplug-after", 1, &result.unplugAfter, error)
         || !readCount(parser, "silent-after", 1, &result.silentAfter, error)
         || !readCount(parser, "garbage-every", 1, &result.garbageEvery, error)
         || !readCount(parser, "wind-every", 1, &result.windEvery, error)
-        || !readCount(parser, "oaterror", INT_MIN, &result.oatErrorCode, error))
+        || !readCount(parser, "oaterror", INT_MIN, &result.oatErrorCode, error)
+        || !readCount(parser, "xmodem-cancel", 1, &result.xmodem.cancelledBlock, error)
+        || !readCount(parser, "xmodem-silent", 1, &result.xmodem.silentBlock, error)
+        || !readCount(parser, "unplug-at-block", 1, &result.unplugAtBlock, error)
+        || !readRefusal(parser, &result.xmodem, error))
         return false;
     *options = result;
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/xmodemreceiver.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,10 @@ struct Options
     int windEvery = 0;
     bool oatError = false;
     int oatErrorCode = 0;
+    QString imagePath;      // the installed firmware image
+    QString downloadRefusal;  // answers "AT+WDWL" instead of "+WDWL: 0"
+    XmodemReceiver::Faults xmodem;
+    int unplugAtBlock = 0;  // 0: never
 
     bool wantsHelp = false;  // only the help text was asked for
 

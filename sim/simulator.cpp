@@ -6,6 +6,7 @@
 #include "unit.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTimer>
 
 #include <cmath>
@@ -24,6 +25,14 @@ bool isEvery(int every, int number)
 {
     return every > 0 && number % every == 0;
 }
+
+// A download's receiver asks for the first block every few seconds, gives up on a sender that
+// never starts, and on one that stops half-way.
+const int downloadRequestEverySeconds = 3;
+const int downloadStartGiveUpSeconds = 30;
+const int downloadQuietGiveUpSeconds = 10;
+// The modem writes a downloaded image to its flash before it reports the end of the download.
+const qint64 flashWriteUs = 4000 * 1000;
 
 } // namespace
 
@@ -45,6 +54,8 @@ bool Simulator::start()
         return false;
     if (!options.serial.isEmpty())
         state.serial = options.serial;
+    if (!loadImage(state))
+        return false;
     if (!options.logPath.isEmpty()) {
         log.setFileName(options.logPath);
         if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
@@ -61,12 +72,17 @@ bool Simulator::start()
     unit->setPushEvents(options.pushEvents);
     unit->setOatError(options.oatError, options.oatErrorCode);
     unit->setRestartTime(options.restartMs);
+    unit->setDownloadRefusal(options.downloadRefusal);
     connect(unit, &Unit::changed, this, &Simulator::saveState);
+    connect(unit, &Unit::imageInstalled, this, &Simulator::saveImage);
     saveState();
 
     stepTimer = new QTimer(this);
     stepTimer->setTimerType(Qt::PreciseTimer);
     connect(stepTimer, &QTimer::timeout, this, [this] { awaiting ? pollTaken() : finishWait(); });
+    downloadTimer = new QTimer(this);
+    downloadTimer->setInterval(1000);
+    connect(downloadTimer, &QTimer::timeout, this, &Simulator::downloadTick);
     connect(terminal, &PseudoTerminal::received, this, &Simulator::receive);
     qCDebug(lcSim) << "unit" << state.serial << "on" << terminal->path();
     return true;
@@ -79,6 +95,7 @@ void Simulator::stop()
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;
+    endDownload();
     if (terminal && terminal->isOpen()) {
         removeLink();
         terminal->close();
@@ -98,7 +115,7 @@ UnitState Simulator::state() const
 
 bool Simulator::isIdle() const
 {
-    return steps.isEmpty() && lines.isEmpty() && !stepRunning && !deaf;
+    return steps.isEmpty() && lines.isEmpty() && !stepRunning && !deaf && !receiver;
 }
 
 bool Simulator::control(const QString& line)
@@ -116,6 +133,10 @@ void Simulator::receive(const QByteArray& data)
     counters.bytesIn += data.size();
     if (deaf)
         return;
+    if (receiver) {
+        receiveDownload(data);
+        return;
+    }
     input += data;
     for (;;) {
         int end = 0;
@@ -147,9 +168,24 @@ void Simulator::handleLine(const QByteArray& line)
     const QByteArray echo = unit->echo() ? line + "\r\n" : QByteArray();
     const Reply reply = unit->execute(QString::fromLatin1(line));
     const QByteArray answer = reply.silent ? QByteArray() : (reply.lines.join(QLatin1String("\r\n")) + "\r\n").toLatin1();
-    queueAnswer(echo, answer);
-    if (reply.restarts)
+    if (reply.restart == Reply::BeforeAnswer) {
+        queueAnswer(echo, {});
         queueRestart();
+        queueAnswer({}, answer);
+    } else {
+        queueAnswer(echo, answer);
+        if (reply.restart == Reply::AfterAnswer)
+            queueRestart();
+    }
+    // A modem's indication and its download are never merged with the answer before them.
+    if (!reply.indication.isEmpty()) {
+        queueAwaitTaken();
+        queueWrite((reply.indication + QLatin1String("\r\n")).toLatin1());
+    }
+    if (reply.download) {
+        queueAwaitTaken();
+        queueCall([this] { startDownload(); });
+    }
     if (number == options.unplugAfter) {
         queueAwaitTaken();
         queueCall([this] { unplug(); });
@@ -282,6 +318,7 @@ void Simulator::unplug()
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;
+    endDownload();
     removeLink();
     terminal->close();
     emit unplugged();
@@ -292,6 +329,91 @@ void Simulator::saveState()
     QString reason;
     if (!options.statePath.isEmpty() && !unit->state().save(options.statePath, &reason))
         qCWarning(lcSim) << "cannot save the state:" << reason;
+}
+
+void Simulator::startDownload()
+{
+    qCDebug(lcSim) << "download started";
+    receiver = std::make_unique<XmodemReceiver>(options.xmodem);
+    input.clear();
+    quietSeconds = 0;
+    queueWrite(receiver->request());
+    downloadTimer->start();
+}
+
+void Simulator::receiveDownload(const QByteArray& data)
+{
+    quietSeconds = 0;
+    const QByteArray answers = receiver->take(data);
+    if (options.unplugAtBlock > 0 && receiver->lastArrived() >= options.unplugAtBlock) {
+        unplug();
+        return;
+    }
+    // On a paced line the sender's bytes take their wire time to arrive, too.
+    if (options.pace)
+        queueWait(wireUs(data.size()));
+    if (!answers.isEmpty())
+        queueWrite(answers);
+    if (receiver->state() == XmodemReceiver::Finished) {
+        qCDebug(lcSim) << "download finished:" << receiver->image().size() << "bytes";
+        unit->receiveImage(receiver->image());
+        endDownload();
+        queueWait(flashWriteUs);
+        queueWrite("\r\nOK\r\n");
+    } else if (receiver->state() == XmodemReceiver::Cancelled) {
+        qCDebug(lcSim) << "download cancelled";
+        endDownload();
+    }
+    advance();
+}
+
+// Once a second while a download runs and the line is quiet.
+void Simulator::downloadTick()
+{
+    ++quietSeconds;
+    const int giveUpSeconds = receiver->started() ? downloadQuietGiveUpSeconds : downloadStartGiveUpSeconds;
+    if (quietSeconds >= giveUpSeconds) {
+        qCDebug(lcSim) << "download abandoned";
+        endDownload();
+        return;
+    }
+    const QByteArray request = receiver->started() ? receiver->dropPartial()
+        : quietSeconds % downloadRequestEverySeconds == 0 ? receiver->request()
+                                                          : QByteArray();
+    if (!request.isEmpty()) {
+        queueWrite(request);
+        advance();
+    }
+}
+
+void Simulator::endDownload()
+{
+    receiver.reset();
+    if (downloadTimer)
+        downloadTimer->stop();
+    input.clear();
+}
+
+bool Simulator::loadImage(UnitState& state)
+{
+    QFile file(options.imagePath);
+    if (options.imagePath.isEmpty() || !file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1: %2").arg(options.imagePath, file.errorString());
+        return false;
+    }
+    state.firmwareImage = file.readAll();
+    return true;
+}
+
+void Simulator::saveImage()
+{
+    if (options.imagePath.isEmpty())
+        return;
+    QSaveFile file(options.imagePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(unit->state().firmwareImage) < 0 || !file.commit())
+        qCWarning(lcSim) << "cannot save the firmware image:" << file.errorString();
 }
 
 bool Simulator::makeLink()

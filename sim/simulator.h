@@ -3,6 +3,7 @@
 #include "sim/options.h"
 #include "sim/stats.h"
 #include "sim/unitstate.h"
+#include "sim/xmodemreceiver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QQueue>
 
 #include <functional>
+#include <memory>
 
 class QTimer;
 
@@ -66,6 +68,14 @@ private:
     void queueRestart();
     void unplug();
     void saveState();
+
+    // Firmware download.
+    void startDownload();
+    void receiveDownload(const QByteArray& data);
+    void downloadTick();
+    void endDownload();
+    bool loadImage(UnitState& state);
+    void saveImage();
     bool makeLink();
     void removeLink();
 
@@ -74,6 +84,10 @@ private:
     Unit* unit = nullptr;
     PseudoTerminal* terminal = nullptr;
     QTimer* stepTimer = nullptr;
+    // Set while the line carries a download.
+    std::unique_ptr<XmodemReceiver> receiver;
+    QTimer* downloadTimer = nullptr;
+    int quietSeconds = 0;
     QFile log;
     Stats counters;
     QByteArray input;

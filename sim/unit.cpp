@@ -83,6 +83,9 @@ Reply Unit::execute(const QString& line)
         return set(command.mid(10));
     if (command.startsWith(QLatin1String("status.")))
         return resetCounter(command);
+    if (upper.startsWith(QLatin1String("AT+OATGSM=")) || upper.startsWith(QLatin1String("AT+WOPEN="))
+        || upper == QLatin1String("AT+WDWL") || upper.startsWith(QLatin1String("AT+CFUN=")))
+        return firmwareCommand(upper);
     return {{error}};
 }
 
@@ -137,6 +140,7 @@ bool Unit::logEvent(const QString& codeText, int source)
 
 void Unit::powerOn()
 {
+    installImage();
     echoOn = true;
     operatorFormat = 0;
     gsmReady = true;
@@ -222,7 +226,7 @@ Reply Unit::set(const QString& argument)
         addEvent(14, 2);
         emit changed();
         Reply reply = answer();
-        reply.restarts = true;
+        reply.restart = Reply::AfterAnswer;
         return reply;
     }
     if (content == QLatin1String("GSM")) {

@@ -26,6 +26,10 @@ public:
 
     // How long the unit and its GSM part take to restart.
     void setRestartTime(int ms) { restartMs = ms; }
+    // "AT+WDWL" is answered with this line instead of starting a download; empty: downloads.
+    void setDownloadRefusal(const QString& line) { downloadRefusal = line; }
+    // The image a download brought; the unit installs it at its next restart.
+    void receiveImage(const QByteArray& image) { pendingImage = image; }
 
     Reply execute(const QString& line);
     // An operator's control line ("input A 1", "relay X 0", "event 19 0", "oaterror 12");
@@ -37,6 +41,7 @@ public:
 signals:
     // The persistent state changed.
     void changed();
+    void imageInstalled();
 
 private:
     Reply answer(QStringList lines = {});
@@ -49,6 +54,9 @@ private:
     Reply switchRelayByCommand(int relay, bool on);
     Reply resetCounter(const QString& line);
     void restartGsm();
+    Reply firmwareCommand(const QString& upper);
+    Reply indicated(const QString& indication);
+    void installImage();
 
     bool logEvent(const QString& codeText, int source);
     bool setInput(int input, bool active, int source);
@@ -70,6 +78,8 @@ private:
     bool gsmReady = true;
     QTimer gsmRestart;
     QTimer relayTimers[2];
+    QString downloadRefusal;
+    QByteArray pendingImage;
 };
 
 } // namespace Sim

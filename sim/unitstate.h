@@ -2,6 +2,7 @@
 
 #include "sim/eventrecord.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QString>
 #include <QVector>
@@ -34,6 +35,8 @@ struct UnitState
     int serviceSmsSent = 0;
     QVector<QString> memory = QVector<QString>(memorySize);
     QVector<EventRecord> events;
+    // The modem's installed firmware image; kept in a file of its own, not in the JSON.
+    QByteArray firmwareImage;
 
     QJsonObject toJson() const;
     // Members present in json replace the current ones; a wrong type fails with a message.

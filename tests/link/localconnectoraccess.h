@@ -30,6 +30,8 @@ public:
     void dispatchLine(const QString& line) { c.dispatchLine(line); }
     void ping(bool force) { c.ping(force); }
     void setXmodemMode(bool on) { c.xmodemMode = on; }
+    bool xmodemMode() const { return c.xmodemMode; }
+    bool xmodemSend(const QByteArray& file) { return c.xmodemSend(file); }
 
     moduleRV_23::LiveStatus& liveStatus() { return c.liveStatus; }
     QString lastImei() const { return c.lastImei; }

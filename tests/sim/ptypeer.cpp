@@ -26,8 +26,12 @@ bool PtyPeer::open(const QString& path)
 
 void PtyPeer::send(const QByteArray& line)
 {
-    const QByteArray data = line + "\r\n";
-    if (::write(fd, data.constData(), size_t(data.size())) != data.size())
+    sendRaw(line + "\r\n");
+}
+
+void PtyPeer::sendRaw(const QByteArray& bytes)
+{
+    if (::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
         qWarning("short write to the simulator");
 }
 

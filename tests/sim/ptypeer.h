@@ -15,6 +15,8 @@ public:
 
     bool open(const QString& path);
     void send(const QByteArray& line);
+    // Writes the bytes as they are, without a line end.
+    void sendRaw(const QByteArray& bytes);
     // One read, waiting for data up to timeoutMs; empty when nothing came.
     QByteArray readChunk(int timeoutMs = 5000);
     // Reads until the text ends with an "OK" or error line.

@@ -1,4 +1,5 @@
 #include "ptypeer.h"
+#include "xmodemblock.h"
 
 #include "sim/simulatorthread.h"
 
@@ -34,6 +35,9 @@ private slots:
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
     void writesSurviveTheSimulator();
+    void downloadInstallsTheImageAtTheRestart();
+    void unplugAtBlockClosesTheLine();
+    void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
     void optionsAreChecked();
     void programAnnouncesItsPortAndQuits();
@@ -89,7 +93,8 @@ void TestSimulator::echoOffLeavesTheAnswerAlone()
     QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
 }
 
-// Scripts: "> line" sends a command, "< text" expects exactly that from one read.
+// Scripts: "> line" sends a command, "= hex" sends raw bytes, "< text" expects exactly that
+// from one read.
 void TestSimulator::lineBehaviour_data()
 {
     QTest::addColumn<Sim::Options>("options");
@@ -112,6 +117,30 @@ void TestSimulator::lineBehaviour_data()
                        "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
     QTest::newRow("counter lines are taken without answer")
         << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
+    QTest::newRow("firmware steps: OK, then the indication in a write of its own")
+        << Sim::Options()
+        << QByteArrayList{"> AT+OATGSM=0", "< AT+OATGSM=0\r\n", "< OK\r\n", "< +WIND: 0\r\n",
+                          "> AT+WOPEN=3", "< AT+WOPEN=3\r\n", "< OK\r\n",
+                          "> AT+WOPEN=1", "< AT+WOPEN=1\r\n", "< OK\r\n", "< +WIND: 7\r\n"};
+    QTest::newRow("download refused when told")
+        << withOption([](Sim::Options& o) { o.downloadRefusal = "+CME ERROR: 3"; })
+        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +CME ERROR: 3\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
+    const QByteArray first = "= " + xmodemBlock(1, "first").toHex();
+    const QByteArray second = "= " + xmodemBlock(2, "second").toHex();
+    QTest::newRow("download: a refused block sent again, EOT, the modem's OK")
+        << withOption([](Sim::Options& o) {
+               o.xmodem.refusedBlock = 1;
+               o.xmodem.refusals = 1;
+           })
+        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x15",
+                          first, "< \x06", "= 04", "< \x06", "< \r\nOK\r\n"};
+    QTest::newRow("download asks for CRC, then falls back to NAK")
+        << withOption([](Sim::Options& o) { o.xmodem.crcFirst = true; })
+        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< C", "< \x15"};
+    QTest::newRow("download cancelled at block 2, commands again")
+        << withOption([](Sim::Options& o) { o.xmodem.cancelledBlock = 2; })
+        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06",
+                          second, "< \x18\x18", "> AT", "< AT\r\n", "< OK\r\n"};
     QTest::newRow("relay switch reported as its record")
         << withOption([](Sim::Options& o) { o.mergeEcho = true; })
         << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
@@ -128,6 +157,8 @@ void TestSimulator::lineBehaviour()
         const QByteArray text = step.mid(2);
         if (step.startsWith('>'))
             line.peer.send(text);
+        else if (step.startsWith('='))
+            line.peer.sendRaw(QByteArray::fromHex(text));
         else
             QCOMPARE(line.peer.readChunk(), text);
     }
@@ -333,14 +364,90 @@ void TestSimulator::writesSurviveTheSimulator()
     QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
 }
 
+void TestSimulator::downloadInstallsTheImageAtTheRestart()
+{
+    Sim::Options options;
+    options.imagePath = dir.filePath("installed.dwl");
+    options.restartMs = 100;
+    Line line(options);
+    QVERIFY(line.open());
+    const QByteArray header = "#RV-23 behaviour=005 firmware=2.15.0401\n";
+    const QByteArray body(100, '\x42');
+
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+    line.peer.send("AT+WDWL");
+    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+    line.peer.sendRaw(xmodemBlock(1, header + body.left(128 - header.size())));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
+    line.peer.sendRaw(xmodemBlock(2, body.mid(128 - header.size())));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
+    line.peer.sendRaw("\x04");
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\r\nOK\r\n"));
+    // Nothing changes before the restart.
+    QCOMPARE(line.simulator.state().behaviourVersion, QStringLiteral("004"));
+    QCOMPARE(line.peer.exchange("AT+CFUN=1"), QByteArray("OK\r\n"));
+
+    QByteArray image = header + body;
+    image.append(256 - image.size(), '\x1a');
+    QCOMPARE(line.simulator.state().firmwareImage, image);
+    QCOMPARE(line.simulator.state().firmware, QStringLiteral("2.15.0401"));
+    QFile saved(options.imagePath);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), image);
+    // The restart switched the echo back on.
+    QCOMPARE(line.peer.exchange("AT+OATMEM=0,1"), QByteArray("AT+OATMEM=0,1\r\n+OATMEM: 0,1,VB:005\r\nOK\r\n"));
+}
+
+void TestSimulator::unplugAtBlockClosesTheLine()
+{
+    Line line(withOption([](Sim::Options& o) { o.unplugAtBlock = 2; }));
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+    line.peer.send("AT+WDWL");
+    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+
+    line.peer.sendRaw(xmodemBlock(1, "first"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
+    line.peer.sendRaw(xmodemBlock(2, "second"));
+
+    QVERIFY(line.peer.isHungUp());
+}
+
+// A sender that stops half-way gets its block asked for again, and after ten quiet seconds the
+// modem takes commands again.
+void TestSimulator::quietDownloadIsAbandoned()
+{
+    Line line;
+    QVERIFY(line.open());
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+    line.peer.send("AT+WDWL");
+    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+
+    line.peer.sendRaw(xmodemBlock(1, "half").left(60));
+
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+    QTRY_VERIFY_WITH_TIMEOUT(line.simulator.isIdle(), 15000);
+    QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
+}
+
 void TestSimulator::optionsAreChecked_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace"} << "";
+    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace",
+                                                     "--image", "i.dwl", "--xmodem-refuse", "2,3", "--xmodem-cancel", "4",
+                                                     "--xmodem-silent", "5", "--xmodem-crc-first", "--unplug-at-block", "6",
+                                                     "--wdwl-answer", "ERROR"}
+                                      << "";
     QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
     QTest::newRow("unplug before any command") << QStringList{"--unplug-after", "0"} << "--unplug-after needs a whole number of at least 1, not \"0\"";
+    QTest::newRow("refusal without a count") << QStringList{"--xmodem-refuse", "2"}
+                                             << "--xmodem-refuse needs K,N (block and count, each at least 1), not \"2\"";
     QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
     QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
 }
@@ -360,6 +467,13 @@ void TestSimulator::optionsAreChecked()
         QCOMPARE(options.unplugAfter, 3);
         QVERIFY(options.oatError && options.pace && !options.mergeEcho);
         QCOMPARE(options.oatErrorCode, -7);
+        QCOMPARE(options.imagePath, QStringLiteral("i.dwl"));
+        QCOMPARE(options.downloadRefusal, QStringLiteral("ERROR"));
+        const Sim::XmodemReceiver::Faults& faults = options.xmodem;
+        QVERIFY(faults.crcFirst);
+        QCOMPARE(QList<int>({faults.refusedBlock, faults.refusals, faults.cancelledBlock, faults.silentBlock}),
+                 QList<int>({2, 3, 4, 5}));
+        QCOMPARE(options.unplugAtBlock, 6);
     }
 }
 

@@ -24,6 +24,11 @@ private slots:
     void counterLinesResetWithoutAnswer_data();
     void counterLinesResetWithoutAnswer();
     void resetRestartsTheUnit();
+    void firmwareCommands_data();
+    void firmwareCommands();
+    void downloadRefusedWhenTold();
+    void restartInstallsTheDownloadedImage_data();
+    void restartInstallsTheDownloadedImage();
     void gsmRestartTakesTheNetworkAway();
     void relayFallsBackAfterItsOnTime();
     void controlLines_data();
@@ -271,7 +276,7 @@ void TestUnit::resetRestartsTheUnit()
     const Sim::Reply reply = unit.execute("AT+OATSET=\"RST\"");
 
     QCOMPARE(reply.lines, QStringList{"OK"});
-    QVERIFY(reply.restarts);
+    QCOMPARE(reply.restart, Sim::Reply::AfterAnswer);
     QCOMPARE(newestEvent(unit), QStringLiteral("E=14,S=2"));
 
     unit.powerOn();
@@ -279,6 +284,92 @@ void TestUnit::resetRestartsTheUnit()
     QVERIFY(unit.echo());
     QCOMPARE(ioField(unit), QStringLiteral("A0B0C0D0X0Y0"));
     QCOMPARE(newestEvent(unit), QStringLiteral("E=12,S=0"));
+}
+
+void TestUnit::firmwareCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("indication");
+    QTest::addColumn<bool>("download");
+    QTest::addColumn<int>("restart");
+
+    const QStringList ok{"OK"};
+    QTest::newRow("GSM released") << "AT+OATGSM=0" << ok << "+WIND: 0" << false << int(Sim::Reply::NoRestart);
+    QTest::newRow("GSM taken back") << "AT+OATGSM=1" << ok << "+WIND: 11" << false << int(Sim::Reply::NoRestart);
+    QTest::newRow("application stopped") << "AT+WOPEN=0" << ok << "" << false << int(Sim::Reply::NoRestart);
+    QTest::newRow("application erased") << "AT+WOPEN=3" << ok << "" << false << int(Sim::Reply::NoRestart);
+    QTest::newRow("application started") << "AT+WOPEN=1" << ok << "+WIND: 7" << false << int(Sim::Reply::NoRestart);
+    QTest::newRow("download: its answer without OK") << "AT+WDWL" << QStringList{"+WDWL: 0"} << "" << true
+                                                     << int(Sim::Reply::NoRestart);
+    QTest::newRow("restart answers once back") << "AT+CFUN=1" << ok << "" << false << int(Sim::Reply::BeforeAnswer);
+    QTest::newRow("other application mode") << "AT+WOPEN=2" << QStringList{"ERROR"} << "" << false
+                                            << int(Sim::Reply::NoRestart);
+    QTest::newRow("other functionality level") << "AT+CFUN=0" << QStringList{"ERROR"} << "" << false
+                                               << int(Sim::Reply::NoRestart);
+}
+
+void TestUnit::firmwareCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, indication);
+    QFETCH(bool, download);
+    QFETCH(int, restart);
+    Sim::Unit unit(fixture());
+
+    const Sim::Reply reply = unit.execute(command);
+
+    QCOMPARE(reply.lines, lines);
+    QCOMPARE(reply.indication, indication);
+    QCOMPARE(reply.download, download);
+    QCOMPARE(int(reply.restart), restart);
+}
+
+void TestUnit::downloadRefusedWhenTold()
+{
+    Sim::Unit unit(fixture());
+    unit.setDownloadRefusal("+CME ERROR: 3");
+
+    const Sim::Reply reply = unit.execute("AT+WDWL");
+
+    QCOMPARE(reply.lines, QStringList{"+CME ERROR: 3"});
+    QVERIFY(!reply.download);
+}
+
+void TestUnit::restartInstallsTheDownloadedImage_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("behaviourVersion");
+    QTest::addColumn<QString>("firmware");
+
+    QTest::newRow("header with both versions") << QByteArray("#RV-23 behaviour=005 firmware=2.15.0401\n\x01\x02")
+                                               << "005" << "2.15.0401";
+    QTest::newRow("header with CR LF and the behaviour version only") << QByteArray("#RV-23 behaviour=006\r\nbody")
+                                                                      << "006" << "FW9";
+    QTest::newRow("unknown image keeps the versions") << QByteArray("\x7f" "ELF behaviour=009\n") << "004" << "FW9";
+}
+
+void TestUnit::restartInstallsTheDownloadedImage()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QString, behaviourVersion);
+    QFETCH(QString, firmware);
+    Sim::Unit unit(fixture());
+    QSignalSpy installed(&unit, &Sim::Unit::imageInstalled);
+
+    unit.receiveImage(image);
+    QCOMPARE(unit.state().behaviourVersion, QStringLiteral("004"));
+    unit.powerOn();
+
+    QCOMPARE(installed.count(), 1);
+    QCOMPARE(unit.state().firmwareImage, image);
+    QCOMPARE(unit.state().behaviourVersion, behaviourVersion);
+    QCOMPARE(unit.state().firmware, firmware);
+    // The next restart has nothing new to install.
+    unit.powerOn();
+    QCOMPARE(installed.count(), 1);
+    QCOMPARE(unit.state().firmwareImage, image);
 }
 
 void TestUnit::gsmRestartTakesTheNetworkAway()

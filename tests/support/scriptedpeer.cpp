@@ -75,6 +75,12 @@ ScriptedPeer& ScriptedPeer::expect(const QByteArray& line)
     return *this;
 }
 
+ScriptedPeer& ScriptedPeer::expectBytes(int count)
+{
+    script.append({Step::ExpectBytes, {}, 0, count});
+    return *this;
+}
+
 ScriptedPeer& ScriptedPeer::send(const QByteArray& bytes, int gapMs)
 {
     script.append({Step::Send, bytes, gapMs});
@@ -121,6 +127,12 @@ QList<QByteArray> ScriptedPeer::received() const
     return lines;
 }
 
+QByteArray ScriptedPeer::receivedBytes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return raw;
+}
+
 // After the script the peer keeps listening, so that lines sent later are still recorded.
 void ScriptedPeer::run()
 {
@@ -144,6 +156,8 @@ bool ScriptedPeer::runStep(const Step& step)
     switch (step.kind) {
     case Step::Expect:
         return awaitLine(step.bytes);
+    case Step::ExpectBytes:
+        return awaitBytes(step.count);
     case Step::Send:
         return pause(step.gapMs) && writeAll(step.bytes);
     case Step::SendWhenTaken:
@@ -172,6 +186,22 @@ bool ScriptedPeer::awaitLine(const QByteArray& line)
     return false;
 }
 
+bool ScriptedPeer::awaitBytes(int count)
+{
+    while (!stopping) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (raw.size() - rawMatched >= count) {
+                rawMatched += count;
+                return true;
+            }
+        }
+        if (!readAvailable(pollSliceMs))
+            return false;
+    }
+    return false;
+}
+
 // Reads what the connector wrote and records every complete line. False when the line is gone.
 bool ScriptedPeer::readAvailable(int timeoutMs)
 {
@@ -183,6 +213,7 @@ bool ScriptedPeer::readAvailable(int timeoutMs)
     if (n <= 0)
         return n < 0 && errno == EAGAIN;
     std::lock_guard<std::mutex> lock(mutex);
+    raw.append(buffer, static_cast<int>(n));
     partial.append(buffer, static_cast<int>(n));
     int end = -1;
     while ((end = partial.indexOf('\n')) >= 0) {

@@ -29,6 +29,8 @@ public:
     // Script steps, added before start().
     // Waits until the line arrives (without its line end); other lines are only recorded.
     ScriptedPeer& expect(const QByteArray& line);
+    // Waits until count more bytes have arrived, whatever they are: for binary packets.
+    ScriptedPeer& expectBytes(int count);
     // Writes the bytes gapMs after the previous step; up to 1 KiB arrive in one piece, longer
     // texts in 1 KiB pieces, each taken by the reader before the next.
     ScriptedPeer& send(const QByteArray& bytes, int gapMs = 0);
@@ -46,18 +48,22 @@ public:
     // True once the line has been received (before or during the wait).
     bool waitForLine(const QByteArray& line, int timeoutMs = 5000);
     QList<QByteArray> received() const;
+    // Everything received, as it came.
+    QByteArray receivedBytes() const;
 
 private:
     struct Step
     {
-        enum Kind { Expect, Send, SendWhenTaken, HangUp } kind;
+        enum Kind { Expect, ExpectBytes, Send, SendWhenTaken, HangUp } kind;
         QByteArray bytes;
         int gapMs = 0;
+        int count = 0;
     };
 
     void run();
     bool runStep(const Step& step);
     bool awaitLine(const QByteArray& line);
+    bool awaitBytes(int count);
     bool readAvailable(int timeoutMs);
     bool writeAll(const QByteArray& bytes);
     bool writePiece(const QByteArray& piece);
@@ -81,6 +87,8 @@ private:
     QList<QByteArray> lines;
     int matched = 0;
     QByteArray partial;
+    QByteArray raw;
+    int rawMatched = 0;
     bool done = false;
 };
 

@@ -1,0 +1,246 @@
+#include "localconnectoraccess.h"
+
+#include "link/linktypes.h"
+#include "sim/simulatorthread.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using moduleRV_23::FirmwareUploadResult;
+using moduleRV_23::LocalConnector;
+using moduleRV_23::RV23Status;
+using Testing::LocalConnectorAccess;
+
+// Firmware uploads through the connector to the simulated unit. A whole upload lasts over a
+// minute: the modem's application stop commands wait out their 30 s deadlines.
+class TestFirmwareUpload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void unusableFileLeavesTheUnitAlone_data();
+    void unusableFileLeavesTheUnitAlone();
+    void uploadInstallsTheImage();
+    void refusedDownloadStillRestoresTheUnit();
+    void unplugDuringTransferFails();
+
+private:
+    QString writeFile(const QString& name, const QByteArray& content);
+
+    QTemporaryDir dir;
+};
+
+namespace {
+
+// The connector on the simulated unit's line.
+struct SimulatedLine
+{
+    explicit SimulatedLine(const Sim::Options& options)
+        : unit(options)
+    {
+    }
+
+    // Opens the line; connected, the unit is also polled as after a connection.
+    bool open(bool connected)
+    {
+        if (!unit.start())
+            return false;
+        access.select(unit.portPath());
+        if (!connected)
+            return access.openSelectedPort(false);
+        connector.connectDevice();
+        return access.polling();
+    }
+
+    Sim::SimulatorThread unit;
+    LocalConnector connector;
+    LocalConnectorAccess access{connector};
+};
+
+// Records what an upload reports.
+struct UploadSpies
+{
+    explicit UploadSpies(LocalConnector& connector)
+        : results(&connector, &LocalConnector::firmwareWasUploaded)
+        , maximum(&connector, &LocalConnector::setLoaderMax)
+        , progress(&connector, &LocalConnector::setLoaderValue)
+    {
+    }
+
+    QList<int> values(const QSignalSpy& spy) const
+    {
+        QList<int> list;
+        for (const QList<QVariant>& arguments : spy)
+            list.append(arguments.first().toInt());
+        return list;
+    }
+
+    QList<int> resultList() const
+    {
+        QList<int> list;
+        for (const QList<QVariant>& arguments : results)
+            list.append(arguments.first().value<FirmwareUploadResult>());
+        return list;
+    }
+    QList<int> progressList() const { return values(progress); }
+    QList<int> maximumList() const { return values(maximum); }
+
+    QSignalSpy results;
+    QSignalSpy maximum;
+    QSignalSpy progress;
+};
+
+QByteArray padded(const QByteArray& file)
+{
+    const int blocks = (file.size() + 127) / 128;
+    return file + QByteArray(blocks * 128 - file.size(), '\x1a');
+}
+
+// An image of the simulator's format: the header names the versions it brings.
+QByteArray imageBringing(const QByteArray& behaviourVersion, int size)
+{
+    QByteArray image = "#RV-23 behaviour=" + behaviourVersion + " firmware=2.15.0401\n";
+    while (image.size() < size)
+        image.append(static_cast<char>(image.size() * 31));
+    return image;
+}
+
+// The command lines the unit received from the first one of the upload on.
+QStringList linesFrom(const QString& logPath, const QString& first)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromLatin1(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    return lines.mid(lines.indexOf(first));
+}
+
+} // namespace
+
+void TestFirmwareUpload::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    moduleRV_23::registerLinkTypes();
+}
+
+QString TestFirmwareUpload::writeFile(const QString& name, const QByteArray& content)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return file.fileName();
+}
+
+void TestFirmwareUpload::unusableFileLeavesTheUnitAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("maximum");
+    QTest::addColumn<QList<int>>("progress");
+
+    QTest::newRow("19 bytes: too short") << "short.dwl" << 19 << 1 << QList<int>{9} << QList<int>{1};
+    QTest::newRow("missing file") << "missing.dwl" << -1 << 1 << QList<int>{9} << QList<int>{};
+    QTest::newRow("other suffix") << "RV-23.bin" << 1000 << 3 << QList<int>{} << QList<int>{};
+    QTest::newRow("dwl only inside the name") << "RV-23.dwl.bak" << 1000 << 3 << QList<int>{} << QList<int>{};
+    QTest::newRow("no suffix") << "RV-23" << 1000 << 3 << QList<int>{} << QList<int>{};
+}
+
+void TestFirmwareUpload::unusableFileLeavesTheUnitAlone()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(int, result);
+    QFETCH(QList<int>, maximum);
+    QFETCH(QList<int>, progress);
+    const QString path = size < 0 ? dir.filePath(name) : writeFile(name, imageBringing("005", size).left(size));
+    SimulatedLine line({});
+    QVERIFY(line.open(false));
+    UploadSpies spies(line.connector);
+
+    line.connector.uploadFirmware(path);
+
+    QCOMPARE(spies.resultList(), QList<int>{result});
+    QCOMPARE(spies.maximumList(), maximum);
+    QCOMPARE(spies.progressList(), progress);
+    QCOMPARE(line.unit.stats().bytesIn, qint64(0));
+}
+
+void TestFirmwareUpload::uploadInstallsTheImage()
+{
+    // Given a connected unit of behaviour version 004 and an image of version 005 whose
+    // suffix is written in capitals
+    Sim::Options options;
+    options.logPath = dir.filePath("upload.log");
+    SimulatedLine line(options);
+    QVERIFY(line.open(true));
+    QCOMPARE(line.unit.state().behaviourVersion, QStringLiteral("004"));
+    const QByteArray image = imageBringing("005", 3000);
+    const QString path = writeFile("RV-23.DWL", image);
+    UploadSpies spies(line.connector);
+    QSignalSpy status(&line.connector, &LocalConnector::deviceStatusChanged);
+
+    // When it is uploaded
+    line.connector.uploadFirmware(path);
+
+    // Then the unit installed it whole, and reports the new version after the reload
+    QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploaded});
+    QCOMPARE(spies.maximumList(), QList<int>{9});
+    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 6, 7, 8, 9}));
+    QCOMPARE(line.unit.state().firmwareImage, padded(image));
+    QCOMPARE(line.access.liveStatus().behaviourVersion, QStringLiteral("005"));
+    const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+CFUN=1",
+                               "AT+WOPEN=1", "AT+OATGSM=1"};
+    QCOMPARE(linesFrom(options.logPath, sequence.first()).mid(0, sequence.size()), sequence);
+    // and the poll runs again
+    QVERIFY(line.access.polling());
+    status.clear();
+    QVERIFY(status.wait(5000));
+    QCOMPARE(status.last().first().value<RV23Status>().behaviourVersion, QStringLiteral("005"));
+    QCOMPARE(status.last().first().value<RV23Status>().firmware, QStringLiteral("2.15.0401"));
+}
+
+void TestFirmwareUpload::refusedDownloadStillRestoresTheUnit()
+{
+    Sim::Options options;
+    options.logPath = dir.filePath("refused.log");
+    options.downloadRefusal = QStringLiteral("+CME ERROR: 3");
+    SimulatedLine line(options);
+    QVERIFY(line.open(true));
+    const QString path = writeFile("refused.dwl", imageBringing("005", 500));
+    UploadSpies spies(line.connector);
+
+    line.connector.uploadFirmware(path);
+
+    QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
+    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 8, 9}));
+    const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+WOPEN=1", "AT+OATGSM=1"};
+    QCOMPARE(linesFrom(options.logPath, sequence.first()).mid(0, sequence.size()), sequence);
+    QVERIFY(line.unit.state().firmwareImage.isEmpty());
+    QCOMPARE(line.unit.state().behaviourVersion, QStringLiteral("004"));
+    QVERIFY(line.access.polling());
+}
+
+void TestFirmwareUpload::unplugDuringTransferFails()
+{
+    Sim::Options options;
+    options.unplugAtBlock = 3;
+    SimulatedLine line(options);
+    QVERIFY(line.open(true));
+    const QString path = writeFile("unplugged.dwl", imageBringing("005", 10 * 128));
+    UploadSpies spies(line.connector);
+    QSignalSpy errors(&line.connector, &LocalConnector::communicationError);
+
+    line.connector.uploadFirmware(path);
+
+    QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
+    QVERIFY(!errors.isEmpty());
+    for (const QList<QVariant>& error : errors)
+        QCOMPARE(error.first().toInt(), -1);
+    QVERIFY(line.unit.state().firmwareImage.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestFirmwareUpload)
+#include "tst_firmwareupload.moc"

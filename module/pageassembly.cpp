@@ -202,45 +202,47 @@ void RV_23::setInformation(const QString& row, const QVariant& value)
     }
 }
 
-void RV_23::showStateTexts(Framework::Item* page, const QStringList& names, const QList<bool>& active,
-                           const char* activeText, const char* inactiveText)
+// Found once: a status comes with every event record, hundreds in a row during a load.
+Framework::Item* RV_23::statusItem(const QString& name)
 {
-    const auto items = page->findChildren<Framework::Item*>();
-    for (Framework::Item* item : items) {
-        const int which = names.indexOf(item->shortName());
-        if (which < 0 || !item->command().isEmpty())
-            continue;
-        const bool on = active.at(which);
+    QPointer<Framework::Item>& cached = statusItems[name];
+    if (!cached && configuration) {
+        for (Framework::Item* page : {configuration->inputs(), configuration->outputs()}) {
+            const auto items = page->findChildren<Framework::Item*>();
+            for (Framework::Item* item : items) {
+                if (item->shortName() == name && item->command().isEmpty())
+                    cached = item;
+            }
+        }
+    }
+    return cached;
+}
+
+void RV_23::showState(const QString& name, bool on, const char* activeText, const char* inactiveText)
+{
+    if (Framework::Item* item = statusItem(name)) {
         item->setForeground(on ? Qt::red : Qt::darkGreen);
         item->setValue(qtTrId(on ? activeText : inactiveText));
     }
 }
 
-void RV_23::showIoStates(Framework::Item* page, const QStringList& names, const QList<IoState>& states,
-                         const char* activeText, const char* inactiveText)
+void RV_23::showIoStates(const QStringList& names, const QList<IoState>& states, const char* activeText,
+                         const char* inactiveText)
 {
-    if (!configuration || states.size() < names.size())
+    if (states.size() < names.size())
         return;
-    const auto items = page->findChildren<Framework::Item*>();
-    for (Framework::Item* item : items) {
-        const int which = names.indexOf(item->shortName());
-        if (which < 0 || !item->command().isEmpty())
-            continue;
+    for (int which = 0; which < names.size(); ++which) {
         const int state = states.at(which).state;
-        if (state != 0 && state != 2)
-            continue;
-        item->setForeground(state == 2 ? Qt::red : Qt::darkGreen);
-        item->setValue(qtTrId(state == 2 ? activeText : inactiveText));
+        if (state == 0 || state == 2)
+            showState(names.at(which), state == 2, activeText, inactiveText);
     }
 }
 
 void RV_23::reenableToggle(const QString& name, bool reported, bool lastToggle)
 {
-    const auto items = configuration->outputs()->findChildren<Framework::Item*>();
-    for (Framework::Item* button : items) {
-        if (button->shortName() == name && !button->isEnabled() && lastToggle != reported)
-            button->setEnabled(true);
-    }
+    Framework::Item* button = statusItem(name);
+    if (button && !button->isEnabled() && lastToggle != reported)
+        button->setEnabled(true);
 }
 
 void RV_23::deviceStatusChangedX(RV23Status status)
@@ -251,14 +253,16 @@ void RV_23::deviceStatusChangedX(RV23Status status)
         setInformation(QStringLiteral("rssi"), status.rssi);
         setInformation(QStringLiteral("imei"), status.imei);
         setInformation(QStringLiteral("voltage"), status.voltage);
-        //% "active"
-        showStateTexts(configuration->inputs(), inputStateNames, inputs, QT_TRID_NOOP("app.rv23.io.active"),
-                       //% "inactive"
-                       QT_TRID_NOOP("app.rv23.io.inactive"));
-        //% "on"
-        showStateTexts(configuration->outputs(), outputStateNames, outputs, QT_TRID_NOOP("app.rv23.io.on"),
-                       //% "off"
-                       QT_TRID_NOOP("app.rv23.io.off"));
+        for (int input = 0; input < inputs.size(); ++input)
+            //% "active"
+            showState(inputStateNames.at(input), inputs.at(input), QT_TRID_NOOP("app.rv23.io.active"),
+                      //% "inactive"
+                      QT_TRID_NOOP("app.rv23.io.inactive"));
+        for (int output = 0; output < outputs.size(); ++output)
+            //% "on"
+            showState(outputStateNames.at(output), outputs.at(output), QT_TRID_NOOP("app.rv23.io.on"),
+                      //% "off"
+                      QT_TRID_NOOP("app.rv23.io.off"));
         if (auto* local = qobject_cast<LocalConnector*>(connector)) {
             reenableToggle(QStringLiteral("pbInOutX"), status.outputX, local->lastToggleStateX);
             reenableToggle(QStringLiteral("pbInOutY"), status.outputY, local->lastToggleStateY);
@@ -304,13 +308,13 @@ void RV_23::firmwareChanged(QString firmware)
 void RV_23::inputStatesChanged(QList<IoState> states)
 {
     if (configuration)
-        showIoStates(configuration->inputs(), inputStateNames, states, "app.rv23.io.active", "app.rv23.io.inactive");
+        showIoStates(inputStateNames, states, "app.rv23.io.active", "app.rv23.io.inactive");
 }
 
 void RV_23::outputStatesChanged(QList<IoState> states)
 {
     if (configuration)
-        showIoStates(configuration->outputs(), outputStateNames, states, "app.rv23.io.on", "app.rv23.io.off");
+        showIoStates(outputStateNames, states, "app.rv23.io.on", "app.rv23.io.off");
 }
 
 // The page description has no place for counters, input voltages or the unit's clock, and the

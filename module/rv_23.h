@@ -5,6 +5,7 @@
 #include "link/firmwareuploadresult.h"
 #include "link/rv23status.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
@@ -134,10 +135,10 @@ private:
     void onTabChanged(int index);
     void retitleTabs();
     void setInformation(const QString& row, const QVariant& value);
-    void showStateTexts(Framework::Item* page, const QStringList& names, const QList<bool>& active,
-                        const char* activeText, const char* inactiveText);
-    void showIoStates(Framework::Item* page, const QStringList& names, const QList<IoState>& states,
-                      const char* activeText, const char* inactiveText);
+    Framework::Item* statusItem(const QString& name);
+    void showState(const QString& name, bool on, const char* activeText, const char* inactiveText);
+    void showIoStates(const QStringList& names, const QList<IoState>& states, const char* activeText,
+                      const char* inactiveText);
     void reenableToggle(const QString& name, bool reported, bool lastToggle);
     void resetStatusDisplay();
     void followChanges();
@@ -166,6 +167,7 @@ private:
     QPointer<Informations> informationsPage;
     QPointer<Events> eventsPage;
     Configuration* configuration = nullptr;
+    QHash<QString, QPointer<Framework::Item>> statusItems;
     QPointer<Connector> connector;
     QThread* thread = nullptr;
     QList<DeviceInfo> foundDevices;

@@ -50,6 +50,7 @@ private slots:
     void saveRequestBlockedByAnError();
     void configurationSavedBySource_data();
     void configurationSavedBySource();
+    void settingsExportNeedsAUnit();
     void styleSheetFromTheBaseFolder();
     void setNameRetitlesTheTabs();
     void rendersEveryPage();
@@ -236,6 +237,20 @@ void TestModuleUi::configurationSavedBySource()
     QVERIFY(!widget->findChild<QPushButton*>("saveButton")->isEnabled());
     if (source == Common::Offline)
         QCOMPARE(module->configurationState(), Saved);
+}
+
+void TestModuleUi::settingsExportNeedsAUnit()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("portal.txt");
+    QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
+
+    module->exportSettings(path);
+
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(loader.isEmpty());
+    QCOMPARE(module->exportFileTypes(), module->importFileTypes());
+    QCOMPARE(module->exportFileTypes().size(), 2);
 }
 
 void TestModuleUi::styleSheetFromTheBaseFolder()

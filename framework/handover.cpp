@@ -39,6 +39,7 @@ bool waitForThread(QThread* thread, int timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    Sanitize::threadFinished(thread);
     return true;
 }
 

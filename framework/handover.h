@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMetaObject>
+#include "sanitize/threadorder.h"
+
 #include <QObject>
 #include <QThread>
 
@@ -11,45 +12,12 @@
 // The owning thread must keep serving its events while another thread may hand work over:
 // it waits only in nested event loops, and for a thread's end through waitForThread().
 
-#if defined(__SANITIZE_THREAD__)
-#define RV23_THREAD_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-#define RV23_THREAD_SANITIZER 1
-#endif
-#endif
-
-#ifdef RV23_THREAD_SANITIZER
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
-#endif
-
 namespace Framework {
 
 inline bool inThreadOf(const QObject* object)
 {
     return object->thread() == QThread::currentThread();
 }
-
-namespace Detail {
-
-// Qt's blocking call orders the two threads through a semaphore in uninstrumented Qt code;
-// these tell the thread sanitizer about that order.
-inline void handOverReleased([[maybe_unused]] void* token)
-{
-#ifdef RV23_THREAD_SANITIZER
-    __tsan_release(token);
-#endif
-}
-
-inline void handOverAcquired([[maybe_unused]] void* token)
-{
-#ifdef RV23_THREAD_SANITIZER
-    __tsan_acquire(token);
-#endif
-}
-
-} // namespace Detail
 
 // Runs task in the thread of context and returns its result; directly when the caller is
 // already in that thread. The task may capture the caller's locals by reference.
@@ -60,23 +28,11 @@ auto handOver(const QObject* context, Task task) -> decltype(task())
     if (inThreadOf(context))
         return task();
     auto* target = const_cast<QObject*>(context);
-    char token = 0;
-    Detail::handOverReleased(&token);
     if constexpr (std::is_void_v<Result>) {
-        QMetaObject::invokeMethod(target, [&] {
-            Detail::handOverAcquired(&token);
-            task();
-            Detail::handOverReleased(&token);
-        }, Qt::BlockingQueuedConnection);
-        Detail::handOverAcquired(&token);
+        Sanitize::callBlocking(target, task);
     } else {
         Result result{};
-        QMetaObject::invokeMethod(target, [&] {
-            Detail::handOverAcquired(&token);
-            result = task();
-            Detail::handOverReleased(&token);
-        }, Qt::BlockingQueuedConnection);
-        Detail::handOverAcquired(&token);
+        Sanitize::callBlocking(target, [&] { result = task(); });
         return result;
     }
 }

@@ -13,6 +13,7 @@
 #include "framework/widget.h"
 #include "link/localconnector.h"
 #include "pages/settings.h"
+#include "sanitize/threadorder.h"
 
 #include <QFileDialog>
 #include <QTableView>
@@ -50,7 +51,7 @@ void RV_23::waitForConnector()
         return;
     // Requests are carried out in order, so an empty one queued last ends after all of them.
     NestedWait wait(connector);
-    QMetaObject::invokeMethod(connector, [waiting = &wait] { QMetaObject::invokeMethod(waiting, &NestedWait::finish); });
+    Sanitize::post(connector, [waiting = &wait] { Sanitize::post(waiting, [waiting] { waiting->finish(); }); });
     wait.exec();
 }
 
@@ -212,7 +213,7 @@ void RV_23::exportSettings(const QString& path)
     qCDebug(lcModule) << "ownphonenumber > " << ownNumber;
     // The record belongs to the connector's thread: the export runs there, between its other
     // requests, while this thread waits without blocking.
-    QMetaObject::invokeMethod(local, [local, path, ownNumber] { local->exportData(path, ownNumber); });
+    Sanitize::post(local, [local, path, ownNumber] { local->exportData(path, ownNumber); });
     waitForConnector();
     emit showLoaderSignal(false, QString());
 }

@@ -2,6 +2,8 @@
 
 #include "simulator.h"
 
+#include "sanitize/threadorder.h"
+
 namespace Sim {
 
 SimulatorThread::SimulatorThread(Options options, QObject* parent)
@@ -26,7 +28,7 @@ auto SimulatorThread::inThread(Function function) const
     decltype(function()) result{};
     if (!thread.isRunning())
         return result;
-    QMetaObject::invokeMethod(simulator, [&] { result = function(); }, Qt::BlockingQueuedConnection);
+    Sanitize::callBlocking(simulator, [&] { result = function(); });
     return result;
 }
 
@@ -51,6 +53,7 @@ void SimulatorThread::stop()
     });
     thread.quit();
     thread.wait();
+    Sanitize::threadFinished(&thread);
 }
 
 bool SimulatorThread::control(const QString& line)

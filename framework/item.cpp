@@ -291,8 +291,10 @@ QVariant Item::value() const
 {
     if (!inThreadOf(this))
         return handOver(this, [this] { return value(); });
-    if (m_value.isNull() && !m_defaultValue.isNull())
+    if (m_value.isNull() && !m_defaultValue.isNull()) {
         m_value = defaultValue(true);
+        m_valueIsDefault = true;
+    }
     return m_value;
 }
 
@@ -313,6 +315,7 @@ void Item::setValue(const QVariant& value)
     const QVariant shown = currentValue();
     assertOwnThread();
     m_value = value;
+    m_valueIsDefault = false;
     createDefaultFor(value);
     storeCurrentValue(value, shown);
     compareValues(false);
@@ -761,6 +764,39 @@ void Item::takeDefaults(bool asValue)
     assertOwnThread();
     m_state |= Changed;
     emit stateChanged();
+}
+
+void Item::retranslate()
+{
+    if (!inThreadOf(this))
+        return handOver(this, [this] { retranslate(); });
+    for (Item* child : qAsConst(m_children))
+        child->retranslate();
+    retranslateValue();
+}
+
+void Item::retranslateValue()
+{
+    if ((m_state & DoNotTranslate) || m_defaultValue.userType() != QMetaType::QString)
+        return;
+    // A value of its own came from the unit, a file or a save; a null one is derived when read.
+    if (!m_value.isNull() && !m_valueIsDefault)
+        return;
+    const QVariant text = defaultValue(true);
+    if (text == m_value)
+        return;
+    assertOwnThread();
+    const QVariant shown = m_currentValue.isNull() ? m_value : m_currentValue;
+    const QVariant old = std::exchange(m_value, text);
+    m_valueIsDefault = true;
+    // An unedited value follows its reference and stays equal to it (the state bits of a group
+    // item come from its children and must stay); an edit stays and is compared anew.
+    if (shown == old) {
+        m_currentValue = text;
+        emit valueChanged(text);
+    } else {
+        compareValues(false);
+    }
 }
 
 void Item::clearRowMarks()

@@ -127,6 +127,9 @@ public:
 
     void resetValues(ResetMode mode);
     void clearRowMarks();
+    // After a language change: values over the subtree that still are the translated default
+    // take the default in the new language; values from the unit, a file or the user stay.
+    void retranslate();
 
     // Saved-configuration format.
     QJsonObject toJson() const;
@@ -177,11 +180,14 @@ private:
     void compact();
     void revert();
     void takeDefaults(bool asValue);
+    void retranslateValue();
     int readSavedValue(const QVariant& value, bool asValue, bool asCurrent);
     void assertOwnThread() const;
 
     mutable QVariant m_currentValue;
     mutable QVariant m_value;
+    // m_value is the translated default taken by value(), not a value that was set.
+    mutable bool m_valueIsDefault = false;
     QVariant m_defaultValue;
     QString m_labelId;
     ItemState m_state;

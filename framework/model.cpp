@@ -407,11 +407,23 @@ void Model::connectTable(Item* table)
     for (Item* column : table->children()) {
         connect(column, &Item::rowsAboutToBeAdded, this, &Model::rowsAboutToBeAdded, Qt::UniqueConnection);
         connect(column, &Item::rowsAdded, this, &Model::rowsAdded, Qt::UniqueConnection);
+        connect(column, &Item::valueChanged, this, &Model::columnTitleChanged, Qt::UniqueConnection);
         for (Item* cell : column->children()) {
             connect(cell, &Item::valueChanged, this, &Model::itemChanged, Qt::UniqueConnection);
             connect(cell, &Item::stateChanged, this, &Model::itemStateChanged, Qt::UniqueConnection);
         }
     }
+}
+
+// A column's value is its header text (it changes with the language).
+void Model::columnTitleChanged()
+{
+    const auto* column = qobject_cast<const Item*>(sender());
+    if (!m_notify || !column)
+        return;
+    const int section = firstColumnIsHeader() ? column->index() - 1 : column->index();
+    if (section >= 0 && section < columnCount())
+        emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
 void Model::tableDestroyed()

@@ -77,6 +77,7 @@ private:
     void connectTable(Item* table);
     void disconnectTable(Item* table);
     void tableDestroyed();
+    void columnTitleChanged();
     void announceCell(const Item* cell, const QVector<int>& roles);
     void announceDown(const QModelIndex& index, int role);
     void announceAll();

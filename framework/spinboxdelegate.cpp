@@ -62,7 +62,9 @@ void SpinBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     frame.QStyleOption::operator=(option);
     frame.frame = true;
     frame.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
-    style->drawComplexControl(QStyle::CC_SpinBox, &frame, painter, widget);
+    // Not with the view as the widget: a style sheet would draw the spin box by the view's
+    // rules, placing the buttons as if the cell stood at the view's origin (over the next cell).
+    style->drawComplexControl(QStyle::CC_SpinBox, &frame, painter, nullptr);
 
     const QVariant font = index.data(Qt::FontRole);
     painter->save();

@@ -1,5 +1,7 @@
 #include "tabwidget.h"
 
+#include "tabbar.h"
+
 #include <QTabBar>
 
 namespace Framework {
@@ -7,6 +9,7 @@ namespace Framework {
 TabWidget::TabWidget(QWidget* parent)
     : QTabWidget(parent)
 {
+    setTabBar(new TabBar(this));
 }
 
 void TabWidget::setTabState(int tab, ItemState state)

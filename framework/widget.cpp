@@ -53,7 +53,7 @@ int Widget::addTab(QWidget* page, Item* pageItem, int index)
     if (index < 0 || index > m_ui->tabWidget->count())
         index = m_ui->tabWidget->count();
     // Known before the tab exists: the first tab becomes current while it is inserted.
-    m_pages.insert(index, page);
+    m_pages.insert(index, {page, pageItem});
     m_ui->tabWidget->insertTab(index, page, pageItem->currentValue().toString());
     m_ui->tabWidget->setTabToolTip(index, pageItem->tooltip(true));
     m_ui->tabWidget->setToolTipDuration(0);
@@ -77,6 +77,7 @@ void Widget::setItem(Item* top)
 {
     if (!top)
         return;
+    m_topItem = top;
     connect(top, &Item::stateChanged, this, &Widget::updateState, Qt::UniqueConnection);
     followState(top);
 }
@@ -113,8 +114,8 @@ QList<QWidget*> Widget::livePages()
 {
     QList<QWidget*> live;
     for (auto page = m_pages.begin(); page != m_pages.end();) {
-        if (page.value()) {
-            live << page.value();
+        if (page.value().widget) {
+            live << page.value().widget;
             ++page;
         } else {
             page = m_pages.erase(page);
@@ -126,7 +127,7 @@ QList<QWidget*> Widget::livePages()
 void Widget::currentTabChanged(int index)
 {
     takeBackButtons();
-    QWidget* page = m_pages.value(index);
+    QWidget* page = m_pages.value(index).widget;
     auto* base = dynamic_cast<TabWidgetBase*>(page);
     if (!page)
         m_pages.remove(index);
@@ -200,6 +201,10 @@ void Widget::setTabVisible(int index, bool show)
 void Widget::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        // Before the pages get the event (a widget passes it on to its children after this):
+        // their bindings then show the values in the new language.
+        retranslateItems();
+        emit retranslated();
         m_ui->extendedButton->setToolTip(qtTrId("app.extended.tooltip"));
         m_ui->saveButton->setText(qtTrId("app.save"));
         m_ui->discardButton->setText(qtTrId("app.discard"));
@@ -207,6 +212,19 @@ void Widget::changeEvent(QEvent* event)
         currentTabChanged(m_ui->tabWidget->currentIndex());
     }
     QWidget::changeEvent(event);
+}
+
+void Widget::retranslateItems()
+{
+    if (m_topItem)
+        m_topItem->retranslate();
+    for (const Page& page : qAsConst(m_pages)) {
+        if (!page.widget || !page.item)
+            continue;
+        if (!m_topItem)
+            page.item->retranslate();
+        setTabTitle(indexOf(page.widget), page.item->currentValue().toString(), page.item->tooltip(true));
+    }
 }
 
 } // namespace Framework

@@ -44,6 +44,8 @@ signals:
     void saveClicked();
     void tabChanged(int index);
     void extendedToggled(bool extended);
+    // The language changed: the items' own texts and the tab titles follow already.
+    void retranslated();
 
 public slots:
     void updateState();
@@ -65,10 +67,18 @@ private:
     void followState(const Item* top);
     void takeBackButtons();
     void showExtendedText();
+    void retranslateItems();
 
     std::unique_ptr<Ui::Form> m_ui;
     QShortcut* m_nextTabShortcut;
-    QHash<int, QPointer<QWidget>> m_pages;
+    struct Page
+    {
+        QPointer<QWidget> widget;
+        QPointer<Item> item; // titles the tab
+    };
+
+    QHash<int, Page> m_pages;
+    QPointer<Item> m_topItem;
     QPointer<QWidget> m_buttonsPage;
     bool m_extendedAvailable;
     bool m_extended = false;

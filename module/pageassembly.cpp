@@ -41,6 +41,7 @@ QWidget* RV_23::createWidget()
         return nullptr;
     }
 
+    shownStates.clear();
     widget = new Framework::Widget(extended);
     inputsPage = new Inputs(widget);
     outputsPage = new Outputs(widget);
@@ -56,6 +57,7 @@ QWidget* RV_23::createWidget()
     connect(widget, &Framework::Widget::discardClicked, this, &RV_23::discard);
     connect(widget, &Framework::Widget::saveClicked, this, &RV_23::configurationSaveRequest);
     connect(widget, &Framework::Widget::extendedToggled, this, [this](bool on) { extended = on; });
+    connect(widget, &Framework::Widget::retranslated, this, &RV_23::reshowStates);
 
     Framework::bindItems(inputsPage, configuration->inputs()->children());
     Framework::bindItems(outputsPage, configuration->outputs()->children());
@@ -221,8 +223,18 @@ Framework::Item* RV_23::statusItem(const QString& name)
 void RV_23::showState(const QString& name, bool on, const char* activeText, const char* inactiveText)
 {
     if (Framework::Item* item = statusItem(name)) {
+        const char* text = on ? activeText : inactiveText;
+        shownStates.insert(name, text);
         item->setForeground(on ? Qt::red : Qt::darkGreen);
-        item->setValue(qtTrId(on ? activeText : inactiveText));
+        item->setValue(qtTrId(text));
+    }
+}
+
+void RV_23::reshowStates()
+{
+    for (auto shown = shownStates.cbegin(); shown != shownStates.cend(); ++shown) {
+        if (Framework::Item* item = statusItem(shown.key()))
+            item->setValue(qtTrId(shown.value()));
     }
 }
 

@@ -139,6 +139,8 @@ private:
     void showState(const QString& name, bool on, const char* activeText, const char* inactiveText);
     void showIoStates(const QStringList& names, const QList<IoState>& states, const char* activeText,
                       const char* inactiveText);
+    // The state words are ours, not the unit's: they follow a language change.
+    void reshowStates();
     void reenableToggle(const QString& name, bool reported, bool lastToggle);
     void resetStatusDisplay();
     void followChanges();
@@ -168,6 +170,7 @@ private:
     QPointer<Events> eventsPage;
     Configuration* configuration = nullptr;
     QHash<QString, QPointer<Framework::Item>> statusItems;
+    QHash<QString, const char*> shownStates;
     QPointer<Connector> connector;
     QThread* thread = nullptr;
     QList<DeviceInfo> foundDevices;

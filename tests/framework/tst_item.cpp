@@ -93,6 +93,19 @@ QJsonValue savedValue(const Item* item)
     return item->toJson().value("_value");
 }
 
+// A catalogue whose texts a test changes at will, as a language switch does.
+class SwitchableCatalogue final : public QTranslator
+{
+public:
+    QString translate(const char*, const char* id, const char*, int) const override
+    {
+        return texts.value(QLatin1String(id));
+    }
+    bool isEmpty() const override { return false; }
+
+    QHash<QString, QString> texts;
+};
+
 } // namespace
 
 // The item tree on its own: building, values, states and the saved format.
@@ -124,6 +137,8 @@ private slots:
     void countsChangedItemsOnImport_data();
     void countsChangedItemsOnImport();
     void tooltipIsEmptyWithoutTranslation();
+    void retranslateFollowsOnlyDefaults_data();
+    void retranslateFollowsOnlyDefaults();
 };
 
 void TestItem::buildsFromDescription_data()
@@ -692,6 +707,57 @@ void TestItem::tooltipIsEmptyWithoutTranslation()
     QCOMPARE(tree.at("x")->tooltip(true), QString());
     QCOMPARE(tree.at("x")->tooltip(false), QString("app.test.page.x.tooltip"));
     QCOMPARE(tree.at("y")->tooltip(true), QString());
+}
+
+void TestItem::retranslateFollowsOnlyDefaults_data()
+{
+    QTest::addColumn<QString>("history");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("announced");
+
+    QTest::newRow("shown default follows") << "shown" << "Vstup A" << "Vstup A" << false << 1;
+    QTest::newRow("value from the unit stays") << "loaded" << "ALARM" << "ALARM" << false << 0;
+    QTest::newRow("loaded text equal to the old default stays") << "loaded default" << "Input A" << "Input A"
+                                                               << false << 0;
+    QTest::newRow("edit stays, its reference follows") << "edited" << "Vstup A" << "ALARM" << true << 0;
+    QTest::newRow("value compacted to the default follows") << "compacted" << "Vstup A" << "Vstup A" << false << 1;
+}
+
+void TestItem::retranslateFollowsOnlyDefaults()
+{
+    QFETCH(QString, history);
+    QFETCH(QString, value);
+    QFETCH(QString, current);
+    QFETCH(bool, changed);
+    QFETCH(int, announced);
+    SwitchableCatalogue catalogue;
+    catalogue.texts.insert("app.test.page.x", "Input A");
+    QCoreApplication::installTranslator(&catalogue);
+    Tree tree(R"({"x": {"_default_value": "Vstup A"}})");
+    Item* item = tree.at("x");
+    QCOMPARE(item->currentValue(), QVariant("Input A"));
+    if (history == "loaded")
+        item->setValue(QString("ALARM"));
+    else if (history == "loaded default" || history == "compacted")
+        item->setValue(QString("Input A"));
+    else if (history == "edited")
+        item->setCurrentValue(QString("ALARM"));
+    if (history == "compacted")
+        item->resetValues(Compact);
+    QSignalSpy values(item, &Item::valueChanged);
+    QSignalSpy parentStates(tree.page, &Item::stateChanged);
+
+    catalogue.texts.insert("app.test.page.x", "Vstup A");
+    tree.root.retranslate();
+
+    QCOMPARE(item->value(), QVariant(value));
+    QCOMPARE(item->currentValue(), QVariant(current));
+    QCOMPARE(bool(item->state() & Changed), changed);
+    QCOMPARE(values.count(), announced);
+    QCOMPARE(parentStates.count(), 0);
+    QCoreApplication::removeTranslator(&catalogue);
 }
 
 QTEST_GUILESS_MAIN(TestItem)

@@ -1,16 +1,21 @@
 #include "messagerecorder.h"
 
 #include "framework/item.h"
+#include "framework/model.h"
 #include "framework/widget.h"
 #include "module/configuration.h"
 #include "module/rv_23.h"
 
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -25,6 +30,16 @@ QList<int> states(const QVariant& list)
     for (const IoState& state : list.value<QList<IoState>>())
         values.append(state.state);
     return values;
+}
+
+// Puts the catalogue of language in place of any other, as the host's language switch does.
+bool switchTo(QTranslator& catalogue, QTranslator& previous)
+{
+    QCoreApplication::removeTranslator(&previous);
+    if (!QCoreApplication::installTranslator(&catalogue))
+        return false;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    return true;
 }
 
 } // namespace
@@ -53,6 +68,7 @@ private slots:
     void settingsExportNeedsAUnit();
     void styleSheetFromTheBaseFolder();
     void setNameRetitlesTheTabs();
+    void languageSwitchRetranslatesOnlyOurTexts();
     void rendersEveryPage();
 
 private:
@@ -276,6 +292,60 @@ void TestModuleUi::setNameRetitlesTheTabs()
     QCOMPARE(module->name(), QStringLiteral("Garage"));
     QCOMPARE(tabs->tabText(0), QStringLiteral("app.rv-23.topitem.inputs.label"));
     QCOMPARE(tabs->tabText(3), QStringLiteral("app.rv-23.topitem.informations.label"));
+}
+
+void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
+{
+    QTranslator english;
+    QTranslator czech;
+    QVERIFY(english.load(QStringLiteral("rv23_en"), QStringLiteral(RV23_TRANSLATIONS_DIR)));
+    QVERIFY(czech.load(QStringLiteral("rv23_cs"), QStringLiteral(RV23_TRANSLATIONS_DIR)));
+    const auto restore = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&english);
+        QCoreApplication::removeTranslator(&czech);
+    });
+    auto* tabs = widget->findChild<QTabWidget*>();
+    auto* inputs = widget->findChild<QWidget*>(QStringLiteral("moduleRV_23__Inputs"));
+    QVERIFY(tabs && inputs);
+    auto* group = inputs->findChild<QGroupBox*>(QStringLiteral("gbInputA"));
+    auto* label = inputs->findChild<QLabel*>(QStringLiteral("lStav"));
+    const QAbstractItemModel* phones = inputs->findChild<QTableView*>(QStringLiteral("tAPhones"))->model();
+    const QAbstractItemModel* informations = module->configurationObject()->informationsModel();
+    QVERIFY(group && label);
+
+    // Given English, a text read from the unit and the unit's input state.
+    QVERIFY(switchTo(english, czech));
+    module->configurationObject()->inputs()->findChild<Framework::Item*>(
+        QStringLiteral("app.rv-23.topItem.inputs.gbInputA.leSMSOnA"))->setValue(QStringLiteral("ALARM A"));
+    moduleRV_23::RV23Status status;
+    status.inputA = true;
+    module->deviceStatusChangedX(status);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Inputs"));
+    QCOMPARE(lineEdit("leStavA")->text(), QStringLiteral("Active"));
+
+    // When the language becomes Czech, our texts follow; the unit's text and the state do not.
+    QSignalSpy phoneHeaders(phones, &QAbstractItemModel::headerDataChanged);
+    QVERIFY(switchTo(czech, english));
+    QVERIFY(!phoneHeaders.isEmpty());
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Vstupy"));
+    QCOMPARE(group->title(), QStringLiteral("Vstup A"));
+    QCOMPARE(label->text(), QStringLiteral("Stav"));
+    QCOMPARE(phones->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Tel. číslo"));
+    QCOMPARE(informations->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Hodnota"));
+    QCOMPARE(informations->index(0, 0).data().toString(), QStringLiteral("Vlastní číslo"));
+    QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("ALARM A"));
+    // The state word is ours, though the state is the unit's.
+    QCOMPARE(lineEdit("leStavA")->text(), QStringLiteral("Aktivní"));
+    QCOMPARE(module->configurationState(), Saved);
+    QVERIFY(!widget->findChild<QPushButton*>("saveButton")->isEnabled());
+
+    // An edit survives the next switch and stays the only change.
+    QTest::keyClicks(lineEdit("leSMSOffA"), "KLID A");
+    QVERIFY(switchTo(english, czech));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Inputs"));
+    QCOMPARE(lineEdit("leSMSOffA")->text(), QStringLiteral("KLID A"));
+    QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("ALARM A"));
+    QCOMPARE(module->configurationState(), Modified);
 }
 
 void TestModuleUi::rendersEveryPage()

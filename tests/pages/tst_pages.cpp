@@ -84,6 +84,8 @@ private slots:
     void creditSwitchEnablesCreditFields();
     void informationsHideLinkDetailsInBasicView();
     void languageChangeRetitlesPageTexts();
+    void phoneCellsHaveNoStrayLines_data();
+    void phoneCellsHaveNoStrayLines();
     void renderPages_data();
     void renderPages();
 
@@ -442,6 +444,39 @@ void TestPages::languageChangeRetitlesPageTexts()
     QCOMPARE(control<QCheckBox>(outputs.get(), "cbOutputXOn")->text(), QStringLiteral("Trvale"));
     QCOMPARE(control<QCheckBox>(outputs.get(), "cbOutputYOn")->text(), QStringLiteral("Trvale"));
     QCOMPARE(events->buttons().first()->text(), QStringLiteral("Načíst znovu"));
+}
+
+void TestPages::phoneCellsHaveNoStrayLines_data()
+{
+    QTest::addColumn<QString>("table");
+
+    QTest::newRow("input numbers") << "tAPhones";
+    QTest::newRow("output numbers beside counts") << "tXPhones";
+}
+
+// An empty number cell shows nothing but its background under the module's style sheet.
+void TestPages::phoneCellsHaveNoStrayLines()
+{
+    QFETCH(QString, table);
+    QFile style(QStringLiteral(RV23_SOURCE_DIR "/resources/styles/RV_23_Style.qss"));
+    QVERIFY(style.open(QIODevice::ReadOnly));
+    QWidget* page = table.startsWith(QLatin1String("tA")) ? static_cast<QWidget*>(inputs.get()) : outputs.get();
+    page->setStyleSheet(QString::fromUtf8(style.readAll()));
+    page->resize(1100, 700);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    auto* view = page->findChild<QTableView*>(table);
+    QVERIFY(view);
+
+    const QImage picture = view->viewport()->grab().toImage();
+    const QRect cell = view->visualRect(view->model()->index(0, 0)).adjusted(2, 2, -2, -2);
+    const QColor background = picture.pixelColor(cell.topLeft());
+    for (int x = cell.left(); x <= cell.right(); ++x) {
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            if (picture.pixelColor(x, y) != background)
+                QFAIL(qPrintable(QStringLiteral("something drawn at %1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestPages::renderPages_data()

@@ -32,9 +32,10 @@ const Command table[] = {
     {"events", "events [-o FILE.csv|.html|.htm|.pdf]",
      "Reads the unit's event history and exports it to FILE, or prints it as CSV.", 0, 0, Output},
     {"export-portal", "export-portal -o FILE.txt", "Exports the settings in the web-portal text format.", 0, 0, Output},
-    {"firmware", "firmware [FILE.dwl] [--force]",
-     "Upgrades the unit's firmware when the module offers a newer one (--force: in any case), from\n"
-     "FILE or the module's default firmware file.", 0, 1, Force},
+    {"firmware", "firmware [FILE.dwl [--force]]",
+     "Without FILE: tells whether the module offers a firmware upgrade for the unit; nothing is\n"
+     "changed. With FILE: uploads that firmware image when the module offers an upgrade (--force: in\n"
+     "any case). The upload takes minutes; the unit restarts and is read again.", 0, 1, Force},
     {"reset", "reset", "Resets the unit and reads its configuration again.", 0, 0, NoOption},
     {"gsm-reset", "gsm-reset", "Restarts the unit's GSM part.", 0, 0, NoOption},
     {"toggle", "toggle X|Y", "Switches relay X or Y over and prints its new state.", 1, 1, NoOption},
@@ -96,6 +97,10 @@ bool checkCommand(const Command& command, Options* options, QString* error)
             *error = QStringLiteral("toggle needs X or Y, not %1").arg(options->arguments[0]);
             return false;
         }
+    }
+    if (name == QLatin1String("firmware") && options->force && count == 0) {
+        *error = QStringLiteral("firmware --force needs the FILE.dwl to upload");
+        return false;
     }
     if (name == QLatin1String("export-portal") && options->output.isEmpty()) {
         *error = QStringLiteral("export-portal needs -o FILE.txt");

@@ -377,6 +377,7 @@ void TestEndToEnd::firmware()
     const Result list = run({"list"});
     QCOMPARE(list.code, 0);
     QVERIFY2(list.out.contains(QRegularExpression(serial + " +" + versionsAfter)), qPrintable(list.out));
+    QVERIFY(list.out.contains(unitState()["firmware"].toString() + ' '));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

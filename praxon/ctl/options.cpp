@@ -201,14 +201,17 @@ QStringList Options::commands()
 QString Options::helpText(const QString& commandName)
 {
     if (const Command* command = find(commandName)) {
-        return QStringLiteral("usage: rv23ctl [global options] %1\n\n%2\n\nGlobal options and exit codes: rv23ctl --help\n")
+        return QStringLiteral("usage: rv23ctl [global options] %1\n\n%2\n\n"
+                              "Global options and exit codes: rv23ctl --help\n")
             .arg(QLatin1String(command->synopsis), QLatin1String(command->description));
     }
     QString text = QStringLiteral(
         "usage: rv23ctl [--port PATH]... [--serial S] [--lang en|cs] [--verbose] [--plugin PATH] COMMAND\n\n"
         "Configures and services RV-23 units through the RV-23 device module.\n\nCommands:\n");
     for (const Command& command : table)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(command.synopsis), -37).arg(QLatin1String(command.summary));
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(command.synopsis), -37)
+                    .arg(QLatin1String(command.summary));
     text += QStringLiteral(
         "\nGlobal options:\n"
         "  --port PATH     also try the serial port PATH (added to RV23_EXTRA_PORTS); repeatable\n"

@@ -261,9 +261,8 @@ void TestModuleUi::importRefusalIsShown_data()
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("portal form") << 0
-                                 << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POZAR\"></fieldset>\n")
-                                 << false;
+    const QByteArray form = "<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POZAR\"></fieldset>\n";
+    QTest::newRow("portal form") << 0 << form << false;
     QTest::newRow("text that is no portal form") << 0 << QByteArray("no form at all\n") << true;
     QTest::newRow("saved settings") << 1 << QByteArray(R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": "POZAR"}}}})")
                                     << false;

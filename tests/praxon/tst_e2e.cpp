@@ -269,8 +269,8 @@ void TestEndToEnd::failures_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("no unit attached") << false << QStringList{"read"} << QByteArray() << 1 << "no RV-23 unit found";
-    QTest::newRow("saved settings that are no JSON") << true << QStringList{"write", "@bad.rv23"}
-                                                     << QByteArray("{\"inputs\": [") << 2 << "is no saved configuration";
+    QTest::newRow("saved settings that are no JSON")
+        << true << QStringList{"write", "@bad.rv23"} << QByteArray("{\"inputs\": [") << 2 << "is no saved configuration";
     QTest::newRow("portal form naming no setting")
         << true << QStringList{"write", "@bad.txt"} << QByteArray("garbage without a single setting\n") << 2
         << "error: The file cannot be imported: its content does not match the chosen file type.";

@@ -171,7 +171,12 @@ void RV_23::showImportedConfigurations(const QByteArray& data, const QString& se
     disconnectStatus();
     configuration->informationsModel()->setEnabled(false);
     settingsPage->setEnabled(false);
-    configuration->importConfigurations(data, selectedFilter);
+    // This call reports nothing to the host: the technician must see that the file was refused,
+    // not take the unchanged pages for its content.
+    if (!configuration->importConfigurations(data, selectedFilter)) {
+        //% "The file cannot be imported: its content does not match the chosen file type."
+        Messages::critical(nullptr, qtTrId("app.rv23.configuration.importfailed"));
+    }
     // A web-portal text reaches the items through the connector: let it finish first.
     waitForConnector();
     followChanges();

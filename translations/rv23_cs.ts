@@ -937,6 +937,11 @@
             <source>The page description of the module cannot be read.</source>
             <translation>Popis stránek modulu nelze načíst.</translation>
         </message>
+        <message id="app.rv23.configuration.importfailed">
+            <location filename="../module/pageassembly.cpp"/>
+            <source>The file cannot be imported: its content does not match the chosen file type.</source>
+            <translation>Soubor nelze importovat: jeho obsah neodpovídá zvolenému typu souboru.</translation>
+        </message>
         <message id="app.rv23.configuration.unabletosavepleasefix">
             <location filename="../module/orchestration.cpp"/>
             <source>The configuration cannot be saved. Please correct the values marked in red.</source>
@@ -1345,11 +1350,13 @@
             <translation>Neaktivní</translation>
         </message>
         <message id="app.rv23.io.off">
+            <location filename="../link/memorymap.cpp"/>
             <location filename="../module/pageassembly.cpp"/>
             <source>off</source>
             <translation>Vypnuto</translation>
         </message>
         <message id="app.rv23.io.on">
+            <location filename="../link/memorymap.cpp"/>
             <location filename="../module/pageassembly.cpp"/>
             <source>on</source>
             <translation>Sepnuto</translation>

@@ -937,6 +937,11 @@
             <source>The page description of the module cannot be read.</source>
             <translation>The page description of the module cannot be read.</translation>
         </message>
+        <message id="app.rv23.configuration.importfailed">
+            <location filename="../module/pageassembly.cpp"/>
+            <source>The file cannot be imported: its content does not match the chosen file type.</source>
+            <translation>The file cannot be imported: its content does not match the chosen file type.</translation>
+        </message>
         <message id="app.rv23.configuration.unabletosavepleasefix">
             <location filename="../module/orchestration.cpp"/>
             <source>The configuration cannot be saved. Please correct the values marked in red.</source>
@@ -1345,11 +1350,13 @@
             <translation>Inactive</translation>
         </message>
         <message id="app.rv23.io.off">
+            <location filename="../link/memorymap.cpp"/>
             <location filename="../module/pageassembly.cpp"/>
             <source>off</source>
             <translation>Off</translation>
         </message>
         <message id="app.rv23.io.on">
+            <location filename="../link/memorymap.cpp"/>
             <location filename="../module/pageassembly.cpp"/>
             <source>on</source>
             <translation>On</translation>

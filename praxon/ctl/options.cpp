@@ -12,6 +12,7 @@ struct Command
 {
     const char* name;
     const char* synopsis;
+    const char* summary; // one line in the general help
     const char* description;
     int minArguments;
     int maxArguments;
@@ -19,26 +20,38 @@ struct Command
 };
 
 const Command table[] = {
-    {"list", "list", "Lists the units found: serial number, firmware, behaviour version.", 0, 0, NoOption},
-    {"read", "read [-o FILE]",
+    {"list", "list", "list the units found",
+     "Lists the units found: serial number, firmware, behaviour version.", 0, 0, NoOption},
+    {"read", "read [-o FILE]", "save the unit's configuration",
      "Reads the unit's configuration and writes it as saved-configuration JSON (.rv23) to FILE or\n"
-     "standard output.", 0, 0, Output},
-    {"write", "write FILE",
+     "standard output. FILE is made readable only by you: it holds the unit's programming code.", 0, 0, Output},
+    {"write", "write FILE", "write a .rv23 or portal .txt to the unit",
      "Writes the settings of FILE (a .rv23 file or a web-portal .txt) to the unit: only what differs\n"
      "is written, then the unit is read again and checked. Prints what changed.", 1, 1, NoOption},
-    {"diff", "diff FILE", "Prints which settings differ between the unit and FILE, without writing.", 1, 1, NoOption},
-    {"status", "status [--watch]",
-     "Prints the unit's inputs and outputs; with --watch, every change until interrupted.", 0, 0, Watch},
-    {"events", "events [-o FILE.csv|.html|.htm|.pdf]",
-     "Reads the unit's event history and exports it to FILE, or prints it as CSV.", 0, 0, Output},
-    {"export-portal", "export-portal -o FILE.txt", "Exports the settings in the web-portal text format.", 0, 0, Output},
-    {"firmware", "firmware [FILE.dwl] [--force]",
-     "Upgrades the unit's firmware when the module offers a newer one (--force: in any case), from\n"
-     "FILE or the module's default firmware file.", 0, 1, Force},
-    {"reset", "reset", "Resets the unit and reads its configuration again.", 0, 0, NoOption},
-    {"gsm-reset", "gsm-reset", "Restarts the unit's GSM part.", 0, 0, NoOption},
-    {"toggle", "toggle X|Y", "Switches relay X or Y over and prints its new state.", 1, 1, NoOption},
-    {"help", "help [COMMAND]", "Prints this help, or that of COMMAND.", 0, 1, NoOption},
+    {"diff", "diff FILE", "show what write FILE would change",
+     "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
+     "without writing anything.", 1, 1, NoOption},
+    {"status", "status [--watch]", "show the inputs and relays",
+     "Prints the unit's versions and the states of inputs A-D and relays X, Y; with --watch, every\n"
+     "change until interrupted (Ctrl-C).", 0, 0, Watch},
+    {"events", "events [-o FILE.csv|.html|.htm|.pdf]", "export the event history",
+     "Reads the unit's event history and exports it to FILE in the format its ending names, or\n"
+     "prints it to standard output as semicolon-separated text.", 0, 0, Output},
+    {"export-portal", "export-portal -o FILE.txt", "save the settings as a portal form",
+     "Reads the unit and writes its settings to FILE.txt as a web-portal form, which write reads.", 0, 0,
+     Output},
+    {"firmware", "firmware [FILE.dwl [--force]]", "check or upgrade the firmware",
+     "Without FILE: tells whether the module offers a firmware upgrade for the unit; nothing is\n"
+     "changed. With FILE: uploads that firmware image when the module offers an upgrade (--force: in\n"
+     "any case). The upload takes minutes; the unit restarts and is read again.", 0, 1, Force},
+    {"reset", "reset", "restart the unit",
+     "Restarts the unit and reads its configuration again.", 0, 0, NoOption},
+    {"gsm-reset", "gsm-reset", "restart the unit's GSM part",
+     "Restarts the unit's GSM part; the unit itself keeps running.", 0, 0, NoOption},
+    {"toggle", "toggle X|Y", "switch a relay to its other state",
+     "Switches relay X or Y to its other state and prints the state the unit then reports.", 1, 1, NoOption},
+    {"help", "help [COMMAND]", "this help, or that of a command", "Prints the general help, or that of COMMAND.",
+     0, 1, NoOption},
 };
 
 const Command* find(const QString& name)
@@ -96,6 +109,10 @@ bool checkCommand(const Command& command, Options* options, QString* error)
             *error = QStringLiteral("toggle needs X or Y, not %1").arg(options->arguments[0]);
             return false;
         }
+    }
+    if (name == QLatin1String("firmware") && options->force && count == 0) {
+        *error = QStringLiteral("firmware --force needs the FILE.dwl to upload");
+        return false;
     }
     if (name == QLatin1String("export-portal") && options->output.isEmpty()) {
         *error = QStringLiteral("export-portal needs -o FILE.txt");
@@ -184,14 +201,17 @@ QStringList Options::commands()
 QString Options::helpText(const QString& commandName)
 {
     if (const Command* command = find(commandName)) {
-        return QStringLiteral("usage: rv23ctl [global options] %1\n\n%2\n")
+        return QStringLiteral("usage: rv23ctl [global options] %1\n\n%2\n\n"
+                              "Global options and exit codes: rv23ctl --help\n")
             .arg(QLatin1String(command->synopsis), QLatin1String(command->description));
     }
     QString text = QStringLiteral(
         "usage: rv23ctl [--port PATH]... [--serial S] [--lang en|cs] [--verbose] [--plugin PATH] COMMAND\n\n"
         "Configures and services RV-23 units through the RV-23 device module.\n\nCommands:\n");
     for (const Command& command : table)
-        text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(command.synopsis), -37)
+                    .arg(QLatin1String(command.summary));
     text += QStringLiteral(
         "\nGlobal options:\n"
         "  --port PATH     also try the serial port PATH (added to RV23_EXTRA_PORTS); repeatable\n"
@@ -202,7 +222,7 @@ QString Options::helpText(const QString& commandName)
         "                  one beside the program)\n"
         "  --help, -h      this help; after a command, that command's\n"
         "\nExit codes: 0 success, 1 unit or communication failure, 2 usage error or bad input file,\n"
-        "3 configuration refused by validation.\n");
+        "3 configuration refused by the module's validation.\n");
     return text;
 }
 

@@ -22,6 +22,8 @@ namespace {
 
 // The status poll runs every few seconds; a unit that says nothing for this long is gone.
 constexpr int statusTimeoutMs = 15000;
+// Shorter files are refused by the module's upload.
+constexpr qint64 minimumFirmwareImageSize = 20;
 
 QString stateName(const IoState& state, bool relay)
 {
@@ -164,7 +166,9 @@ int Runner::checkInputFiles()
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(UsageError, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    if (options.command == QLatin1String("firmware") || !isSavedSettings(path))
+    if (options.command == QLatin1String("firmware"))
+        return checkFirmwareImage(path, file.size());
+    if (!isSavedSettings(path))
         return Success;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
@@ -173,6 +177,17 @@ int Runner::checkInputFiles()
                                     .arg(path, error.errorString()).arg(error.offset));
     if (!document.isObject() || document.object().isEmpty())
         return fail(UsageError, QStringLiteral("%1 is no saved configuration: it holds no settings").arg(path));
+    return Success;
+}
+
+// The module refuses such images without touching the unit, but tells only that the upgrade
+// failed; a file the technician got wrong is a usage error, not a unit failure.
+int Runner::checkFirmwareImage(const QString& path, qint64 size)
+{
+    if (QFileInfo(path).suffix().compare(QLatin1String("dwl"), Qt::CaseInsensitive) != 0)
+        return fail(UsageError, QStringLiteral("%1 is no firmware image: the module uploads .dwl files").arg(path));
+    if (size < minimumFirmwareImageSize)
+        return fail(UsageError, QStringLiteral("%1 is no firmware image: it holds only %2 bytes").arg(path).arg(size));
     return Success;
 }
 
@@ -296,10 +311,17 @@ int Runner::compareOrWrite(bool write)
     const QByteArray before = session.snapshot();
     if (before.isEmpty())
         return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
+    const int boxesBefore = boxes.count();
     session.importConfiguration(readFile(path), filter);
     // Saved settings are taken at once; other formats pass through the unit's link first.
     if (!isSavedSettings(path) && !session.settleImport())
         return fail(UnitFailure, session.errorString());
+    // The module reports a file it cannot import only to the technician, in a box (printed above);
+    // a box that came with the link's loss is the unit's failure.
+    if (boxes.count() > boxesBefore && !session.isConnected())
+        return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));
+    if (boxes.count() > boxesBefore)
+        return fail(UsageError, QStringLiteral("the module did not import %1").arg(path));
     const QByteArray edited = session.snapshot();
     if (edited.isEmpty())
         return fail(Refused, QStringLiteral("the module refuses the settings of %1").arg(path));
@@ -409,20 +431,27 @@ int Runner::exportPortal()
 
 int Runner::firmware()
 {
-    const QString file = options.arguments.value(0);
     if (const int code = openUnit())
         return code;
-    QString unitVersion = session.device()->deviceInfo()->behaviourVersion;
-    QString moduleVersion;
-    const FirmwareCheckResult check = session.device()->checkFirmware(unitVersion, moduleVersion, file);
-    if (check == UpToDate && !options.force) {
-        Console::out(QStringLiteral("unit %1: firmware is up to date (behaviour version %2)\n")
-                         .arg(session.serial(), session.device()->deviceInfo()->behaviourVersion));
+    const DeviceInfo unit = *session.device()->deviceInfo();
+    const QString image = options.arguments.value(0);
+    QString unitVersion = unit.behaviourVersion;
+    QString offeredVersion;
+    const bool offered = session.device()->checkFirmware(unitVersion, offeredVersion, image) == UpdateAvailable;
+    const QString versions = QStringLiteral("unit %1 (firmware %2, behaviour version %3)")
+                                 .arg(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
+    if (image.isEmpty()) {
+        Console::out(versions + (offered ? QStringLiteral(": the module offers a firmware upgrade\n")
+                                         : QStringLiteral(": the firmware is up to date\n")));
         return Success;
     }
-    if (!session.device()->uploadFirmware(file))
-        return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(session.serial()));
-    Console::out(QStringLiteral("unit %1: firmware upgraded\n").arg(session.serial()));
+    if (!offered && !options.force) {
+        Console::out(versions + QStringLiteral(": the firmware is up to date; nothing uploaded (--force uploads)\n"));
+        return Success;
+    }
+    if (!session.device()->uploadFirmware(image))
+        return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
+    Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));
     return Success;
 }
 

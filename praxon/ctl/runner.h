@@ -37,6 +37,7 @@ signals:
 private:
     int fail(int code, const QString& message);
     int checkInputFiles();
+    int checkFirmwareImage(const QString& path, qint64 size);
     int startModule();
     int openUnit();
     int openAndLoad();

@@ -66,6 +66,8 @@ private slots:
     void configurationSavedBySource_data();
     void configurationSavedBySource();
     void settingsExportNeedsAUnit();
+    void importRefusalIsShown_data();
+    void importRefusalIsShown();
     void styleSheetFromTheBaseFolder();
     void setNameRetitlesTheTabs();
     void languageSwitchRetranslatesOnlyOurTexts();
@@ -267,6 +269,37 @@ void TestModuleUi::settingsExportNeedsAUnit()
     QVERIFY(loader.isEmpty());
     QCOMPARE(module->exportFileTypes(), module->importFileTypes());
     QCOMPARE(module->exportFileTypes().size(), 2);
+}
+
+void TestModuleUi::importRefusalIsShown_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("refused");
+
+    const QByteArray form = "<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POZAR\"></fieldset>\n";
+    QTest::newRow("portal form") << 0 << form << false;
+    QTest::newRow("text that is no portal form") << 0 << QByteArray("no form at all\n") << true;
+    QTest::newRow("saved settings") << 1 << QByteArray(R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": "POZAR"}}}})")
+                                    << false;
+    QTest::newRow("saved settings that are no JSON") << 1 << QByteArray("{\"inputs\": [") << true;
+}
+
+void TestModuleUi::importRefusalIsShown()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, refused);
+    QVERIFY(module->connectDevice(Common::Offline));
+
+    module->showImportedConfigurations(data, module->importFileTypes().at(type));
+
+    QCOMPARE(messages->shown.size(), refused ? 1 : 0);
+    if (!refused)
+        return;
+    QCOMPARE(messages->shown[0].text, QStringLiteral("app.rv23.configuration.importfailed"));
+    QCOMPARE(messages->shown[0].icon, QMessageBox::Critical);
+    QVERIFY(module->configurationState() != Modified);
 }
 
 void TestModuleUi::styleSheetFromTheBaseFolder()

@@ -45,8 +45,8 @@ void TestCtl::parsesValidCommandLines_data()
                                           << QStringList() << "" << "";
     QTest::newRow("relay in lower case") << QStringList{"toggle", "y"} << "toggle" << QStringList{"Y"}
                                          << QStringList() << "" << "";
-    QTest::newRow("firmware without file") << QStringList{"firmware", "--force"} << "firmware" << QStringList()
-                                           << QStringList() << "" << "";
+    QTest::newRow("firmware image forced") << QStringList{"firmware", "--force", "new.dwl"} << "firmware"
+                                           << QStringList{"new.dwl"} << QStringList() << "" << "";
     QTest::newRow("history as html") << QStringList{"events", "--output=log.htm"} << "events" << QStringList()
                                      << QStringList() << "" << "log.htm";
     QTest::newRow("help for a command") << QStringList{"help", "write"} << "help" << QStringList{"write"}
@@ -85,6 +85,8 @@ void TestCtl::rejectsBadCommandLines_data()
     QTest::newRow("watch where nothing runs on") << QStringList{"read", "--watch"} << "read takes no --watch";
     QTest::newRow("output for list") << QStringList{"list", "-o", "x"} << "list takes no -o";
     QTest::newRow("force for reset") << QStringList{"reset", "--force"} << "reset takes no --force";
+    QTest::newRow("firmware forced without image") << QStringList{"firmware", "--force"}
+                                                   << "firmware --force needs the FILE.dwl to upload";
     QTest::newRow("portal export without file") << QStringList{"export-portal"} << "export-portal needs -o FILE.txt";
     QTest::newRow("history as a spreadsheet")
         << QStringList{"events", "-o", "log.xlsx"} << "events writes .csv, .html, .htm or .pdf files, not log.xlsx";

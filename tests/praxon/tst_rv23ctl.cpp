@@ -110,7 +110,7 @@ void TestRv23ctl::exitCodes()
     QFETCH(QString, message);
     writeFile("broken.rv23", "{\"inputs\":");
     writeFile("settings.json", "{}");
-    writeFile("bad.dwl", "firmware");
+    writeFile("bad.dwl", "an image the stand-in module refuses");
     for (QString& argument : arguments) {
         if (argument.startsWith('@'))
             argument = dir->filePath(argument.mid(1));

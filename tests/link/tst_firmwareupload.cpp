@@ -2,6 +2,7 @@
 
 #include "link/linktypes.h"
 #include "sim/simulatorthread.h"
+#include "tests/support/spyvalues.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@ using moduleRV_23::FirmwareUploadResult;
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
 using Testing::LocalConnectorAccess;
+using Testing::firstArguments;
 
 // Firmware uploads through the connector to the simulated unit. A whole upload lasts over a
 // minute: the modem's application stop commands wait out their 30 s deadlines.
@@ -69,23 +71,7 @@ struct UploadSpies
     {
     }
 
-    QList<int> values(const QSignalSpy& spy) const
-    {
-        QList<int> list;
-        for (const QList<QVariant>& arguments : spy)
-            list.append(arguments.first().toInt());
-        return list;
-    }
-
-    QList<int> resultList() const
-    {
-        QList<int> list;
-        for (const QList<QVariant>& arguments : results)
-            list.append(arguments.first().value<FirmwareUploadResult>());
-        return list;
-    }
-    QList<int> progressList() const { return values(progress); }
-    QList<int> maximumList() const { return values(maximum); }
+    QList<int> resultList() const { return firstArguments<FirmwareUploadResult>(results); }
 
     QSignalSpy results;
     QSignalSpy maximum;
@@ -94,8 +80,7 @@ struct UploadSpies
 
 QByteArray padded(const QByteArray& file)
 {
-    const int blocks = (file.size() + 127) / 128;
-    return file + QByteArray(blocks * 128 - file.size(), '\x1a');
+    return file + QByteArray((128 - file.size() % 128) % 128, '\x1a');
 }
 
 // An image of the simulator's format: the header names the versions it brings.
@@ -163,8 +148,8 @@ void TestFirmwareUpload::unusableFileLeavesTheUnitAlone()
     line.connector.uploadFirmware(path);
 
     QCOMPARE(spies.resultList(), QList<int>{result});
-    QCOMPARE(spies.maximumList(), maximum);
-    QCOMPARE(spies.progressList(), progress);
+    QCOMPARE(firstArguments(spies.maximum), maximum);
+    QCOMPARE(firstArguments(spies.progress), progress);
     QCOMPARE(line.unit.stats().bytesIn, qint64(0));
 }
 
@@ -187,8 +172,8 @@ void TestFirmwareUpload::uploadInstallsTheImage()
 
     // Then the unit installed it whole, and reports the new version after the reload
     QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploaded});
-    QCOMPARE(spies.maximumList(), QList<int>{9});
-    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 6, 7, 8, 9}));
+    QCOMPARE(firstArguments(spies.maximum), QList<int>{9});
+    QCOMPARE(firstArguments(spies.progress), (QList<int>{1, 2, 5, 6, 7, 8, 9}));
     QCOMPARE(line.unit.state().firmwareImage, padded(image));
     QCOMPARE(line.access.liveStatus().behaviourVersion, QStringLiteral("005"));
     const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+CFUN=1",
@@ -215,7 +200,7 @@ void TestFirmwareUpload::refusedDownloadStillRestoresTheUnit()
     line.connector.uploadFirmware(path);
 
     QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
-    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 8, 9}));
+    QCOMPARE(firstArguments(spies.progress), (QList<int>{1, 2, 5, 8, 9}));
     const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+WOPEN=1", "AT+OATGSM=1"};
     QCOMPARE(linesFrom(options.logPath, sequence.first()).mid(0, sequence.size()), sequence);
     QVERIFY(line.unit.state().firmwareImage.isEmpty());
@@ -237,8 +222,7 @@ void TestFirmwareUpload::unplugDuringTransferFails()
 
     QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
     QVERIFY(!errors.isEmpty());
-    for (const QList<QVariant>& error : errors)
-        QCOMPARE(error.first().toInt(), -1);
+    QCOMPARE(firstArguments(errors), QVector<int>(errors.size(), -1).toList());
     QVERIFY(line.unit.state().firmwareImage.isEmpty());
 }
 

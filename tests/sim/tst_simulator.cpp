@@ -27,7 +27,6 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
-    void wholeEventLogAnswered();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
     void writesSurviveTheSimulator();
@@ -237,20 +236,6 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.simulator.control("unplug"));
 
     QVERIFY(line.peer.isHungUp());
-}
-
-void TestSimulator::wholeEventLogAnswered()
-{
-    Line line;
-    QVERIFY(line.open());
-    const int records = line.simulator.state().events.size();
-    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
-
-    const QList<QByteArray> lines = line.peer.exchange("AT+OATEVENT=65535").split('\n');
-
-    QCOMPARE(lines.size(), records + 2);
-    QVERIFY(lines.first().startsWith("+OATEVENT: 1,E=12,S=0,T:01.08 07:12:05"));
-    QCOMPARE(lines.at(records), QByteArray("OK\r"));
 }
 
 void TestSimulator::logRecordsEveryLine()

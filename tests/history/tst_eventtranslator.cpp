@@ -34,10 +34,8 @@ class TestEventTranslator : public QObject
 
 private slots:
     void initTestCase();
-    void eventText_data();
-    void eventText();
-    void sourceText_data();
-    void sourceText();
+    void text_data();
+    void text();
     void eventTableKeepsItsLanguageUntilRebuilt();
 
 private:
@@ -49,64 +47,56 @@ void TestEventTranslator::initTestCase()
     QVERIFY(QCoreApplication::installTranslator(&czech));
 }
 
-void TestEventTranslator::eventText_data()
+void TestEventTranslator::text_data()
 {
-    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("isEvent");
+    QTest::addColumn<int>("number");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("negative code: nothing") << -1 << QString();
-    QTest::newRow("first code") << 0 << "cs:app.rv23.event.activationa";
-    QTest::newRow("relay Y off") << 11 << "cs:app.rv23.event.deactivationy";
+    const auto event = [](const char* tag, int code, const QString& text) {
+        QTest::newRow(tag) << true << code << text;
+    };
+    const auto source = [](const char* tag, int number, const QString& text) {
+        QTest::newRow(tag) << false << number << text;
+    };
+    event("negative code: nothing", -1, QString());
+    event("first code", 0, "cs:app.rv23.event.activationa");
+    event("relay Y off", 11, "cs:app.rv23.event.deactivationy");
     for (int code : {24, 25, 26, 27, 31})
-        QTest::addRow("alarm shared by %d", code) << code << "cs:app.rv23.event.alarm";
-    QTest::newRow("peripheral battery") << 28 << "cs:app.rv23.event.peripheralbatteryfailure";
-    QTest::newRow("last code") << 34 << "cs:app.rv23.event.peripheralloss";
-    QTest::newRow("past the table: nothing") << 35 << QString();
+        QTest::addRow("alarm shared by %d", code) << true << code << "cs:app.rv23.event.alarm";
+    event("peripheral battery", 28, "cs:app.rv23.event.peripheralbatteryfailure");
+    event("last code", 34, "cs:app.rv23.event.peripheralloss");
+    event("past the table: nothing", 35, QString());
+    source("the unit, untranslated", 0, "RV-23");
+    source("1 is unknown", 1, "cs:app.rv23.event.source.unknown 1");
+    source("the PC link, untranslated", 2, "UART");
+    source("DTMF X on", 76, "cs:app.rv23.event.source.dtmfxon");
+    source("second service number", 109, "cs:app.rv23.event.source.service2");
+    source("110 lies between the ranges", 110, "cs:app.rv23.event.source.unknown 110");
+    source("first phone of A", 111, "cs:app.rv23.event.source.inputaphone1");
+    source("fifth phone of A", 115, "cs:app.rv23.event.source.inputaphone5");
+    source("last phone of A", 118, "cs:app.rv23.event.source.inputaphone8");
+    source("first phone of B", 119, "cs:app.rv23.event.source.inputbphone1");
+    source("last phone of D", 142, "cs:app.rv23.event.source.inputdphone8");
+    source("first phone of X", 143, "cs:app.rv23.event.source.outputxphone1");
+    source("last phone of X", 192, "cs:app.rv23.event.source.outputxphone50");
+    source("first phone of Y", 193, "cs:app.rv23.event.source.outputyphone1");
+    source("last phone of Y", 242, "cs:app.rv23.event.source.outputyphone50");
+    source("any phone", 243, "cs:app.rv23.event.source.phone");
+    source("first peripheral", 373, "cs:app.rv23.event.source.wirelessperipheral");
+    source("last peripheral", 384, "cs:app.rv23.event.source.wirelessperipheral");
+    source("past the peripherals", 385, "cs:app.rv23.event.source.unknown 385");
+    source("negative", -4, "cs:app.rv23.event.source.unknown -4");
 }
 
-void TestEventTranslator::eventText()
+void TestEventTranslator::text()
 {
-    QFETCH(int, code);
+    QFETCH(bool, isEvent);
+    QFETCH(int, number);
     QFETCH(QString, expected);
 
     moduleRV_23::EventTranslator translator;
-    QCOMPARE(translator.eventText(code), expected);
-}
-
-void TestEventTranslator::sourceText_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("the unit, untranslated") << 0 << "RV-23";
-    QTest::newRow("1 is unknown") << 1 << "cs:app.rv23.event.source.unknown 1";
-    QTest::newRow("the PC link, untranslated") << 2 << "UART";
-    QTest::newRow("DTMF X on") << 76 << "cs:app.rv23.event.source.dtmfxon";
-    QTest::newRow("second service number") << 109 << "cs:app.rv23.event.source.service2";
-    QTest::newRow("110 lies between the ranges") << 110 << "cs:app.rv23.event.source.unknown 110";
-    QTest::newRow("first phone of A") << 111 << "cs:app.rv23.event.source.inputaphone1";
-    QTest::newRow("fifth phone of A") << 115 << "cs:app.rv23.event.source.inputaphone5";
-    QTest::newRow("last phone of A") << 118 << "cs:app.rv23.event.source.inputaphone8";
-    QTest::newRow("first phone of B") << 119 << "cs:app.rv23.event.source.inputbphone1";
-    QTest::newRow("last phone of D") << 142 << "cs:app.rv23.event.source.inputdphone8";
-    QTest::newRow("first phone of X") << 143 << "cs:app.rv23.event.source.outputxphone1";
-    QTest::newRow("last phone of X") << 192 << "cs:app.rv23.event.source.outputxphone50";
-    QTest::newRow("first phone of Y") << 193 << "cs:app.rv23.event.source.outputyphone1";
-    QTest::newRow("last phone of Y") << 242 << "cs:app.rv23.event.source.outputyphone50";
-    QTest::newRow("any phone") << 243 << "cs:app.rv23.event.source.phone";
-    QTest::newRow("first peripheral") << 373 << "cs:app.rv23.event.source.wirelessperipheral";
-    QTest::newRow("last peripheral") << 384 << "cs:app.rv23.event.source.wirelessperipheral";
-    QTest::newRow("past the peripherals") << 385 << "cs:app.rv23.event.source.unknown 385";
-    QTest::newRow("negative") << -4 << "cs:app.rv23.event.source.unknown -4";
-}
-
-void TestEventTranslator::sourceText()
-{
-    QFETCH(int, source);
-    QFETCH(QString, expected);
-
-    moduleRV_23::EventTranslator translator;
-    QCOMPARE(translator.sourceText(source), expected);
+    QCOMPARE(isEvent ? translator.eventText(number) : translator.sourceText(number), expected);
 }
 
 void TestEventTranslator::eventTableKeepsItsLanguageUntilRebuilt()

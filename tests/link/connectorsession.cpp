@@ -74,9 +74,9 @@ bool ConnectorSession::start()
     }
     QueuedSpy selected(connector, &LocalConnector::deviceSelectionResult);
     QueuedSpy connected(connector, &LocalConnector::connectionResult);
-    const auto unit = found.last().value<DeviceInfo>();
-    QMetaObject::invokeMethod(connector, [this, unit] {
-        connector->deviceSelected(unit);
+    announced = found.last().value<DeviceInfo>();
+    QMetaObject::invokeMethod(connector, [this] {
+        connector->deviceSelected(announced);
         connector->connectDevice();
     });
     if (!connected.wait(1, searchTimeoutMs) || !selected.last().toBool()) {

@@ -38,6 +38,8 @@ public:
     // Starts the unit, then finds, selects and connects it; false with a message in error().
     bool start();
     QString error() const { return failure; }
+    // What the search announced of the unit.
+    DeviceInfo found() const { return announced; }
 
     // Each returns whether the connector answered within the time; the answer is in loaded and
     // saved. A load clears the row marks after it, as the module does.
@@ -47,6 +49,9 @@ public:
     bool run(const std::function<void(moduleRV_23::LocalConnector*)>& work, int timeoutMs = 60000);
 
     Framework::Item* top() const;
+    Framework::Item* events() const { return configuration.events(); }
+    // To watch the connector's signals from this thread; its slots are called through run().
+    const moduleRV_23::LocalConnector* watched() const { return connector; }
     // The item with that short name outside the tables (those names are unique).
     Framework::Item* item(const QString& shortName) const;
     // Row row of column column of the table with that short name.
@@ -67,6 +72,7 @@ private:
     QThread thread;
     moduleRV_23::LocalConnector* connector;
     QString failure;
+    DeviceInfo announced;
 
 public:
     // The connector's answers, recorded in this thread.

@@ -1,5 +1,7 @@
 #include "peerline.h"
 
+#include "tests/support/spyvalues.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -86,10 +88,7 @@ void TestAnswers::dispatch()
 
     QCOMPARE(line.access.executeCmd(QString::fromLatin1(command)), answered);
 
-    QList<int> emitted;
-    for (const QList<QVariant>& arguments : qAsConst(errorSpy))
-        emitted << arguments.first().toInt();
-    QCOMPARE(emitted, errors);
+    QCOMPARE(Testing::firstArguments(errorSpy), errors);
     const QString lastImei = line.access.lastImei().isEmpty() ? QStringLiteral("old") : line.access.lastImei();
     QCOMPARE(describe(live, lastImei), status);
 }

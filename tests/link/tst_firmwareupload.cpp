@@ -2,6 +2,7 @@
 
 #include "link/linktypes.h"
 #include "sim/simulatorthread.h"
+#include "tests/support/spyvalues.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@ using moduleRV_23::FirmwareUploadResult;
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
 using Testing::LocalConnectorAccess;
+using Testing::firstArguments;
 
 // Firmware uploads through the connector to the simulated unit. A whole upload lasts over a
 // minute: the modem's application stop commands wait out their 30 s deadlines.
@@ -22,8 +24,8 @@ private slots:
     void initTestCase();
     void unusableFileLeavesTheUnitAlone_data();
     void unusableFileLeavesTheUnitAlone();
-    void uploadInstallsTheImage();
-    void refusedDownloadStillRestoresTheUnit();
+    void upload_data();
+    void upload();
     void unplugDuringTransferFails();
 
 private:
@@ -69,23 +71,7 @@ struct UploadSpies
     {
     }
 
-    QList<int> values(const QSignalSpy& spy) const
-    {
-        QList<int> list;
-        for (const QList<QVariant>& arguments : spy)
-            list.append(arguments.first().toInt());
-        return list;
-    }
-
-    QList<int> resultList() const
-    {
-        QList<int> list;
-        for (const QList<QVariant>& arguments : results)
-            list.append(arguments.first().value<FirmwareUploadResult>());
-        return list;
-    }
-    QList<int> progressList() const { return values(progress); }
-    QList<int> maximumList() const { return values(maximum); }
+    QList<int> resultList() const { return firstArguments<FirmwareUploadResult>(results); }
 
     QSignalSpy results;
     QSignalSpy maximum;
@@ -94,8 +80,7 @@ struct UploadSpies
 
 QByteArray padded(const QByteArray& file)
 {
-    const int blocks = (file.size() + 127) / 128;
-    return file + QByteArray(blocks * 128 - file.size(), '\x1a');
+    return file + QByteArray((128 - file.size() % 128) % 128, '\x1a');
 }
 
 // An image of the simulator's format: the header names the versions it brings.
@@ -163,20 +148,44 @@ void TestFirmwareUpload::unusableFileLeavesTheUnitAlone()
     line.connector.uploadFirmware(path);
 
     QCOMPARE(spies.resultList(), QList<int>{result});
-    QCOMPARE(spies.maximumList(), maximum);
-    QCOMPARE(spies.progressList(), progress);
+    QCOMPARE(firstArguments(spies.maximum), maximum);
+    QCOMPARE(firstArguments(spies.progress), progress);
     QCOMPARE(line.unit.stats().bytesIn, qint64(0));
 }
 
-void TestFirmwareUpload::uploadInstallsTheImage()
+void TestFirmwareUpload::upload_data()
 {
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("progress");
+    QTest::addColumn<QStringList>("sequence");
+    QTest::addColumn<QString>("version");
+
+    QTest::newRow("image installed, the new version reported after the reload")
+        << "" << int(moduleRV_23::FirmwareUploaded) << QList<int>{1, 2, 5, 6, 7, 8, 9}
+        << QStringList{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+CFUN=1", "AT+WOPEN=1", "AT+OATGSM=1"}
+        << "005";
+    QTest::newRow("refused download still restores the unit")
+        << "+CME ERROR: 3" << int(moduleRV_23::FirmwareUploadFailed) << QList<int>{1, 2, 5, 8, 9}
+        << QStringList{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+WOPEN=1", "AT+OATGSM=1"} << "004";
+}
+
+void TestFirmwareUpload::upload()
+{
+    QFETCH(QString, refusal);
+    QFETCH(int, result);
+    QFETCH(QList<int>, progress);
+    QFETCH(QStringList, sequence);
+    QFETCH(QString, version);
     // Given a connected unit of behaviour version 004 and an image of version 005 whose
     // suffix is written in capitals
     Sim::Options options;
-    options.logPath = dir.filePath("upload.log");
+    options.logPath = dir.filePath(QTest::currentDataTag());
+    options.downloadRefusal = refusal;
     SimulatedLine line(options);
     QVERIFY(line.open(true));
     QCOMPARE(line.unit.state().behaviourVersion, QStringLiteral("004"));
+    const QString firmwareBefore = line.unit.state().firmware;
     const QByteArray image = imageBringing("005", 3000);
     const QString path = writeFile("RV-23.DWL", image);
     UploadSpies spies(line.connector);
@@ -185,42 +194,21 @@ void TestFirmwareUpload::uploadInstallsTheImage()
     // When it is uploaded
     line.connector.uploadFirmware(path);
 
-    // Then the unit installed it whole, and reports the new version after the reload
-    QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploaded});
-    QCOMPARE(spies.maximumList(), QList<int>{9});
-    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 6, 7, 8, 9}));
-    QCOMPARE(line.unit.state().firmwareImage, padded(image));
-    QCOMPARE(line.access.liveStatus().behaviourVersion, QStringLiteral("005"));
-    const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+CFUN=1",
-                               "AT+WOPEN=1", "AT+OATGSM=1"};
+    // Then the unit went through the sequence, and installed the image whole if it took it
+    QCOMPARE(spies.resultList(), QList<int>{result});
+    QCOMPARE(firstArguments(spies.maximum), QList<int>{9});
+    QCOMPARE(firstArguments(spies.progress), progress);
     QCOMPARE(linesFrom(options.logPath, sequence.first()).mid(0, sequence.size()), sequence);
-    // and the poll runs again
+    QCOMPARE(line.unit.state().firmwareImage, refusal.isEmpty() ? padded(image) : QByteArray());
+    QCOMPARE(line.unit.state().behaviourVersion, version);
+    QCOMPARE(line.access.liveStatus().behaviourVersion, version);
+    // and the poll runs again, with what the unit now reports
     QVERIFY(line.access.polling());
     status.clear();
     QVERIFY(status.wait(5000));
-    QCOMPARE(status.last().first().value<RV23Status>().behaviourVersion, QStringLiteral("005"));
-    QCOMPARE(status.last().first().value<RV23Status>().firmware, QStringLiteral("2.15.0401"));
-}
-
-void TestFirmwareUpload::refusedDownloadStillRestoresTheUnit()
-{
-    Sim::Options options;
-    options.logPath = dir.filePath("refused.log");
-    options.downloadRefusal = QStringLiteral("+CME ERROR: 3");
-    SimulatedLine line(options);
-    QVERIFY(line.open(true));
-    const QString path = writeFile("refused.dwl", imageBringing("005", 500));
-    UploadSpies spies(line.connector);
-
-    line.connector.uploadFirmware(path);
-
-    QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
-    QCOMPARE(spies.progressList(), (QList<int>{1, 2, 5, 8, 9}));
-    const QStringList sequence{"AT+OATGSM=0", "AT+WOPEN=0", "AT+WOPEN=3", "AT+WDWL", "AT+WOPEN=1", "AT+OATGSM=1"};
-    QCOMPARE(linesFrom(options.logPath, sequence.first()).mid(0, sequence.size()), sequence);
-    QVERIFY(line.unit.state().firmwareImage.isEmpty());
-    QCOMPARE(line.unit.state().behaviourVersion, QStringLiteral("004"));
-    QVERIFY(line.access.polling());
+    QCOMPARE(status.last().first().value<RV23Status>().behaviourVersion, version);
+    QCOMPARE(status.last().first().value<RV23Status>().firmware,
+             refusal.isEmpty() ? QStringLiteral("2.15.0401") : firmwareBefore);
 }
 
 void TestFirmwareUpload::unplugDuringTransferFails()
@@ -237,8 +225,7 @@ void TestFirmwareUpload::unplugDuringTransferFails()
 
     QCOMPARE(spies.resultList(), QList<int>{moduleRV_23::FirmwareUploadFailed});
     QVERIFY(!errors.isEmpty());
-    for (const QList<QVariant>& error : errors)
-        QCOMPARE(error.first().toInt(), -1);
+    QCOMPARE(firstArguments(errors), QVector<int>(errors.size(), -1).toList());
     QVERIFY(line.unit.state().firmwareImage.isEmpty());
 }
 

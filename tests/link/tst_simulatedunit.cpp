@@ -1,16 +1,19 @@
+#include "connectorsession.h"
 #include "localconnectoraccess.h"
 
-#include "link/linktypes.h"
-#include "sim/simulatorthread.h"
+#include "framework/item.h"
+#include "history/eventtranslator.h"
+#include "history/timestampformat.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
-using Testing::LocalConnectorAccess;
+using Testing::ConnectorSession;
+using Testing::QueuedSpy;
 
-// The connector against the simulated unit: found, selected, connected, polled and serviced.
+// The connector against the simulated unit, in a thread of its own as the module runs it:
+// found, connected, polled, serviced, and its event log read into the Events page's item.
 class TestSimulatedUnit : public QObject
 {
     Q_OBJECT
@@ -18,98 +21,196 @@ class TestSimulatedUnit : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void findsSelectsAndConnects();
+    void eventsWithoutConnectionLeaveTheItem();
+    void connectionReportsTheUnit();
     void serviceCommandsReachTheUnit();
+    void reloadShowsOnlyTheUnitsLog();
+    void recordsInOtherAnswersJoinTheList();
+    void clearEmptiesOnlyTheTable();
+    void disconnectClosesThePort();
 
 private:
     RV23Status poll();
+    bool loadEvents(bool reload = false);
+    QStringList tableRows() const;
+    QStringList unitRows();
 
-    Sim::SimulatorThread* simulator = nullptr;
-    LocalConnector* connector = nullptr;
+    ConnectorSession* session = nullptr;
+    QueuedSpy* loaded = nullptr;
 };
 
 void TestSimulatedUnit::initTestCase()
 {
-    moduleRV_23::registerLinkTypes();
     Sim::Options options;
     options.serial = QStringLiteral("123456");
-    simulator = new Sim::SimulatorThread(options, this);
-    QVERIFY2(simulator->start(), qPrintable(simulator->errorString()));
-    qputenv("RV23_EXTRA_PORTS", simulator->portPath().toLocal8Bit());
-    connector = new LocalConnector(this);
+    options.pushEvents = true;
+    session = new ConnectorSession(options);
+    loaded = new QueuedSpy(session->watched(), &LocalConnector::eventsLoaded);
 }
 
 void TestSimulatedUnit::cleanupTestCase()
 {
-    delete connector;
-    qunsetenv("RV23_EXTRA_PORTS");
+    delete loaded;
+    delete session;
 }
 
-// One status poll, answered before it returns.
+// One status poll; its answer is in before the call returns.
 RV23Status TestSimulatedUnit::poll()
 {
-    QSignalSpy status(connector, &LocalConnector::deviceStatusChanged);
-    LocalConnectorAccess(*connector).ping(true);
-    return status.count() == 1 ? status.first().first().value<RV23Status>() : RV23Status();
+    const bool ran = session->run([](LocalConnector* c) { Testing::LocalConnectorAccess(*c).ping(true); });
+    return ran ? session->statuses.last().value<RV23Status>() : RV23Status();
 }
 
-void TestSimulatedUnit::findsSelectsAndConnects()
+// A reload reads the whole log again before the load shows it.
+bool TestSimulatedUnit::loadEvents(bool reload)
 {
-    const Sim::UnitState unit = simulator->state();
-    QSignalSpy found(connector, &LocalConnector::deviceFound);
-    QSignalSpy selected(connector, &LocalConnector::deviceSelectionResult);
-    QSignalSpy status(connector, &LocalConnector::deviceStatusChanged);
-    QSignalSpy result(connector, &LocalConnector::connectionResult);
+    const int answers = loaded->count();
+    Framework::Item* item = session->events();
+    session->run([item, reload](LocalConnector* c) {
+        if (reload)
+            c->reloadEvents();
+        c->loadEvents(item);
+    });
+    const int expected = answers + (reload ? 2 : 1);
+    if (!loaded->wait(expected, 30000))
+        return false;
+    for (int i = answers; i < expected; ++i) {
+        if (!loaded->emissions.at(i).value(0).toBool())
+            return false;
+    }
+    return true;
+}
 
-    connector->getSerialDevices();
-    QCOMPARE(found.count(), 1);
-    const auto info = found.first().first().value<DeviceInfo>();
-    QCOMPARE(info.serialNumber, QStringLiteral("123456"));
-    QCOMPARE(info.firmwareVersion, unit.firmware);
-    QCOMPARE(info.behaviourVersion, unit.behaviourVersion);
-    QCOMPARE(info.statusText, QStringLiteral("READY"));
+// One "date|event|source" per row of the item.
+QStringList TestSimulatedUnit::tableRows() const
+{
+    const Framework::Item* events = session->events();
+    QStringList rows;
+    for (int row = 0; row < events->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 3; ++column)
+            cells << events->child(column)->child(row)->currentValue().toString();
+        rows << cells.join('|');
+    }
+    return rows;
+}
 
-    connector->deviceSelected(info);
-    QCOMPARE(selected.count(), 1);
-    QVERIFY(selected.first().first().toBool());
-    connector->connectDevice();
-    QCOMPARE(result.count(), 1);
-    QCOMPARE(status.count(), 1);
+// The unit's log as the table should show it: the date without its year, in 1970.
+QStringList TestSimulatedUnit::unitRows()
+{
+    const moduleRV_23::EventTranslator translator;
+    const QString format = moduleRV_23::timeStampFormat();
+    QStringList rows;
+    for (const Sim::EventRecord& record : session->unit().state().events) {
+        const QDate date = record.time.date();
+        const QDateTime stamp(QDate(1970, date.month(), date.day()), record.time.time());
+        rows << QStringList{stamp.toString(format), translator.eventText(record.code),
+                            translator.sourceText(record.source)}
+                    .join('|');
+    }
+    return rows;
+}
 
-    const auto si = status.first().first().value<RV23Status>();
-    QCOMPARE(si.serialNumber, unit.serial);
-    QCOMPARE(si.firmware, unit.firmware);
-    QCOMPARE(si.behaviourVersion, unit.behaviourVersion);
-    QCOMPARE(si.rssi, QString::number(unit.signal));
-    QCOMPARE(si.voltage, QString::number(unit.voltage));
-    QCOMPARE(QList<bool>({si.inputA, si.inputB, si.inputC, si.inputD}),
-             QList<bool>({unit.inputs[0], unit.inputs[1], unit.inputs[2], unit.inputs[3]}));
-    QCOMPARE(QList<bool>({si.outputX, si.outputY}), QList<bool>({unit.relays[0], unit.relays[1]}));
+void TestSimulatedUnit::eventsWithoutConnectionLeaveTheItem()
+{
+    session->events()->child(1)->child(0)->setValue("kept");
+
+    QVERIFY(!loadEvents());
+
+    QCOMPARE(loaded->last(), QVariant(false));
+    QCOMPARE(tableRows(), QStringList{"|kept|"});
+}
+
+void TestSimulatedUnit::connectionReportsTheUnit()
+{
+    QVERIFY2(session->start(), qPrintable(session->error()));
+
+    const Sim::UnitState unit = session->unit().state();
+    const DeviceInfo info = session->found();
+    QCOMPARE(QStringList({info.serialNumber, info.firmwareVersion, info.behaviourVersion, info.statusText}),
+             QStringList({"123456", unit.firmware, unit.behaviourVersion, "READY"}));
+    QVERIFY(session->statuses.wait());
+    const auto si = session->statuses.emissions.first().value(0).value<RV23Status>();
+    QCOMPARE(QStringList({si.serialNumber, si.firmware, si.behaviourVersion, si.rssi, si.voltage}),
+             QStringList({unit.serial, unit.firmware, unit.behaviourVersion, QString::number(unit.signal),
+                          QString::number(unit.voltage)}));
+    QCOMPARE(QList<bool>({si.inputA, si.inputB, si.inputC, si.inputD, si.outputX, si.outputY}),
+             QList<bool>({unit.inputs[0], unit.inputs[1], unit.inputs[2], unit.inputs[3], unit.relays[0],
+                          unit.relays[1]}));
 }
 
 void TestSimulatedUnit::serviceCommandsReachTheUnit()
 {
-    LocalConnectorAccess access(*connector);
-    QVERIFY(access.connected());
-    QVERIFY(simulator->control("input C 1"));
+    QVERIFY(session->unit().control("input C 1"));
     QVERIFY(poll().inputC);
 
     // Toggling X when it is off switches it on; the next poll shows it.
-    QVERIFY(!access.liveStatus().outputX);
-    connector->performToggleOutputX();
-    QVERIFY(connector->lastToggleStateX == false);
-    QVERIFY(simulator->state().relays[0]);
+    bool lastToggle = true;
+    QVERIFY(session->run([&](LocalConnector* c) {
+        c->performToggleOutputX();
+        c->resetInputCounter(3);
+        c->resetSentSms();
+        lastToggle = c->lastToggleStateX;
+    }));
+    QVERIFY(!lastToggle);
+    QVERIFY(session->unit().state().relays[0]);
+    QTRY_COMPARE(session->unit().state().inputCounters[3], 0);
+    QTRY_COMPARE(session->unit().state().smsSent, 0);
     QVERIFY(poll().outputX);
-
-    connector->resetInputCounter(3);
-    connector->resetSentSms();
-    QTRY_COMPARE(simulator->state().inputCounters[3], 0);
-    QTRY_COMPARE(simulator->state().smsSent, 0);
-    QVERIFY(poll().outputX);
-
-    connector->disconnectDevice();
-    QVERIFY(!access.port()->isOpen());
+    // Off again now: its on-time ending during a later log read would add a record meanwhile.
+    QVERIFY(session->unit().control("relay X 0"));
 }
 
-QTEST_GUILESS_MAIN(TestSimulatedUnit)
+// The records that came along with the polls so far are replaced by what the reload reads.
+void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
+{
+    QVERIFY(loadEvents(true));
+    QVERIFY(session->unit().state().events.size() > 300);
+    QCOMPARE(tableRows(), unitRows());
+
+    QVERIFY(session->unit().control("event 12 0"));
+    QVERIFY(loadEvents(true));
+    QCOMPARE(tableRows(), unitRows());
+}
+
+// The unit sends the input's record along with the next poll's answer.
+void TestSimulatedUnit::recordsInOtherAnswersJoinTheList()
+{
+    QVERIFY(session->unit().control("input A 1"));
+    QVERIFY(poll().inputA);
+
+    QVERIFY(loadEvents());
+
+    QCOMPARE(tableRows(), unitRows());
+    QVERIFY(tableRows().last().contains("app.rv23.event.activationa"));
+}
+
+// Clearing empties the table only: the records come back with the next load, without a read.
+void TestSimulatedUnit::clearEmptiesOnlyTheTable()
+{
+    QueuedSpy loader(session->watched(), &LocalConnector::showLoader);
+    const int answers = loaded->count();
+    Framework::Item* item = session->events();
+
+    QVERIFY(session->run([item](LocalConnector* c) { c->clearEvents(item); }));
+
+    QVERIFY(loader.wait());
+    QCOMPARE(loader.emissions.first(), (QVariantList{false, QString()}));
+    QCOMPARE(tableRows(), QStringList{"||"});
+    QCOMPARE(loaded->count(), answers);
+    QVERIFY(loadEvents());
+    QCOMPARE(tableRows(), unitRows());
+}
+
+void TestSimulatedUnit::disconnectClosesThePort()
+{
+    bool open = true;
+    QVERIFY(session->run([&](LocalConnector* c) {
+        c->disconnectDevice();
+        open = Testing::LocalConnectorAccess(*c).port()->isOpen();
+    }));
+    QVERIFY(!open);
+}
+
+QTEST_MAIN(TestSimulatedUnit)
 #include "tst_simulatedunit.moc"

@@ -91,6 +91,8 @@ private:
     // with an OK to the empty line that follows it.
     void answer(const QByteArray& line)
     {
+        static const QMap<QByteArray, QByteArray> indications{
+            {"AT+OATGSM=0", "+WIND: 0\r\n"}, {"AT+OATGSM=1", "+WIND: 11\r\n"}, {"AT+WOPEN=1", "+WIND: 7\r\n"}};
         if (line == "AT+WDWL") {
             writeAll(master, "+WDWL: 0\r\n");
             download();
@@ -99,16 +101,10 @@ private:
             if (downloaded)
                 writeAll(master, "OK\r\n");
             downloaded = false;
-        } else if (line == "AT+OATGSM=0") {
-            writeAll(master, "+WIND: 0\r\n");
-        } else if (line == "AT+OATGSM=1") {
-            writeAll(master, "+WIND: 11\r\n");
-        } else if (line == "AT+WOPEN=1") {
-            writeAll(master, "+WIND: 7\r\n");
         } else if (line.startsWith("AT+OATMEM=")) {
             writeAll(master, "+OATMEM: " + line.mid(10) + ",\r\nOK\r\n");
         } else {
-            writeAll(master, "OK\r\n");
+            writeAll(master, indications.value(line, "OK\r\n"));
         }
     }
 

@@ -20,8 +20,6 @@ class TestSimulator : public QObject
     Q_OBJECT
 
 private slots:
-    void answerFollowsTheTakenEchoSeparately();
-    void echoOffLeavesTheAnswerAlone();
     void lineBehaviour_data();
     void lineBehaviour();
     void silentAfterReadsButNeverAnswers();
@@ -29,14 +27,10 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
-    void newRecordsRideAlongWhenAsked();
-    void wholeEventLogAnswered();
-    void everyCellAnswersOverTheLine();
     void logRecordsEveryLine();
     void stateFileIsCreatedAndRead();
     void writesSurviveTheSimulator();
     void downloadInstallsTheImageAtTheRestart();
-    void unplugAtBlockClosesTheLine();
     void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
     void optionsAreChecked();
@@ -61,6 +55,15 @@ struct Line
     PtyPeer peer;
 };
 
+// Echo off, then the download started: the modem's answer and its first request.
+bool startDownload(PtyPeer& peer)
+{
+    if (peer.exchange("ATE0") != "ATE0\r\nOK\r\n")
+        return false;
+    peer.send("AT+WDWL");
+    return peer.readChunk() == "+WDWL: 0\r\n" && peer.readChunk() == "\x15";
+}
+
 Sim::Options withOption(void (*set)(Sim::Options&))
 {
     Sim::Options options;
@@ -70,36 +73,18 @@ Sim::Options withOption(void (*set)(Sim::Options&))
 
 } // namespace
 
-void TestSimulator::answerFollowsTheTakenEchoSeparately()
-{
-    Line line;
-    QVERIFY2(line.open(), qPrintable(line.simulator.errorString()));
-
-    line.peer.send("AT+WIMEI?");
-
-    QCOMPARE(line.peer.readChunk(), QByteArray("AT+WIMEI?\r\n"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("+WIMEI: 353270041178205\r\nOK\r\n"));
-}
-
-void TestSimulator::echoOffLeavesTheAnswerAlone()
-{
-    Line line;
-    QVERIFY(line.open());
-
-    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
-    line.peer.send("AT+COPS?");
-    QCOMPARE(line.peer.readChunk(), QByteArray("+COPS: 0,0,\"CZ MOBIL\"\r\nOK\r\n"));
-    QCOMPARE(line.peer.exchange("ATE1"), QByteArray("OK\r\n"));
-    QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
-}
-
 // Scripts: "> line" sends a command, "= hex" sends raw bytes, "< text" expects exactly that
-// from one read.
+// from one read, "x" expects the line to be gone.
 void TestSimulator::lineBehaviour_data()
 {
     QTest::addColumn<Sim::Options>("options");
     QTest::addColumn<QByteArrayList>("script");
 
+    QTest::newRow("echo and answer in reads of their own; echo off and on again")
+        << Sim::Options()
+        << QByteArrayList{"> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n", "> ATE0",
+                          "< ATE0\r\n", "< OK\r\n", "> AT+COPS?", "< +COPS: 0,0,\"CZ MOBIL\"\r\nOK\r\n", "> ATE1",
+                          "< OK\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
     QTest::newRow("merged echo and answer") << withOption([](Sim::Options& o) { o.mergeEcho = true; })
                                             << QByteArrayList{"> AT+OATMEM=0,3", "< AT+OATMEM=0,3\r\n+OATMEM: 0,3,ZAPNI VRATA\r\nOK\r\n"};
     QTest::newRow("indication before every answer")
@@ -141,6 +126,9 @@ void TestSimulator::lineBehaviour_data()
         << withOption([](Sim::Options& o) { o.xmodem.cancelledBlock = 2; })
         << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06",
                           second, "< \x18\x18", "> AT", "< AT\r\n", "< OK\r\n"};
+    QTest::newRow("unplugged at block 2")
+        << withOption([](Sim::Options& o) { o.unplugAtBlock = 2; })
+        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06", second, "x"};
     QTest::newRow("relay switch reported as its record")
         << withOption([](Sim::Options& o) { o.mergeEcho = true; })
         << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
@@ -159,10 +147,13 @@ void TestSimulator::lineBehaviour()
             line.peer.send(text);
         else if (step.startsWith('='))
             line.peer.sendRaw(QByteArray::fromHex(text));
+        else if (step == "x")
+            QVERIFY(line.peer.isHungUp());
         else
             QCOMPARE(line.peer.readChunk(), text);
     }
-    QVERIFY(!line.peer.hasData());
+    // Nothing more was said, unless the line is gone.
+    QVERIFY(script.last() == "x" || !line.peer.hasData());
 }
 
 void TestSimulator::silentAfterReadsButNeverAnswers()
@@ -247,52 +238,6 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.peer.isHungUp());
 }
 
-void TestSimulator::newRecordsRideAlongWhenAsked()
-{
-    Line line(withOption([](Sim::Options& o) { o.pushEvents = true; }));
-    QVERIFY(line.open());
-    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
-
-    QVERIFY(line.simulator.control("input C 1"));
-    QVERIFY(line.simulator.control("event 19 0"));
-    line.peer.send("AT+OATMEM=0,7");
-
-    const QList<QByteArray> lines = line.peer.readChunk().split('\n');
-    QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines.at(0), QByteArray("+OATMEM: 0,7,STAV\r"));
-    QVERIFY2(lines.at(1).contains(",E=2,S=0,T:") && lines.at(2).contains(",E=19,S=0,T:"), (lines.at(1) + lines.at(2)).constData());
-    QCOMPARE(lines.at(3), QByteArray("OK\r"));
-    QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
-}
-
-void TestSimulator::wholeEventLogAnswered()
-{
-    Line line;
-    QVERIFY(line.open());
-    const int records = line.simulator.state().events.size();
-    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
-
-    const QList<QByteArray> lines = line.peer.exchange("AT+OATEVENT=65535").split('\n');
-
-    QCOMPARE(lines.size(), records + 2);
-    QVERIFY(lines.first().startsWith("+OATEVENT: 1,E=12,S=0,T:01.08 07:12:05"));
-    QCOMPARE(lines.at(records), QByteArray("OK\r"));
-}
-
-void TestSimulator::everyCellAnswersOverTheLine()
-{
-    Line line;
-    QVERIFY(line.open());
-    const Sim::UnitState state = line.simulator.state();
-    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
-
-    for (int cell = 0; cell <= 404; ++cell) {
-        const QString value = cell == 1 ? "VB:" + state.behaviourVersion : state.memory.at(cell);
-        line.peer.send(QByteArray("AT+OATMEM=0,") + QByteArray::number(cell));
-        QCOMPARE(line.peer.readChunk(), QStringLiteral("+OATMEM: 0,%1,%2\r\nOK\r\n").arg(cell).arg(value).toLatin1());
-    }
-}
-
 void TestSimulator::logRecordsEveryLine()
 {
     const QString path = dir.filePath("received.log");
@@ -374,10 +319,7 @@ void TestSimulator::downloadInstallsTheImageAtTheRestart()
     const QByteArray header = "#RV-23 behaviour=005 firmware=2.15.0401\n";
     const QByteArray body(100, '\x42');
 
-    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
-    line.peer.send("AT+WDWL");
-    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+    QVERIFY(startDownload(line.peer));
     line.peer.sendRaw(xmodemBlock(1, header + body.left(128 - header.size())));
     QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
     line.peer.sendRaw(xmodemBlock(2, body.mid(128 - header.size())));
@@ -400,32 +342,13 @@ void TestSimulator::downloadInstallsTheImageAtTheRestart()
     QCOMPARE(line.peer.exchange("AT+OATMEM=0,1"), QByteArray("AT+OATMEM=0,1\r\n+OATMEM: 0,1,VB:005\r\nOK\r\n"));
 }
 
-void TestSimulator::unplugAtBlockClosesTheLine()
-{
-    Line line(withOption([](Sim::Options& o) { o.unplugAtBlock = 2; }));
-    QVERIFY(line.open());
-    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
-    line.peer.send("AT+WDWL");
-    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
-
-    line.peer.sendRaw(xmodemBlock(1, "first"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
-    line.peer.sendRaw(xmodemBlock(2, "second"));
-
-    QVERIFY(line.peer.isHungUp());
-}
-
 // A sender that stops half-way gets its block asked for again, and after ten quiet seconds the
 // modem takes commands again.
 void TestSimulator::quietDownloadIsAbandoned()
 {
     Line line;
     QVERIFY(line.open());
-    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
-    line.peer.send("AT+WDWL");
-    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
+    QVERIFY(startDownload(line.peer));
 
     line.peer.sendRaw(xmodemBlock(1, "half").left(60));
 

@@ -15,10 +15,7 @@ class TestUnit : public QObject
 private slots:
     void answersCommands_data();
     void answersCommands();
-    void statusCarriesIdentityAndIo();
     void everyMappedCellAnswersItsValue();
-    void eventLogGivesTheNewestRecords_data();
-    void eventLogGivesTheNewestRecords();
     void relayCommandsSwitchAndReport_data();
     void relayCommandsSwitchAndReport();
     void counterLinesResetWithoutAnswer_data();
@@ -26,7 +23,6 @@ private slots:
     void resetRestartsTheUnit();
     void firmwareCommands_data();
     void firmwareCommands();
-    void downloadRefusedWhenTold();
     void restartInstallsTheDownloadedImage_data();
     void restartInstallsTheDownloadedImage();
     void gsmRestartTakesTheNetworkAway();
@@ -109,6 +105,8 @@ void TestUnit::answersCommands_data()
     QTest::newRow("attention") << "AT" << ok;
     QTest::newRow("imei") << "AT+WIMEI?" << QStringList{"+WIMEI: 350000000000017", "OK"};
     QTest::newRow("commands in lower case") << "at+wimei?" << QStringList{"+WIMEI: 350000000000017", "OK"};
+    QTest::newRow("status: identity, signal, voltage, temperature, counters, inputs and relays")
+        << "AT+OATSET=\"$SDS\"" << QStringList{"+OATMSG: READY,FW9,S1234,55,11800,28,0,0,A0B0C0D0X0Y0,0/0/0/0,0/0", "OK"};
     QTest::newRow("operator format") << "AT+COPS=3,0" << ok;
     QTest::newRow("operator format out of range") << "AT+COPS=3,5" << QStringList{"ERROR"};
     QTest::newRow("operator by name") << "AT+COPS?" << QStringList{"+COPS: 0,0,\"NET A\"", "OK"};
@@ -123,6 +121,13 @@ void TestUnit::answersCommands_data()
     QTest::newRow("status request without quotes") << "AT+OATSET=$SDS" << QStringList{"ERROR"};
     QTest::newRow("unknown parameter key") << "AT+OATSET=\"QQQ,1\"" << QStringList{"+OATERROR: (9)"};
     QTest::newRow("unknown command") << "AT+XYZ" << QStringList{"ERROR"};
+    const QString first = "+OATEVENT: 1,E=12,S=0,T:03.14 08:05:02";
+    const QString second = "+OATEVENT: 2,E=0,S=373,T:03.14 08:06:03";
+    const QString third = "+OATEVENT: 3,E=8,S=150,T:04.03 09:05:02";
+    QTest::newRow("whole event log") << "AT+OATEVENT=65535" << QStringList{first, second, third, "OK"};
+    QTest::newRow("newest two, oldest first") << "AT+OATEVENT=2" << QStringList{second, third, "OK"};
+    QTest::newRow("no records") << "AT+OATEVENT=0" << QStringList{"OK"};
+    QTest::newRow("record count not a number") << "AT+OATEVENT=all" << QStringList{"ERROR"};
 }
 
 void TestUnit::answersCommands()
@@ -132,24 +137,6 @@ void TestUnit::answersCommands()
     Sim::Unit unit(fixture());
 
     QCOMPARE(unit.execute(command).lines, expected);
-}
-
-void TestUnit::statusCarriesIdentityAndIo()
-{
-    Sim::UnitState state = fixture();
-    state.inputs = {true, false, false, true};
-    state.relays = {false, true};
-    Sim::Unit unit(state);
-
-    const QStringList lines = unit.execute("AT+OATSET=\"$SDS\"").lines;
-
-    QCOMPARE(lines.size(), 2);
-    QVERIFY(lines.at(0).startsWith("+OATMSG: "));
-    const QStringList fields = lines.at(0).mid(9).split(',');
-    QVERIFY(fields.size() >= 9);
-    QCOMPARE(fields.mid(0, 5), (QStringList{"READY", "FW9", "S1234", "55", "11800"}));
-    QCOMPARE(fields.at(8), QStringLiteral("A1B0C0D1X0Y1"));
-    QCOMPARE(lines.at(1), QStringLiteral("OK"));
 }
 
 void TestUnit::everyMappedCellAnswersItsValue()
@@ -165,29 +152,6 @@ void TestUnit::everyMappedCellAnswersItsValue()
         if (cell < 111 || cell > 242)
             QVERIFY2(!value.isEmpty(), qPrintable(QString::number(cell)));
     }
-}
-
-void TestUnit::eventLogGivesTheNewestRecords_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QStringList>("expected");
-
-    const QString first = "+OATEVENT: 1,E=12,S=0,T:03.14 08:05:02";
-    const QString second = "+OATEVENT: 2,E=0,S=373,T:03.14 08:06:03";
-    const QString third = "+OATEVENT: 3,E=8,S=150,T:04.03 09:05:02";
-    QTest::newRow("whole log") << "AT+OATEVENT=65535" << QStringList{first, second, third, "OK"};
-    QTest::newRow("newest two, oldest first") << "AT+OATEVENT=2" << QStringList{second, third, "OK"};
-    QTest::newRow("none") << "AT+OATEVENT=0" << QStringList{"OK"};
-    QTest::newRow("count not a number") << "AT+OATEVENT=all" << QStringList{"ERROR"};
-}
-
-void TestUnit::eventLogGivesTheNewestRecords()
-{
-    QFETCH(QString, command);
-    QFETCH(QStringList, expected);
-    Sim::Unit unit(fixture());
-
-    QCOMPARE(unit.execute(command).lines, expected);
 }
 
 void TestUnit::relayCommandsSwitchAndReport_data()
@@ -324,17 +288,6 @@ void TestUnit::firmwareCommands()
     QCOMPARE(reply.indication, indication);
     QCOMPARE(reply.download, download);
     QCOMPARE(int(reply.restart), restart);
-}
-
-void TestUnit::downloadRefusedWhenTold()
-{
-    Sim::Unit unit(fixture());
-    unit.setDownloadRefusal("+CME ERROR: 3");
-
-    const Sim::Reply reply = unit.execute("AT+WDWL");
-
-    QCOMPARE(reply.lines, QStringList{"+CME ERROR: 3"});
-    QVERIFY(!reply.download);
 }
 
 void TestUnit::restartInstallsTheDownloadedImage_data()

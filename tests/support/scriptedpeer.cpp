@@ -155,9 +155,19 @@ bool ScriptedPeer::runStep(const Step& step)
 {
     switch (step.kind) {
     case Step::Expect:
-        return awaitLine(step.bytes);
+        return awaitRecorded([&] {
+            while (matched < lines.size()) {
+                if (lines.at(matched++) == step.bytes)
+                    return true;
+            }
+            return false;
+        });
     case Step::ExpectBytes:
-        return awaitBytes(step.count);
+        return awaitRecorded([&] {
+            const bool arrived = raw.size() - rawMatched >= step.count;
+            rawMatched += arrived ? step.count : 0;
+            return arrived;
+        });
     case Step::Send:
         return pause(step.gapMs) && writeAll(step.bytes);
     case Step::SendWhenTaken:
@@ -170,31 +180,14 @@ bool ScriptedPeer::runStep(const Step& step)
     return false;
 }
 
-bool ScriptedPeer::awaitLine(const QByteArray& line)
+// Reads until found(), called with the record locked, sees what the step waits for.
+bool ScriptedPeer::awaitRecorded(const std::function<bool()>& found)
 {
     while (!stopping) {
         {
             std::lock_guard<std::mutex> lock(mutex);
-            while (matched < lines.size()) {
-                if (lines.at(matched++) == line)
-                    return true;
-            }
-        }
-        if (!readAvailable(pollSliceMs))
-            return false;
-    }
-    return false;
-}
-
-bool ScriptedPeer::awaitBytes(int count)
-{
-    while (!stopping) {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            if (raw.size() - rawMatched >= count) {
-                rawMatched += count;
+            if (found())
                 return true;
-            }
         }
         if (!readAvailable(pollSliceMs))
             return false;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -62,8 +63,7 @@ private:
 
     void run();
     bool runStep(const Step& step);
-    bool awaitLine(const QByteArray& line);
-    bool awaitBytes(int count);
+    bool awaitRecorded(const std::function<bool()>& found);
     bool readAvailable(int timeoutMs);
     bool writeAll(const QByteArray& bytes);
     bool writePiece(const QByteArray& piece);

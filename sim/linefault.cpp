@@ -26,18 +26,13 @@ bool LineFault::parse(const QString& text, int* command, LineFault* fault, QStri
         {QStringLiteral("merge-echo"), MergeEcho}, {QStringLiteral("oaterror"), OatError},
         {QStringLiteral("unplug"), Unplug},       {QStringLiteral("silent"), Silent},
     };
-    const QString number = text.section(QLatin1Char(':'), 0, 0);
     const QString name = text.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
-    const QString argument = text.section(QLatin1Char('='), 1);
+    const bool takesCode = name == QLatin1String("oaterror");
     bool numberOk = false;
-    bool codeOk = true;
-    LineFault result;
-    result.kind = kinds.value(name, Garbage);
-    if (result.kind == OatError)
-        result.code = argument.toInt(&codeOk);
-    const int at = number.toInt(&numberOk);
-    if (!numberOk || at < 1 || !kinds.contains(name) || !codeOk || (result.kind != OatError && !argument.isEmpty())
-        || (result.kind == OatError && argument.isEmpty())) {
+    bool codeOk = !takesCode;
+    const int at = text.section(QLatin1Char(':'), 0, 0).toInt(&numberOk);
+    const LineFault result{kinds.value(name), takesCode ? text.section(QLatin1Char('='), 1).toInt(&codeOk) : 0};
+    if (!numberOk || at < 1 || !kinds.contains(name) || !codeOk || (!takesCode && text.contains(QLatin1Char('=')))) {
         *error = QStringLiteral("a fault is N:KIND with N at least 1 and KIND one of garbage, nul, long-line, "
                                 "wind-storm, merge-echo, oaterror=CODE, unplug, silent; not \"%1\"")
                      .arg(text);

@@ -30,7 +30,8 @@ enum class Operation { Connect, Load, Save, Events, Service, Firmware };
 // events: Done the whole log is shown, Stale the read was refused and the table is empty;
 // service: Done the relay switched and the GSM part restarted, Stale the relay command was refused;
 // firmware: Failed the upload failed.
-enum class Outcome { Done, Stale, Failed, NotFound };
+// Unexpected: none of these, or the operation could not even be set up.
+enum class Outcome { Done, Stale, Failed, NotFound, Unexpected };
 
 // A command that waits out its deadline costs the 3000 ms deadline plus one 3000 ms read slice.
 const int stalledCommandMs = 6000;
@@ -66,14 +67,6 @@ QStringList faultAt(int command, const QString& kind)
 QString armAt(int command, const QString& kind)
 {
     return QStringLiteral("fault %1:%2").arg(command).arg(kind);
-}
-
-QList<int> states(const QList<IoState>& list)
-{
-    QList<int> values;
-    for (const IoState& state : list)
-        values.append(state.state);
-    return values;
 }
 
 } // namespace
@@ -250,7 +243,7 @@ Outcome TestFaults::connectOutcome()
 Outcome TestFaults::loadOutcome()
 {
     if (!armedFault.isEmpty() && !unit->control(armedFault))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     switch (module->loadConfiguration(store)) {
     case RV_23::Loaded:
         return loadedFieldsMatchUnit() ? Outcome::Done : Outcome::Stale;
@@ -267,7 +260,7 @@ Outcome TestFaults::loadOutcome()
 Outcome TestFaults::saveOutcome()
 {
     if (module->loadConfiguration(store) != RV_23::Loaded)
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     auto* onText = widget->findChild<QLineEdit*>("leSMSOnA");
     onText->clear();
     QTest::keyClicks(onText, "ALARM GARAZ");
@@ -276,17 +269,17 @@ Outcome TestFaults::saveOutcome()
     const QString callB = call->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     const QString handedOver = saveRequest();
     if (!handedOver.contains(QLatin1String("ALARM GARAZ")) || store != handedOver.toUtf8())
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
 
     if (!armedFault.isEmpty() && !unit->control(armedFault))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     QSignalSpy reloadAsked(module.get(), &RV_23::requestConfigurationLoadSignal);
     const bool written = module->saveToDevice();
     module->configurationSaved(true);
     if (!written)
         return Outcome::Failed;
     if (reloadAsked.size() != 1)
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     const RV_23::ConfigurationLoadResult reloaded = module->loadConfiguration(store);
     if (reloaded == RV_23::LoadFailed)
         return Outcome::Failed;
@@ -294,7 +287,7 @@ Outcome TestFaults::saveOutcome()
     const bool unitHasEdits = state.memory[64] == QLatin1String("ALARM GARAZ") && state.memory[247] == callB;
     if (unitHasEdits && reloaded == RV_23::Loaded)
         return Outcome::Done;
-    return !unitHasEdits && reloaded == RV_23::LoadedModified ? Outcome::Stale : Outcome::NotFound;
+    return !unitHasEdits && reloaded == RV_23::LoadedModified ? Outcome::Stale : Outcome::Unexpected;
 }
 
 // The Events tab: the host refreshes the unit, which reloads the log; the page then shows it.
@@ -302,19 +295,19 @@ Outcome TestFaults::eventsOutcome()
 {
     QSignalSpy history(module.get(), &RV_23::historyAvaliable);
     if (!armedFault.isEmpty() && !unit->control(armedFault))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     module->refreshDevice();
     module->loadEvents();
     // One answer to the reload and one to the page's request.
     if (!QTest::qWaitFor([&] { return history.size() >= 2 || !module->isConnected(); },
                          operationBoundMs(Operation::Events)))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     if (!module->isConnected())
         return Outcome::Failed;
     const int rows = module->configurationObject()->eventsModel()->rowCount();
     if (rows == unit->state().events.size())
         return Outcome::Done;
-    return rows <= 1 ? Outcome::Stale : Outcome::NotFound;
+    return rows <= 1 ? Outcome::Stale : Outcome::Unexpected;
 }
 
 // The Settings page's GSM restart and the Outputs page's relay test, then a poll the host asks
@@ -324,11 +317,11 @@ Outcome TestFaults::serviceOutcome()
     auto* gsm = widget->findChild<QPushButton*>("pbResetGSM");
     auto* relay = widget->findChild<QPushButton*>("pbInOutX");
     if (!gsm || !relay || !gsm->isEnabled() || !relay->isEnabled() || unit->state().relays[0])
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     const int logged = unit->state().events.size();
     const int commands = unit->stats().commands;
     if (!armedFault.isEmpty() && !unit->control(armedFault))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     QSignalSpy outputs(module.get(), &RV_23::outputStatesSignal);
     gsm->click();
     relay->click();
@@ -336,13 +329,13 @@ Outcome TestFaults::serviceOutcome()
     // The three commands reached the unit, or the line went.
     if (!QTest::qWaitFor([&] { return unit->stats().commands >= commands + 3 || !module->isConnected(); },
                          pollFailureMs))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     const bool relayOn = unit->state().relays[0];
     const auto shownX = [&](int state) {
-        return !outputs.isEmpty() && states(outputs.last().first().value<QList<IoState>>()).value(0) == state;
+        return !outputs.isEmpty() && outputs.last().first().value<QList<IoState>>().value(0).state == state;
     };
     if (!QTest::qWaitFor([&] { return shownX(relayOn ? 2 : 0) || !module->isConnected(); }, pollFailureMs))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     if (!module->isConnected())
         return Outcome::Failed;
     const auto gsmRestarted = [&] {
@@ -350,7 +343,7 @@ Outcome TestFaults::serviceOutcome()
         return std::any_of(events.begin() + logged, events.end(), [](const auto& e) { return e.code == 17; });
     };
     if (!QTest::qWaitFor(gsmRestarted, pollFailureMs))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     return relayOn ? Outcome::Done : Outcome::Stale;
 }
 
@@ -359,10 +352,10 @@ Outcome TestFaults::firmwareOutcome()
     const QString path = dir.filePath(QStringLiteral("small.dwl"));
     QFile image(path);
     if (!image.open(QIODevice::WriteOnly) || image.write("#RV-23 behaviour=005\n" + QByteArray(300, 'Z')) < 0)
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     image.close();
     if (!armedFault.isEmpty() && !unit->control(armedFault))
-        return Outcome::NotFound;
+        return Outcome::Unexpected;
     return module->uploadFirmware(path) ? Outcome::Done : Outcome::Failed;
 }
 
@@ -382,7 +375,7 @@ Outcome TestFaults::run(Operation operation)
     case Operation::Firmware:
         return firmwareOutcome();
     }
-    return Outcome::NotFound;
+    return Outcome::Unexpected;
 }
 
 void TestFaults::operationUnderFault_data()
@@ -510,13 +503,10 @@ void TestFaults::operationUnderFault()
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(!module->isConnected(), pollFailureMs + stalledCommandMs);
     }
-    QCOMPARE(QStringList([&] {
-                 QStringList texts;
-                 for (const auto& request : messages.shown)
-                     texts.append(request.text);
-                 return texts;
-             }()),
-             shown);
+    QStringList texts;
+    for (const auto& request : messages.shown)
+        texts.append(request.text);
+    QCOMPARE(texts, shown);
 
     // The host's store holds what the module last handed over, byte for byte.
     QCOMPARE(saveRequests.size(), operation == Operation::Save ? 1 : 0);

@@ -42,6 +42,20 @@ bool readRefusal(const QCommandLineParser& parser, XmodemReceiver::Faults* fault
     return true;
 }
 
+bool readFaults(const QCommandLineParser& parser, QMultiMap<int, LineFault>* faults, QString* error)
+{
+    for (const QString& text : parser.values("fault")) {
+        int command = 0;
+        LineFault fault;
+        if (!LineFault::parse(text, &command, &fault, error)) {
+            *error = QStringLiteral("--fault: ") + *error;
+            return false;
+        }
+        faults->insert(command, fault);
+    }
+    return true;
+}
+
 } // namespace
 
 bool Options::parse(const QStringList& arguments, Options* options, QString* error)
@@ -64,6 +78,7 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         {"garbage-every", "Line noise before every N-th answer.", "N"},
         {"wind-every", "An unsolicited +WIND: line before every N-th answer.", "N"},
         {"oaterror", "Refuse every AT+OAT command with +OATERROR: (CODE).", "CODE"},
+        {"fault", "A fault once, at the N-th command (may be repeated).", "N:KIND"},
         {"image", "Keep the installed firmware image in this file.", "FILE"},
         {"wdwl-answer", "Answer AT+WDWL with this line instead of starting a download.", "LINE"},
         {"xmodem-crc-first", "Ask for the CRC variant (\"C\") before NAK."},
@@ -108,7 +123,7 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         || !readCount(parser, "xmodem-cancel", 1, &result.xmodem.cancelledBlock, error)
         || !readCount(parser, "xmodem-silent", 1, &result.xmodem.silentBlock, error)
         || !readCount(parser, "unplug-at-block", 1, &result.unplugAtBlock, error)
-        || !readRefusal(parser, &result.xmodem, error))
+        || !readRefusal(parser, &result.xmodem, error) || !readFaults(parser, &result.faults, error))
         return false;
     *options = result;
     return true;

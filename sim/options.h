@@ -1,7 +1,9 @@
 #pragma once
 
+#include "sim/linefault.h"
 #include "sim/xmodemreceiver.h"
 
+#include <QMultiMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,7 @@ struct Options
     int windEvery = 0;
     bool oatError = false;
     int oatErrorCode = 0;
+    QMultiMap<int, LineFault> faults;  // by the number of the command they hit
     QString imagePath;      // the installed firmware image
     QString downloadRefusal;  // answers "AT+WDWL" instead of "+WDWL: 0"
     XmodemReceiver::Faults xmodem;

@@ -26,6 +26,15 @@ bool isEvery(int every, int number)
     return every > 0 && number % every == 0;
 }
 
+const LineFault* find(const QList<LineFault>& faults, LineFault::Kind kind)
+{
+    for (const LineFault& fault : faults) {
+        if (fault.kind == kind)
+            return &fault;
+    }
+    return nullptr;
+}
+
 // A download's receiver asks for the first block every few seconds, gives up on a sender that
 // never starts, and on one that stops half-way.
 const int downloadRequestEverySeconds = 3;
@@ -39,6 +48,8 @@ const qint64 flashWriteUs = 4000 * 1000;
 Simulator::Simulator(Options options, QObject* parent)
     : QObject(parent)
     , options(std::move(options))
+    , faults(this->options.faults)
+    , silentFrom(this->options.silentAfter > 0 ? this->options.silentAfter + 1 : 0)
 {
 }
 
@@ -125,7 +136,23 @@ bool Simulator::control(const QString& line)
         unplug();
         return true;
     }
+    if (command.startsWith(QLatin1String("fault ")))
+        return addFault(command.mid(6));
     return unit && unit->control(command);
+}
+
+// A control line counts the command from now: "fault 1:nul" hits the next command.
+bool Simulator::addFault(const QString& text)
+{
+    int command = 0;
+    LineFault fault;
+    QString reason;
+    if (!LineFault::parse(text, &command, &fault, &reason)) {
+        qCWarning(lcSim).noquote() << reason;
+        return false;
+    }
+    faults.insert(counters.commands + command, fault);
+    return true;
 }
 
 void Simulator::receive(const QByteArray& data)
@@ -163,17 +190,23 @@ void Simulator::handleLine(const QByteArray& line)
         log.write(line + '\n');
         log.flush();
     }
-    if (options.silentAfter > 0 && number > options.silentAfter)
+    const QList<LineFault> due = faults.values(number);
+    faults.remove(number);
+    if (find(due, LineFault::Silent) && (silentFrom == 0 || number < silentFrom))
+        silentFrom = number;
+    if (silentFrom > 0 && number >= silentFrom)
         return;
     const QByteArray echo = unit->echo() ? line + "\r\n" : QByteArray();
-    const Reply reply = unit->execute(QString::fromLatin1(line));
+    const LineFault* refused = find(due, LineFault::OatError);
+    const Reply reply = refused && line.toUpper().startsWith("AT+OAT") ? Unit::refusal(refused->code)
+                                                                       : unit->execute(QString::fromLatin1(line));
     const QByteArray answer = reply.silent ? QByteArray() : (reply.lines.join(QLatin1String("\r\n")) + "\r\n").toLatin1();
     if (reply.restart == Reply::BeforeAnswer) {
         queueAnswer(echo, {});
         queueRestart();
         queueAnswer({}, answer);
     } else {
-        queueAnswer(echo, answer);
+        queueAnswer(echo, answer, due);
         if (reply.restart == Reply::AfterAnswer)
             queueRestart();
     }
@@ -186,16 +219,16 @@ void Simulator::handleLine(const QByteArray& line)
         queueAwaitTaken();
         queueCall([this] { startDownload(); });
     }
-    if (number == options.unplugAfter) {
+    if (number == options.unplugAfter || find(due, LineFault::Unplug)) {
         queueAwaitTaken();
         queueCall([this] { unplug(); });
     }
 }
 
-void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer)
+void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer, const QList<LineFault>& due)
 {
     const int number = counters.commands;
-    const bool merge = options.mergeEcho && !echo.isEmpty() && !answer.isEmpty();
+    const bool merge = (options.mergeEcho || find(due, LineFault::MergeEcho)) && !echo.isEmpty() && !answer.isEmpty();
     if (!echo.isEmpty() && !merge) {
         queueWrite(echo);
         queueAwaitTaken();
@@ -208,8 +241,15 @@ void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer)
         queueWrite("+WIND: 4\r\n");
         queueAwaitTaken();
     }
-    if (isEvery(options.garbageEvery, number)) {
-        queueWrite("~\x7f%#\xff\x80~\r\n");
+    QList<QByteArray> noise;
+    if (isEvery(options.garbageEvery, number))
+        noise.append(LineFault{}.noise());
+    for (const LineFault& fault : due)
+        noise.append(fault.noise());
+    for (const QByteArray& bytes : qAsConst(noise)) {
+        if (bytes.isEmpty())
+            continue;
+        queueWrite(bytes);
         queueAwaitTaken();
     }
     queueWrite(merge ? echo + answer : answer);

@@ -57,7 +57,8 @@ private:
 
     void receive(const QByteArray& data);
     void handleLine(const QByteArray& line);
-    void queueAnswer(const QByteArray& echo, const QByteArray& answer);
+    void queueAnswer(const QByteArray& echo, const QByteArray& answer, const QList<LineFault>& due = {});
+    bool addFault(const QString& text);
     void queueWrite(const QByteArray& data);
     void queueAwaitTaken();
     void queueWait(qint64 us);
@@ -93,6 +94,8 @@ private:
     QByteArray input;
     QQueue<QByteArray> lines;
     QQueue<Step> steps;
+    QMultiMap<int, LineFault> faults;   // still to come, by command number
+    int silentFrom = 0;                 // 0: never
     bool stepRunning = false;
     bool deaf = false;
     bool awaiting = false;

@@ -164,7 +164,7 @@ Reply Unit::answer(QStringList lines)
     return {lines};
 }
 
-Reply Unit::refusal(int code) const
+Reply Unit::refusal(int code)
 {
     return {{QStringLiteral("+OATERROR: (%1)").arg(code)}};
 }

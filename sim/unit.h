@@ -32,6 +32,8 @@ public:
     void receiveImage(const QByteArray& image) { pendingImage = image; }
 
     Reply execute(const QString& line);
+    // How the unit refuses an "AT+OAT" command.
+    static Reply refusal(int code);
     // An operator's control line ("input A 1", "relay X 0", "event 19 0", "oaterror 12");
     // false when it is not understood.
     bool control(const QString& line);
@@ -45,7 +47,6 @@ signals:
 
 private:
     Reply answer(QStringList lines = {});
-    Reply refusal(int code) const;
     Reply setOperatorFormat(const QString& argument);
     Reply readMemory(const QString& arguments);
     Reply readEvents(const QString& argument);

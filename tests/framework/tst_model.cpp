@@ -75,7 +75,6 @@ void TestModel::addressesCells_data()
     QTest::addColumn<QVariant>("rowTitle");
 
     QTest::newRow("plain") << false << false << 3 << QVariant(1) << QVariant("Poradi") << QVariant();
-    QTest::newRow("extra column") << false << true << 4 << QVariant(1) << QVariant("Poradi") << QVariant();
     QTest::newRow("first column is the row header")
         << true << false << 2 << QVariant("555") << QVariant("Cislo") << QVariant(3);
     QTest::newRow("row header and extra column")
@@ -163,17 +162,11 @@ void TestModel::servesCellLook_data()
                                         << QVariant(QColor(Qt::red));
     QTest::newRow("hidden is transparent") << int(Hidden | Changed) << none << int(Qt::ForegroundRole)
                                            << QVariant(QColor(Qt::transparent));
-    QTest::newRow("plain font") << 0 << none << int(Qt::FontRole) << QVariant(font(false, false));
     QTest::newRow("bold cell") << int(Bold) << none << int(Qt::FontRole) << QVariant(font(true, false));
     QTest::newRow("error is bold upright") << int(OutOfRange) << none << int(Qt::FontRole) << QVariant(font(true, false));
     QTest::newRow("changed is bold italic") << int(Changed) << none << int(Qt::FontRole) << QVariant(font(true, true));
     QTest::newRow("left and vertically centred") << 0 << none << int(Qt::TextAlignmentRole) << QVariant(0x81);
-    QTest::newRow("maximum") << 0 << none << int(Model::MaximumRole) << QVariant(qint64(99));
-    QTest::newRow("minimum") << 0 << none << int(Model::MinimumRole) << QVariant(qint64(0));
-    QTest::newRow("enabled") << 0 << none << int(Model::EnabledRole) << QVariant(true);
     QTest::newRow("state") << int(Bold | Hidden) << none << int(Model::StateRole) << QVariant(int(Bold | Hidden));
-    QTest::newRow("reference value") << 0 << none << int(Model::ValueRole) << QVariant(0);
-    QTest::newRow("not pressed") << 0 << none << int(Model::PressedRole) << QVariant(false);
     QTest::newRow("no translated tooltip") << 0 << none << int(Qt::ToolTipRole) << QVariant(QString());
     QTest::newRow("unknown role") << 0 << none << int(Qt::UserRole + 8) << QVariant();
 }
@@ -279,7 +272,6 @@ void TestModel::flagsFollowCell_data()
     QTest::addColumn<bool>("grey");
 
     QTest::newRow("editable cell") << true << true << false << 0x23 << false;
-    QTest::newRow("read-only cell") << true << true << true << 0x01 << false;
     QTest::newRow("disabled cell") << true << false << false << 0x03 << true;
     QTest::newRow("disabled read-only cell") << true << false << true << 0x01 << true;
     QTest::newRow("disabled model") << false << true << false << 0x00 << true;

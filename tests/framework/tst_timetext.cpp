@@ -39,7 +39,6 @@ void TestTimeText::repairsTypedText_data()
     QTest::newRow("extra separators of a paste merge the last fields") << "1:2:3:4:5" << 9 << 4 << "01:02:03:5" << 10 << qint64(3723500);
     QTest::newRow("whole seconds have no tenths") << "00:01:30" << 8 << 3 << "00:01:30" << 8 << qint64(90000);
     QTest::newRow("whole hours are one field") << "7" << 1 << 1 << "07" << 2 << qint64(25200000);
-    QTest::newRow("cursor beyond the text is clamped") << "00:00:00:0" << 99 << 4 << "00:00:00:0" << 10 << qint64(0);
 }
 
 void TestTimeText::repairsTypedText()

@@ -30,7 +30,6 @@ private slots:
     void brokenDynamicConfiguration_data();
     void brokenDynamicConfiguration();
     void importsAPortalTextThroughTheRecord();
-    void refusesATextThatIsNoPortalForm();
     void importsSavedSettingsAsEdits();
     void refusesEmptySavedSettings();
 
@@ -187,18 +186,6 @@ void TestConfiguration::importsAPortalTextThroughTheRecord()
     QCOMPARE(imported[0][0].value<RV23_Config>().ProgrammingCode, QStringLiteral("1234"));
     QCOMPARE(imported[0][1].value<Framework::Item*>(), configuration->topItem());
     QCOMPARE(configuration->record().ProgrammingCode, QStringLiteral("1234"));
-}
-
-void TestConfiguration::refusesATextThatIsNoPortalForm()
-{
-    bool ok = false;
-    const auto configuration = build("complete", &ok);
-    QSignalSpy imported(configuration.get(), &Configuration::dataImported);
-
-    QVERIFY(!configuration->importConfigurations("no form at all\n", configuration->fileTypes().at(0)));
-
-    QVERIFY(imported.isEmpty());
-    QVERIFY(!(configuration->topItem()->state() & Framework::Changed));
 }
 
 void TestConfiguration::importsSavedSettingsAsEdits()

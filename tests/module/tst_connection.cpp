@@ -202,7 +202,6 @@ void TestConnection::sourcesWithoutDevice_data()
 
     QTest::newRow("offline is usable without a unit") << int(Common::Offline) << true;
     QTest::newRow("remote without a connector") << int(Common::Remote) << false;
-    QTest::newRow("unset") << int(Common::Unset) << false;
     QTest::newRow("unknown value") << 7 << false;
 }
 
@@ -254,12 +253,10 @@ void TestConnection::unitErrorTexts_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("0 initialisation") << 0 << "app.rv23.err.initializationfailed";
-    QTest::newRow("13 SIM") << 13 << "app.rv23.err.simerror";
     QTest::newRow("25 has no err. segment") << 25 << "app.rv23.badsmsformat";
     QTest::newRow("28 last in the table") << 28 << "app.rv23.err.nospacetosave";
     QTest::newRow("2 gap in the table") << 2 << "err.errno 2";
     QTest::newRow("29 past the table") << 29 << "err.errno 29";
-    QTest::newRow("100") << 100 << "err.errno 100";
 }
 
 void TestConnection::unitErrorTexts()

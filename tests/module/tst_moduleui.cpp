@@ -61,7 +61,6 @@ private slots:
     void offlineMakesTheUnitActionsUnusable();
     void loadWithoutAUnitFailsAtOnce();
     void offlineLoadTakesTheData();
-    void saveRequestCarriesTheTree();
     void saveRequestBlockedByAnError();
     void configurationSavedBySource_data();
     void configurationSavedBySource();
@@ -71,7 +70,6 @@ private slots:
     void styleSheetFromTheBaseFolder();
     void setNameRetitlesTheTabs();
     void languageSwitchRetranslatesOnlyOurTexts();
-    void rendersEveryPage();
 
 private:
     QLineEdit* lineEdit(const QString& name) const;
@@ -190,22 +188,6 @@ void TestModuleUi::offlineLoadTakesTheData()
 
     QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("POZAR"));
     QCOMPARE(module->configurationState(), Saved);
-}
-
-void TestModuleUi::saveRequestCarriesTheTree()
-{
-    QSignalSpy request(module.get(), &RV_23::requestConfigurationSaveSignal);
-    QLineEdit* text = lineEdit("leSMSOnB");
-    text->clear();
-    QTest::keyClicks(text, "DVERE");
-
-    widget->findChild<QPushButton*>("saveButton")->click();
-
-    QCOMPARE(request.size(), 1);
-    const QString json = request[0][0].toString();
-    QVERIFY(json.contains(QLatin1String("\"DVERE\"")));
-    QCOMPARE(request[0][1].toBool(), false);
-    QVERIFY(messages->shown.isEmpty());
 }
 
 void TestModuleUi::saveRequestBlockedByAnError()
@@ -379,20 +361,6 @@ void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
     QCOMPARE(lineEdit("leSMSOffA")->text(), QStringLiteral("KLID A"));
     QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("ALARM A"));
     QCOMPARE(module->configurationState(), Modified);
-}
-
-void TestModuleUi::rendersEveryPage()
-{
-    // Pictures for a reviewer, not compared: build/tests/module/rendered/.
-    QDir out(QDir::current().filePath("rendered"));
-    QVERIFY(out.mkpath("."));
-    widget->resize(1024, 720);
-    module->applyStyle(QStringLiteral(RV23_SOURCE_DIR "/resources/"));
-    auto* tabs = widget->findChild<QTabWidget*>();
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        QVERIFY(widget->grab().save(out.filePath(QStringLiteral("page%1.png").arg(tab))));
-    }
 }
 
 QTEST_MAIN(TestModuleUi)

@@ -24,7 +24,6 @@ void TestRV23::initTestCase()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
 }
 
-
 void TestRV23::extendedFlagRoundTrips_data()
 {
     QTest::addColumn<QVariant>("stored");
@@ -32,7 +31,6 @@ void TestRV23::extendedFlagRoundTrips_data()
 
     QTest::newRow("nothing stored: off") << QVariant() << false;
     QTest::newRow("stored on") << QVariant(true) << true;
-    QTest::newRow("stored off") << QVariant(false) << false;
 }
 
 void TestRV23::extendedFlagRoundTrips()

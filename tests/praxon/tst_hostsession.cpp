@@ -23,7 +23,6 @@ private slots:
     void storeFailureLeavesTheUnitUnwritten();
     void unitRefusalKeepsTheStoredText();
     void validationRefusalSavesNothing();
-    void snapshotStoresNothing();
     void settledImportIsInTheConfiguration();
     void offlineEditingSavesToTheFile();
     void unusableModulesAreReported_data();
@@ -170,18 +169,6 @@ void TestHostSession::validationRefusalSavesNothing()
     QVERIFY(!calls().contains("saveToDevice"));
 }
 
-void TestHostSession::snapshotStoresNothing()
-{
-    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
-    session->load();
-
-    const QByteArray text = session->snapshot();
-
-    QVERIFY(text.contains("\"ALARM A\""));
-    QVERIFY(!store->contains("23A04117"));
-    QVERIFY(!calls().contains("saveToDevice"));
-}
-
 // The stand-in applies a web-portal text only later, as the connector's thread would.
 void TestHostSession::settledImportIsInTheConfiguration()
 {
@@ -192,7 +179,10 @@ void TestHostSession::settledImportIsInTheConfiguration()
     QVERIFY(!session->snapshot().contains("FROM PORTAL"));
     QVERIFY(session->settleImport());
 
+    // A snapshot only reads: nothing is stored, nothing reaches the unit.
     QVERIFY(session->snapshot().contains("FROM PORTAL"));
+    QVERIFY(!store->contains("23A04117"));
+    QVERIFY(!calls().contains("saveToDevice"));
 }
 
 void TestHostSession::offlineEditingSavesToTheFile()

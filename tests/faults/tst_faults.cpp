@@ -27,9 +27,11 @@ enum class Operation { Connect, Load, Save, Events, Service, Firmware };
 // save: Done every edit reached the unit and the reload is Loaded, Stale the unit refused one and
 //   the reload is LoadedModified, Failed saveToDevice false or, since the answers to writes are
 //   not examined, the reload after it failed;
-// events: Done the whole log is shown, Stale the read was refused and the table is empty;
+// events: Done the whole log is shown, Stale the log did not come (refused, or its answer not taken)
+//   and the table is empty;
 // service: Done the relay switched and the GSM part restarted, Stale the relay command was refused;
-// firmware: Failed the upload failed.
+// firmware: Done the upload succeeded and the unit runs the new image, Stale it succeeded but the
+//   unit kept its old image, Failed the upload failed.
 // Unexpected: none of these, or the operation could not even be set up.
 enum class Outcome { Done, Stale, Failed, NotFound, Unexpected };
 
@@ -45,8 +47,9 @@ int operationBoundMs(Operation operation)
     case Operation::Connect:
         return 5000 + 10000;   // one search wait, the handshake
     case Operation::Load:
-    case Operation::Firmware:
         return 30000;
+    case Operation::Firmware:
+        return 2 * 33000 + 30000;   // two deadlines waited out by rule, the download, a load
     case Operation::Save:
         return 40000;          // a load before and after
     case Operation::Service:
@@ -356,7 +359,9 @@ Outcome TestFaults::firmwareOutcome()
     image.close();
     if (!armedFault.isEmpty() && !unit->control(armedFault))
         return Outcome::Unexpected;
-    return module->uploadFirmware(path) ? Outcome::Done : Outcome::Failed;
+    if (!module->uploadFirmware(path))
+        return Outcome::Failed;
+    return unit->state().behaviourVersion == QLatin1String("005") ? Outcome::Done : Outcome::Stale;
 }
 
 Outcome TestFaults::run(Operation operation)
@@ -378,6 +383,186 @@ Outcome TestFaults::run(Operation operation)
     return Outcome::Unexpected;
 }
 
+namespace {
+
+const QStringList none;
+const QStringList lost = {communicationError};
+const auto C = Operation::Connect;
+const auto L = Operation::Load;
+const auto S = Operation::Save;
+const auto E = Operation::Events;
+const auto V = Operation::Service;
+const auto F = Operation::Firmware;
+
+// Rows that end within seconds.
+void addQuickRows()
+{
+    // Connect: the search sends ATE1, the status request and a memory read (commands 1..3), the
+    // handshake one status poll (4).
+    QTest::newRow("connect, unplugged in the search: found, but the port cannot be opened")
+        << C << faultAt(2, "unplug") << QString() << 0 << Outcome::Failed << false << lost;
+    QTest::newRow("connect, echo merged into ATE1's answer: taken all the same")
+        << C << faultAt(1, "merge-echo") << QString() << 0 << Outcome::Done << true << none;
+    QTest::newRow("connect, garbage before the poll's answer: ignored")
+        << C << faultAt(4, "garbage") << QString() << 0 << Outcome::Done << true << none;
+    QTest::newRow("connect, NUL bytes before the probe's cell 1: ignored")
+        << C << faultAt(3, "nul") << QString() << 0 << Outcome::Done << true << none;
+    QTest::newRow("connect, 64 KiB line before ATE1's answer: ignored")
+        << C << faultAt(1, "long-line") << QString() << 0 << Outcome::Done << true << none;
+    QTest::newRow("connect, status refused in the search: no serial number, nothing found")
+        << C << faultAt(2, "oaterror=9") << QString() << 0 << Outcome::NotFound << false << none;
+    QTest::newRow("connect, poll refused with 13: connected, the unit's error shown")
+        << C << faultAt(4, "oaterror=13") << QString() << 0 << Outcome::Done << true
+        << QStringList{"app.rv23.err.simerror"};
+    QTest::newRow("connect, +WIND storm before the search's status: dropped, the serial number read")
+        << C << faultAt(2, "wind-storm") << QString() << 0 << Outcome::Done << true << none;
+    QTest::newRow("connect, paced line: slower, the same")
+        << C << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+
+    // Load: the poll, three modem commands, then the memory cells from 1 (command 5); cells 54
+    // (lePIN), 64 (leSMSOnA) and 108 (leServiceNumber) are commands 11, 12 and 25, the event log
+    // read command 299.
+    QTest::newRow("load, unplugged at a cell: fails, link lost")
+        << L << none << armAt(10, "unplug") << 0 << Outcome::Failed << false << lost;
+    QTest::newRow("load, garbage before cell 64: ignored")
+        << L << none << armAt(12, "garbage") << 0 << Outcome::Done << true << none;
+    QTest::newRow("load, NUL bytes before a cell: ignored")
+        << L << none << armAt(10, "nul") << 0 << Outcome::Done << true << none;
+    QTest::newRow("load, 64 KiB line before cell 54: ignored")
+        << L << none << armAt(11, "long-line") << 0 << Outcome::Done << true << none;
+    QTest::newRow("load, echo merged into cell 64: the cell keeps its old value")
+        << L << none << armAt(12, "merge-echo") << 1 << Outcome::Stale << true << none;
+    // A memory read waits for "+OATMEM:" or "ERROR" only: the refusal is dropped like an echo.
+    QTest::newRow("load, cell 64 refused with 11: waited out, the cell keeps its old value")
+        << L << none << armAt(12, "oaterror=11") << 1 << Outcome::Stale << true << none;
+    QTest::newRow("load, +WIND storm before cell 108: dropped")
+        << L << none << armAt(25, "wind-storm") << 0 << Outcome::Done << true << none;
+    QTest::newRow("load, paced line: slower, the same")
+        << L << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+
+    // Save of two edits: ATA (command 1), DNB (2); the host then loads again (3..301, the event
+    // log read last).
+    QTest::newRow("save, unplugged after the first write: fails, link lost")
+        << S << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
+    QTest::newRow("save, garbage before a write's answer: written all the same")
+        << S << none << armAt(1, "garbage") << 0 << Outcome::Done << true << none;
+    QTest::newRow("save, NUL bytes before a write's answer: written all the same")
+        << S << none << armAt(2, "nul") << 0 << Outcome::Done << true << none;
+    QTest::newRow("save, 64 KiB line before a write's answer: written all the same")
+        << S << none << armAt(2, "long-line") << 0 << Outcome::Done << true << none;
+    QTest::newRow("save, echo merged into a write's answer: written all the same")
+        << S << none << armAt(1, "merge-echo") << 1 << Outcome::Done << true << none;
+    // The answers to writes are not examined: a refusal shows nothing, the reload tells.
+    QTest::newRow("save, a write refused with 1: the reload differs from the store")
+        << S << none << armAt(2, "oaterror=1") << 0 << Outcome::Stale << true << none;
+    QTest::newRow("save, +WIND storm before a write's answer: dropped")
+        << S << none << armAt(1, "wind-storm") << 0 << Outcome::Done << true << none;
+    QTest::newRow("save, paced line: slower, the same")
+        << S << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+
+    // Event reload: the poll (1), the log read (2).
+    QTest::newRow("events, unplugged after the poll: link lost")
+        << E << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
+    QTest::newRow("events, garbage before the log: ignored")
+        << E << none << armAt(2, "garbage") << 0 << Outcome::Done << true << none;
+    QTest::newRow("events, NUL bytes before the log: ignored")
+        << E << none << armAt(2, "nul") << 0 << Outcome::Done << true << none;
+    QTest::newRow("events, 64 KiB line before the log: ignored")
+        << E << none << armAt(2, "long-line") << 0 << Outcome::Done << true << none;
+    QTest::newRow("events, log read refused with 12: shown, the table stays empty")
+        << E << none << armAt(2, "oaterror=12") << 0 << Outcome::Stale << true
+        << QStringList{"app.rv23.err.gsmbussy"};
+    // The log's echo and its records in one read do not begin like an answer: all dropped.
+    QTest::newRow("events, echo merged into the log: waited out, the table stays empty")
+        << E << none << armAt(2, "merge-echo") << 1 << Outcome::Stale << true << none;
+    QTest::newRow("events, +WIND storm before the log: dropped")
+        << E << none << armAt(2, "wind-storm") << 0 << Outcome::Done << true << none;
+    QTest::newRow("events, paced line: slower, the same")
+        << E << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+
+    // Service: GSM restart (1), relay X on (2), the host's poll (3) and the log read its refresh
+    // also asks for (4).
+    QTest::newRow("service, unplugged after the GSM restart: link lost")
+        << V << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
+    QTest::newRow("service, garbage before the relay's answer: ignored")
+        << V << none << armAt(2, "garbage") << 0 << Outcome::Done << true << none;
+    QTest::newRow("service, NUL bytes before the GSM restart's answer: ignored")
+        << V << none << armAt(1, "nul") << 0 << Outcome::Done << true << none;
+    QTest::newRow("service, 64 KiB line before the poll's answer: ignored")
+        << V << none << armAt(3, "long-line") << 0 << Outcome::Done << true << none;
+    // The restart's echo and "OK" in one read do not begin like an answer; the unit restarts its
+    // GSM part all the same. (At the relay the wait would outlast the relay's own on-time.)
+    QTest::newRow("service, echo merged into the GSM restart's answer: waited out, restarted all the same")
+        << V << none << armAt(1, "merge-echo") << 1 << Outcome::Done << true << none;
+    QTest::newRow("service, +WIND storm before the relay's answer: dropped")
+        << V << none << armAt(2, "wind-storm") << 0 << Outcome::Done << true << none;
+    QTest::newRow("service, relay command refused with 10: shown, the relay stays off")
+        << V << none << armAt(2, "oaterror=10") << 0 << Outcome::Stale << true
+        << QStringList{"app.rv23.err.hwproblem"};
+    QTest::newRow("service, paced line: slower, the same")
+        << V << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+
+    // Firmware: the modem's first command is "AT+OATGSM=0"; a pulled plug ends the upload there.
+    QTest::newRow("firmware, unplugged at the first command: fails, link lost")
+        << F << none << armAt(1, "unplug") << 0 << Outcome::Failed << false
+        << QStringList{communicationError, "app.rv23.firmware.updatefailed"};
+}
+
+// Rows that wait out deadlines by rule: a silent unit, and every upload that gets past its first
+// command.
+void addSlowRows()
+{
+    // Silence leaves every later command of the operation to wait out its deadline, so it is
+    // placed where the operation ends soon or where the poll notices it.
+    QTest::newRow("connect, silent at the handshake poll: the lost link is reported")
+        << C << faultAt(4, "silent") << QString() << 1 << Outcome::Failed << false << lost;
+    // Silence earlier than the last read would have each of the ~300 reads wait out its deadline.
+    QTest::newRow("load, silent at the event log: loaded, then the poll loses the link")
+        << L << none << armAt(299, "silent") << 1 << Outcome::Done << false << lost;
+    // Silence at a write would leave the reload that follows every save to wait out ~300
+    // deadlines; at the reload's last read the restarted poll notices it at once.
+    QTest::newRow("save, silent at the reload's event log: written and reloaded, then the poll loses the link")
+        << S << none << armAt(301, "silent") << 1 << Outcome::Done << false << lost;
+    // The reload reports even a log that never came; the next poll finds the unit gone.
+    QTest::newRow("events, silent at the log read: the table stays empty, then the poll loses the link")
+        << E << none << armAt(2, "silent") << 1 << Outcome::Stale << false << lost;
+    // The relay's answer carries its own record, which shows the relay on before the poll fails.
+    QTest::newRow("service, silent at the host's poll: done, then the poll loses the link")
+        << V << none << armAt(3, "silent") << 1 << Outcome::Done << false << lost;
+
+    // An upload waits out the 30 s deadlines of "AT+WOPEN=0" and "AT+WOPEN=3", whose "OK" is not
+    // what they wait for. Commands: "AT+OATGSM=0" (1), "AT+WOPEN=0" (2), "AT+WOPEN=3" (3),
+    // "AT+WDWL" (4), the download, "AT+CFUN=1" (5), "AT+WOPEN=1" (6), "AT+OATGSM=1" (7), then the
+    // load of the whole memory (8..305, the event log read last).
+    // A step that waits out its 60 s deadline and a read slice, in ordinary stalled commands.
+    const int longStall = (60000 + 3000) / stalledCommandMs + 1;
+    // Silence any earlier would leave the closing load to wait out ~300 deadlines.
+    QTest::newRow("firmware, silent at the closing event log read: installed, then the poll loses the link")
+        << F << none << armAt(305, "silent") << 1 << Outcome::Done << false << lost;
+    QTest::newRow("firmware, garbage before the download command's answer: ignored")
+        << F << none << armAt(4, "garbage") << 0 << Outcome::Done << true << none;
+    QTest::newRow("firmware, NUL bytes before the GSM switch-off's answer: ignored")
+        << F << none << armAt(1, "nul") << 0 << Outcome::Done << true << none;
+    QTest::newRow("firmware, 64 KiB line before the application start's answer: ignored")
+        << F << none << armAt(6, "long-line") << 0 << Outcome::Done << true << none;
+    // The switch-off waits for "+WIND: 0" or "ERROR": the refusal is dropped and, after the
+    // 60 s deadline, the step counts as passed.
+    QTest::newRow("firmware, GSM switch-off refused with 22: waited out, installed, nothing shown")
+        << F << none << armAt(1, "oaterror=22") << longStall << Outcome::Done << true << none;
+    // "AT+WDWL" with "+WDWL: 0" in one read does not begin like an answer, so the download is
+    // not seen to start: the upload fails, and its recovery commands go to the waiting receiver.
+    QTest::newRow("firmware, echo merged into the download command's answer: fails, nothing installed")
+        << F << none << armAt(4, "merge-echo") << 1 + longStall << Outcome::Failed << false
+        << QStringList{"app.rv23.firmware.updatefailed"};
+    // The switch-off waits for "+WIND: 0": the modem's other indications are not it.
+    QTest::newRow("firmware, +WIND storm before the GSM switch-off's answer: dropped")
+        << F << none << armAt(1, "wind-storm") << 0 << Outcome::Done << true << none;
+    QTest::newRow("firmware, paced line: slower, the same")
+        << F << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
+}
+
+} // namespace
+
 void TestFaults::operationUnderFault_data()
 {
     QTest::addColumn<Operation>("operation");
@@ -388,82 +573,11 @@ void TestFaults::operationUnderFault_data()
     QTest::addColumn<bool>("connectedAfter");
     QTest::addColumn<QStringList>("shown");
 
-    const QStringList none;
-    const QStringList lost = {communicationError};
-    const auto C = Operation::Connect;
-    const auto L = Operation::Load;
-    const auto S = Operation::Save;
-    const auto E = Operation::Events;
-    const auto V = Operation::Service;
-
-    // Connect: the search sends ATE1, the status request and a memory read (commands 1..3), the
-    // handshake one status poll (4).
-    QTest::newRow("connect, unplugged in the search: found, but the port cannot be opened")
-        << C << faultAt(2, "unplug") << QString() << 0 << Outcome::Failed << false << lost;
-    QTest::newRow("connect, silent at the handshake poll: the lost link is reported")
-        << C << faultAt(4, "silent") << QString() << 1 << Outcome::Failed << false << lost;
-    QTest::newRow("connect, echo merged into ATE1's answer: taken all the same")
-        << C << faultAt(1, "merge-echo") << QString() << 0 << Outcome::Done << true << none;
-    QTest::newRow("connect, garbage before the poll's answer: ignored")
-        << C << faultAt(4, "garbage") << QString() << 0 << Outcome::Done << true << none;
-    QTest::newRow("connect, 64 KiB line before ATE1's answer: ignored")
-        << C << faultAt(1, "long-line") << QString() << 0 << Outcome::Done << true << none;
-    QTest::newRow("connect, status refused in the search: no serial number, nothing found")
-        << C << faultAt(2, "oaterror=9") << QString() << 0 << Outcome::NotFound << false << none;
-    QTest::newRow("connect, poll refused with 13: connected, the unit's error shown")
-        << C << faultAt(4, "oaterror=13") << QString() << 0 << Outcome::Done << true
-        << QStringList{"app.rv23.err.simerror"};
-    QTest::newRow("connect, paced line: slower, the same")
-        << C << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
-
-    // Load: the poll, three modem commands, then the memory cells from 1 (command 5); cell 64
-    // (leSMSOnA) is command 12, the event log read command 299.
-    QTest::newRow("load, unplugged at a cell: fails, link lost")
-        << L << none << armAt(10, "unplug") << 0 << Outcome::Failed << false << lost;
-    QTest::newRow("load, silent at the event log: loaded, then the poll loses the link")
-        << L << none << armAt(299, "silent") << 1 << Outcome::Done << false << lost;
-    QTest::newRow("load, NUL bytes before a cell: ignored")
-        << L << none << armAt(10, "nul") << 0 << Outcome::Done << true << none;
-    QTest::newRow("load, echo merged into cell 64: the cell keeps its old value")
-        << L << none << armAt(12, "merge-echo") << 1 << Outcome::Stale << true << none;
-    // A memory read waits for "+OATMEM:" or "ERROR" only: the refusal is dropped like an echo.
-    QTest::newRow("load, cell 64 refused with 11: waited out, the cell keeps its old value")
-        << L << none << armAt(12, "oaterror=11") << 1 << Outcome::Stale << true << none;
-    QTest::newRow("load, paced line: slower, the same")
-        << L << QStringList{"--pace"} << QString() << 0 << Outcome::Done << true << none;
-
-    // Save of two edits: ATA (command 1), DNB (2); the host then loads again.
-    QTest::newRow("save, unplugged after the first write: fails, link lost")
-        << S << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
-    QTest::newRow("save, echo merged into a write's answer: written all the same")
-        << S << none << armAt(1, "merge-echo") << 1 << Outcome::Done << true << none;
-    // The answers to writes are not examined: a refusal shows nothing, the reload tells.
-    QTest::newRow("save, a write refused with 1: the reload differs from the store")
-        << S << none << armAt(2, "oaterror=1") << 0 << Outcome::Stale << true << none;
-
-    // Event reload: the poll (1), the log read (2).
-    QTest::newRow("events, unplugged after the poll: link lost")
-        << E << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
-    QTest::newRow("events, NUL bytes before the log: ignored")
-        << E << none << armAt(2, "nul") << 0 << Outcome::Done << true << none;
-    QTest::newRow("events, log read refused with 12: shown, the table stays empty")
-        << E << none << armAt(2, "oaterror=12") << 0 << Outcome::Stale << true
-        << QStringList{"app.rv23.err.gsmbussy"};
-
-    // Service: GSM restart (1), relay X on (2), the host's poll (3).
-    QTest::newRow("service, unplugged after the GSM restart: link lost")
-        << V << none << armAt(1, "unplug") << 0 << Outcome::Failed << false << lost;
-    QTest::newRow("service, +WIND storm before the relay's answer: dropped")
-        << V << none << armAt(2, "wind-storm") << 0 << Outcome::Done << true << none;
-    QTest::newRow("service, relay command refused with 10: shown, the relay stays off")
-        << V << none << armAt(2, "oaterror=10") << 0 << Outcome::Stale << true
-        << QStringList{"app.rv23.err.hwproblem"};
-
-    // Firmware: the modem's first command is "AT+OATGSM=0"; a healthy upload waits out two
-    // 30 s deadlines, which keeps it out of this suite.
-    QTest::newRow("firmware, unplugged at the first command: fails, link lost")
-        << Operation::Firmware << none << armAt(1, "unplug") << 0 << Outcome::Failed << false
-        << QStringList{communicationError, "app.rv23.firmware.updatefailed"};
+    // The long rows run as a test of their own (tst_faults_slow).
+    if (qEnvironmentVariable("RV23_FAULTS") == QLatin1String("slow"))
+        addSlowRows();
+    else
+        addQuickRows();
 }
 
 void TestFaults::operationUnderFault()

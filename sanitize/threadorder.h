@@ -9,7 +9,7 @@
 // Tells ThreadSanitizer about orders between threads that Qt makes inside its own code, which is
 // not instrumented: a queued call's task reaches the other thread after everything the posting
 // thread did, and a blocking call returns after everything the task did. Without these the tool
-// reports every queued call as a race. In other builds everything here compiles to nothing.
+// reports every queued call as a race. In other builds the annotations compile to nothing.
 
 #if defined(__SANITIZE_THREAD__)
 #define RV23_THREAD_SANITIZER 1

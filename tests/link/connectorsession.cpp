@@ -3,6 +3,7 @@
 #include "framework/handover.h"
 #include "framework/item.h"
 #include "link/linktypes.h"
+#include "sanitize/threadorder.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -67,7 +68,7 @@ bool ConnectorSession::start()
     qputenv("RV23_EXTRA_PORTS", simulator.portPath().toLocal8Bit());
     QueuedSpy found(connector, &LocalConnector::deviceFound);
     QueuedSpy searched(connector, &LocalConnector::allDevicesFound);
-    QMetaObject::invokeMethod(connector, &LocalConnector::getSerialDevices);
+    Sanitize::post(connector, [this] { connector->getSerialDevices(); });
     if (!searched.wait(1, searchTimeoutMs) || found.count() != 1) {
         failure = QStringLiteral("the unit was not found");
         return false;
@@ -75,7 +76,7 @@ bool ConnectorSession::start()
     QueuedSpy selected(connector, &LocalConnector::deviceSelectionResult);
     QueuedSpy connected(connector, &LocalConnector::connectionResult);
     announced = found.last().value<DeviceInfo>();
-    QMetaObject::invokeMethod(connector, [this] {
+    Sanitize::post(connector, [this] {
         connector->deviceSelected(announced);
         connector->connectDevice();
     });
@@ -90,7 +91,7 @@ bool ConnectorSession::load(int timeoutMs)
 {
     const int before = loaded.count();
     Framework::Item* tree = top();
-    QMetaObject::invokeMethod(connector, [this, tree] { connector->load(tree); });
+    Sanitize::post(connector, [this, tree] { connector->load(tree); });
     if (!loaded.wait(before + 1, timeoutMs))
         return false;
     tree->clearRowMarks();
@@ -101,14 +102,14 @@ bool ConnectorSession::save(int timeoutMs)
 {
     const int before = saved.count();
     Framework::Item* tree = top();
-    QMetaObject::invokeMethod(connector, [this, tree] { connector->save(tree); });
+    Sanitize::post(connector, [this, tree] { connector->save(tree); });
     return saved.wait(before + 1, timeoutMs);
 }
 
 bool ConnectorSession::run(const std::function<void(LocalConnector*)>& work, int timeoutMs)
 {
     QueuedSpy done(this, &ConnectorSession::returned);
-    QMetaObject::invokeMethod(connector, [this, work] {
+    Sanitize::post(connector, [this, work] {
         work(connector);
         emit returned();
     });

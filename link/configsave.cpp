@@ -21,7 +21,6 @@ using PageMap::inputLetters;
 using PageMap::outputLetters;
 
 const int parameterTimeoutMs = 3000;
-const int outputPhoneRows = 50;
 const QLatin1String countColumnName("valueColumn2");
 
 bool isChanged(const Item* item)
@@ -84,7 +83,7 @@ QString textCommand(const TextField (&fields)[Count], QLatin1String letters, con
 
 // The numbers of an input table go out as one list, so the whole number column is taken
 // once any of its cells changed. Returns whether the table was touched.
-bool takeInputPhones(const Item* table, std::array<QString, 8>& phones)
+bool takeInputPhones(const Item* table, RV23_Config::InputPhones& phones)
 {
     bool touched = false;
     for (const Item* column : table->children()) {
@@ -107,9 +106,9 @@ bool takeInputPhones(const Item* table, std::array<QString, 8>& phones)
 // The rows of one relay's phone table as the save walk finds them.
 struct OutputRows
 {
-    std::array<QString, 50> numbers;
-    std::array<qint32, 50> counts{};
-    std::array<bool, 50> touched{};
+    RV23_Config::OutputPhones numbers;
+    RV23_Config::OutputCounts counts{};
+    std::array<bool, RV23_Config::OutputPhoneCount> touched{};
 };
 
 // Walks an output table and returns the erase commands of the touched rows that held a
@@ -125,7 +124,7 @@ QStringList walkOutputTable(const Item* table, QChar output, OutputRows& rows)
         for (auto it = cells.cbegin(); it != cells.cend(); ++it) {
             const Item* cell = it.value();
             const int row = it.key();
-            if (!isValueCell(cell) || row < 0 || row >= outputPhoneRows)
+            if (!isValueCell(cell) || row < 0 || row >= RV23_Config::OutputPhoneCount)
                 continue;
             if (cell->state() & (Framework::Changed | Framework::RowChanged))
                 rows.touched[size_t(row)] = true;
@@ -236,7 +235,7 @@ bool LocalConnector::saveInputsPage(Framework::Item* page)
 {
     if (!page)
         return false;
-    std::array<std::array<QString, 8>, 4> phones;
+    std::array<RV23_Config::InputPhones, 4> phones;
     std::array<bool, 4> tableTouched{};
     for (const Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();

@@ -10,10 +10,8 @@ namespace moduleRV_23 {
 namespace {
 
 constexpr int inputPhonesCell = 111;
-constexpr int inputPhoneCount = 8;
 constexpr int xPhonesCell = 143;
 constexpr int yPhonesCell = 193;
-constexpr int outputPhoneCount = 50;
 constexpr int xCountsCell = 273;
 constexpr int yCountsCell = 323;
 constexpr int peripheralCodeCell = 373;
@@ -42,14 +40,14 @@ quint16 toU16(const QString& value)
 
 QString* phoneCell(RV23_Config& config, int address)
 {
-    std::array<QString, 8>* inputs[] = {&config.APhones, &config.BPhones, &config.CPhones, &config.DPhones};
-    if (inBlock(address, inputPhonesCell, 4 * inputPhoneCount)) {
+    RV23_Config::InputPhones* inputs[] = {&config.APhones, &config.BPhones, &config.CPhones, &config.DPhones};
+    if (inBlock(address, inputPhonesCell, 4 * RV23_Config::InputPhoneCount)) {
         const int offset = address - inputPhonesCell;
-        return &(*inputs[offset / inputPhoneCount])[offset % inputPhoneCount];
+        return &(*inputs[offset / RV23_Config::InputPhoneCount])[offset % RV23_Config::InputPhoneCount];
     }
-    if (inBlock(address, xPhonesCell, outputPhoneCount))
+    if (inBlock(address, xPhonesCell, RV23_Config::OutputPhoneCount))
         return &config.XPhones[address - xPhonesCell];
-    if (inBlock(address, yPhonesCell, outputPhoneCount))
+    if (inBlock(address, yPhonesCell, RV23_Config::OutputPhoneCount))
         return &config.YPhones[address - yPhonesCell];
     return nullptr;
 }
@@ -100,9 +98,9 @@ bool* flagCell(RV23_Config& config, int address)
 
 qint32* countCell(RV23_Config& config, int address)
 {
-    if (inBlock(address, xCountsCell, outputPhoneCount))
+    if (inBlock(address, xCountsCell, RV23_Config::OutputPhoneCount))
         return &config.XCounts[address - xCountsCell];
-    if (inBlock(address, yCountsCell, outputPhoneCount))
+    if (inBlock(address, yCountsCell, RV23_Config::OutputPhoneCount))
         return &config.YCounts[address - yCountsCell];
     return nullptr;
 }

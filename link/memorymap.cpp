@@ -37,8 +37,6 @@ const int yPeripheralAndModeCells[] = {381, 382, 383, 384, 389, 390, 391, 392, 3
 const int firstCountCell = 273;
 const int lastCountCell = 372;
 
-const int inputPhoneRows = 8;
-const int outputPhoneRows = 50;
 const int numberColumn = 1;
 const int countColumn = 2;
 
@@ -56,22 +54,22 @@ void setCell(const Item* column, int row, const QVariant& value, bool asChange)
         cell->setValue(value, asChange);
 }
 
-void fillInputTable(const Item* table, QChar letter, const std::array<QString, 8>& phones, bool asChange)
+void fillInputTable(const Item* table, QChar letter, const RV23_Config::InputPhones& phones, bool asChange)
 {
     const Item* numbers = table->child(numberColumn);
-    for (int row = 0; row < inputPhoneRows; ++row) {
+    for (int row = 0; row < RV23_Config::InputPhoneCount; ++row) {
         qCDebug(lcLink).noquote() << QStringLiteral("Phone %1[%2] = %3").arg(letter).arg(row).arg(phones[row]);
         setCell(numbers, row, phones[row], asChange);
     }
 }
 
 // An empty row shows no use count, whatever the unit keeps for it.
-void fillOutputTable(const Item* table, QChar letter, const std::array<QString, 50>& phones,
-                     const std::array<qint32, 50>& counts, bool asChange)
+void fillOutputTable(const Item* table, QChar letter, const RV23_Config::OutputPhones& phones,
+                     const RV23_Config::OutputCounts& counts, bool asChange)
 {
     const Item* numbers = table->child(numberColumn);
     const Item* uses = table->child(countColumn);
-    for (int row = 0; row < outputPhoneRows; ++row) {
+    for (int row = 0; row < RV23_Config::OutputPhoneCount; ++row) {
         const QString count = phones[row].isEmpty() ? QStringLiteral("0") : QString::number(counts[row]);
         qCDebug(lcLink).noquote() << QStringLiteral("Phone %1[%2] = %3").arg(letter).arg(row).arg(phones[row]);
         setCell(numbers, row, phones[row], asChange);
@@ -253,7 +251,7 @@ bool LocalConnector::fillInputsPage(Framework::Item* page, bool asChange)
     if (!page || !connected)
         return false;
     const QHash<QString, QVariant> values = inputsValues(configData, unknownStateText);
-    const std::array<QString, 8>* phones[] = {&configData.APhones, &configData.BPhones, &configData.CPhones,
+    const RV23_Config::InputPhones* phones[] = {&configData.APhones, &configData.BPhones, &configData.CPhones,
                                               &configData.DPhones};
     for (Item* entry : PageMap::entries(page)) {
         const QString name = entry->shortName();

@@ -42,7 +42,7 @@ QString write(const char* stem, QChar letter, const QString& value)
     return write(QLatin1String(stem) + letter, value);
 }
 
-QString inputPhones(QChar input, const std::array<QString, 8>& numbers)
+QString inputPhones(QChar input, const RV23_Config::InputPhones& numbers)
 {
     return joinPhoneList(start(QStringLiteral("TN") + input), QStringList(numbers.begin(), numbers.end()),
                          int(numbers.size()));

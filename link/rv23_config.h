@@ -13,6 +13,13 @@ struct RV23_Config
     enum Input { A = 0, B, C, D };
     enum Output { X = 0, Y };
 
+    // Phone numbers kept per input and per output.
+    static constexpr int InputPhoneCount = 8;
+    static constexpr int OutputPhoneCount = 50;
+    using InputPhones = std::array<QString, InputPhoneCount>;
+    using OutputPhones = std::array<QString, OutputPhoneCount>;
+    using OutputCounts = std::array<qint32, OutputPhoneCount>;
+
     struct SmsTexts
     {
         QString OnText;
@@ -71,15 +78,15 @@ struct RV23_Config
     // Seconds; 0 keeps the relay on.
     std::array<quint16, 2> RelayTime{};
     std::array<bool, 2> RelayPermanent{};
-    std::array<QString, 8> APhones;
-    std::array<QString, 8> BPhones;
-    std::array<QString, 8> CPhones;
-    std::array<QString, 8> DPhones;
-    std::array<QString, 50> XPhones;
-    std::array<QString, 50> YPhones;
+    InputPhones APhones;
+    InputPhones BPhones;
+    InputPhones CPhones;
+    InputPhones DPhones;
+    OutputPhones XPhones;
+    OutputPhones YPhones;
     // Uses allowed to the phone in the same row; 0 is unlimited.
-    std::array<qint32, 50> XCounts{};
-    std::array<qint32, 50> YCounts{};
+    OutputCounts XCounts{};
+    OutputCounts YCounts{};
 };
 
 Q_DECLARE_METATYPE(RV23_Config)

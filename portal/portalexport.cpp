@@ -49,7 +49,7 @@ QString inputFields(const RV23_Config& config)
                               [&config](int i) { return config.InputTexts[i].OnText; })
         + textFields(QStringLiteral("DT"), inputLetters, 30, 30,
                      [&config](int i) { return config.InputTexts[i].OffText; });
-    const std::array<QString, 8>* phones[] = {&config.APhones, &config.BPhones, &config.CPhones,
+    const RV23_Config::InputPhones* phones[] = {&config.APhones, &config.BPhones, &config.CPhones,
                                               &config.DPhones};
     for (int i = 0; i < 4; ++i) {
         text += textArea(QStringLiteral("TN") + inputLetters[i], 18, 4,

@@ -69,7 +69,7 @@ bool flag(const Table& table, const QString& key)
 }
 
 // Lines beyond the table are dropped: the unit has no cells for them.
-void fillPhones(const QString& value, std::array<QString, 8>* phones)
+void fillPhones(const QString& value, RV23_Config::InputPhones* phones)
 {
     const QStringList lines = value.split(lineFeed);
     for (int j = 0; j < lines.size() && j < int(phones->size()); ++j)
@@ -78,7 +78,7 @@ void fillPhones(const QString& value, std::array<QString, 8>* phones)
 
 void applyInputs(const Table& table, RV23_Config* config)
 {
-    std::array<QString, 8>* phones[] = {&config->APhones, &config->BPhones, &config->CPhones,
+    RV23_Config::InputPhones* phones[] = {&config->APhones, &config->BPhones, &config->CPhones,
                                         &config->DPhones};
     for (int i = 0; i < 4; ++i) {
         const QChar letter = inputLetters[i];
@@ -103,8 +103,8 @@ void applyRelayTime(const Table& table, int output, RV23_Config* config)
 }
 
 // One line per row: the number, then optionally "," and its count of uses.
-void fillPhonesWithCounts(const QString& value, std::array<QString, 50>* phones,
-                          std::array<qint32, 50>* counts)
+void fillPhonesWithCounts(const QString& value, RV23_Config::OutputPhones* phones,
+                          RV23_Config::OutputCounts* counts)
 {
     const QStringList lines = value.split(lineFeed);
     for (int j = 0; j < lines.size() && j < int(phones->size()); ++j) {
@@ -116,8 +116,8 @@ void fillPhonesWithCounts(const QString& value, std::array<QString, 50>* phones,
 
 void applyOutputs(const Table& table, RV23_Config* config)
 {
-    std::array<QString, 50>* phones[] = {&config->XPhones, &config->YPhones};
-    std::array<qint32, 50>* counts[] = {&config->XCounts, &config->YCounts};
+    RV23_Config::OutputPhones* phones[] = {&config->XPhones, &config->YPhones};
+    RV23_Config::OutputCounts* counts[] = {&config->XCounts, &config->YCounts};
     for (int o = 0; o < 2; ++o) {
         const QChar letter = outputLetters[o];
         config->OutputTexts[o].OnText = table.value(QStringLiteral("AR") + letter);

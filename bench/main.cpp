@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -20,6 +21,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -64,9 +67,22 @@ public:
     // One status exchange, through the public poll.
     void exchange() { static_cast<moduleRV_23::Connector&>(connector).ping(true); }
     void uploadFirmware(const QString& path) { connector.uploadFirmware(path); }
+
+    // The Events page's reload: the log read again and shown in eventsItem's table. The floor is
+    // the two settling pauses around the read.
+    Measurement::Sample reloadEvents(Framework::Item* eventsItem)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        connector.reloadEvents();
+        connector.loadEvents(eventsItem);
+        return Measurement::Sample{elapsedMs(timer), eventSettlingMs};
+    }
     Sim::Stats stats() const { return unit.stats(); }
 
 private:
+    static constexpr double eventSettlingMs = 1100 + 1500;
+
     Sim::SimulatorThread unit;
     moduleRV_23::LocalConnector connector;
 };
@@ -167,6 +183,34 @@ Measurement::Sample firmwareUpload(const QString& path)
     return Measurement::Sample{elapsedMs(timer), waitedMs + 2 * 30000 + 2000};
 }
 
+// The highest resident memory of rv23ctl, a host like praxon without its window, over a full
+// load of the simulated unit with its 320 events: plug-in, item tree, pages and all.
+double hostPeakMiB(const QTemporaryDir& folder)
+{
+    QProcess unit;
+    unit.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    unit.start(QStringLiteral(RV23_SIM_PROGRAM),
+               {QStringLiteral("--state"), folder.filePath(QStringLiteral("unit.json"))});
+    if (!unit.waitForReadyRead(10000))
+        qFatal("rv23-bench: rv23-sim did not start");
+    const QString port = QString::fromUtf8(unit.readLine()).trimmed().section(QLatin1Char(' '), 1);
+    QProcess host;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(RV23CTL_PROGRAM), {QStringLiteral("--port"), port, QStringLiteral("read"), QStringLiteral("-o"),
+                                                 folder.filePath(QStringLiteral("read.json"))});
+    if (!host.waitForFinished(60000) || host.exitCode() != 0)
+        qFatal("rv23-bench: rv23ctl read failed");
+    // Taken before the simulator is reaped, so only the host counts.
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    unit.terminate();
+    unit.waitForFinished(10000);
+    return usage.ru_maxrss / 1024.0;
+}
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -190,6 +234,7 @@ int main(int argc, char* argv[])
     ConnectedUnit unit(Sim::Options{});
     std::unique_ptr<Framework::Item> tree = buildTree(description);
     const QJsonObject saved = QJsonDocument::fromJson(tree->toJsonString().toUtf8()).object();
+    const std::unique_ptr<Framework::Item> shown = buildTree(description);
 
     QVector<Measurement> table = {
         {QStringLiteral("transport: one status exchange, unit answering at once"), QStringLiteral("< 2 ms"), 200,
@@ -222,6 +267,8 @@ int main(int argc, char* argv[])
              std::unique_ptr<QWidget> widget(module.createWidget());
              return Measurement::Sample{elapsedMs(timer)};
          }},
+        {QStringLiteral("events: reload and show the whole log"), QStringLiteral("< floor + 100 ms"), 5,
+         [&unit, &shown] { return unit.reloadEvents(shown->child(QStringLiteral("events"))); }},
     };
 
     {
@@ -260,9 +307,12 @@ int main(int argc, char* argv[])
 
     QTextStream out(stdout);
     out << Measurement::header() << '\n';
-    for (int row = 0; row < 4; ++row)
+    for (int row = 0; row < 5; ++row)
         table[row].execute();
     for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
+    QTemporaryDir hostFolder;
+    const double peakMiB = hostPeakMiB(hostFolder);
+    out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
     return 0;
 }

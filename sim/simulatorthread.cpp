@@ -63,7 +63,15 @@ bool SimulatorThread::control(const QString& line)
 
 UnitState SimulatorThread::state() const
 {
-    return inThread([this] { return simulator->state(); });
+    // The copy gets its own tables before it leaves the simulator's thread: Qt writes a shared
+    // table in place once a relaxed look at its reference count finds it unshared, an order the
+    // thread checker cannot follow when the other holder was in this thread.
+    return inThread([this] {
+        UnitState copy = simulator->state();
+        copy.memory.detach();
+        copy.events.detach();
+        return copy;
+    });
 }
 
 Stats SimulatorThread::stats() const

@@ -146,9 +146,6 @@ void TestItem::buildsFromDescription_data()
         << QByteArray(R"({"x": {"_default_value": 36000000}})") << "x" << "default" << QVariant(36000000);
     QTest::newRow("default double keeps six digits")
         << QByteArray(R"({"x": {"_default_value": 1.23456789}})") << "x" << "default" << QVariant(1.23457);
-    QTest::newRow("untranslated default text is kept")
-        << QByteArray(R"({"x": {"_default_value": "Vstup A", "_doNotTranslate": true}})") << "x" << "default"
-        << QVariant("Vstup A");
     QTest::newRow("role text is case-insensitive")
         << QByteArray(R"({"x": {"_role": "dynamicState"}})") << "x" << "role" << QVariant(int(DynamicState));
     QTest::newRow("own role wins over the children role")
@@ -165,10 +162,6 @@ void TestItem::buildsFromDescription_data()
         << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
     QTest::newRow("maximum is truncated") << QByteArray(R"({"x": {"_max": 30.9}})") << "x" << "maximum"
                                           << QVariant(qint64(30));
-    QTest::newRow("attribute bits")
-        << QByteArray(R"({"x": {"_silent": true, "_first_column_is_header": true, "_auto_increment": true,
-                                 "_doNotTranslate": true}})")
-        << "x" << "state" << QVariant(int(Silent | FirstColumnIsHeader | AutoIncrement | DoNotTranslate));
     QTest::newRow("bold does not reach grandchildren")
         << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x/y" << "state" << QVariant(int(NoState));
 }

@@ -50,6 +50,22 @@ std::unique_ptr<Item> makeTable(Item* root, bool firstColumnIsHeader, int rows =
     return std::make_unique<Item>("t", root, table);
 }
 
+// The table and its model, which Qt's model tester watches.
+struct PhoneTable
+{
+    PhoneTable(Item* root, bool header, bool extraColumn = false, int rows = 4)
+        : item(makeTable(root, header, rows))
+        , model(item.get(), extraColumn)
+    {
+    }
+
+    QModelIndex at(int row, int column) const { return model.index(row, column); }
+
+    std::unique_ptr<Item> item;
+    Model model;
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+};
+
 QFont font(bool bold, bool italic)
 {
     QFont font;
@@ -135,20 +151,18 @@ void TestTableView::addressesCells()
     QFETCH(QVariant, firstTitle);
     QFETCH(QVariant, rowTitle);
 
-    auto table = makeTable(&root, header);
-    table->child("number")->child(0)->setValue("555");
-    Model model(table.get(), extra);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    PhoneTable table(&root, header, extra);
+    table.item->child("number")->child(0)->setValue("555");
 
-    QCOMPARE(model.rowCount(), 4);
-    QCOMPARE(model.columnCount(), columns);
-    QCOMPARE(model.data(model.index(0, 0)), firstCell);
-    QCOMPARE(model.headerData(0, Qt::Horizontal), firstTitle);
-    QCOMPARE(model.headerData(2, Qt::Vertical), rowTitle);
-    const QModelIndex last = model.index(3, columns - 1);
-    QCOMPARE(model.flags(last), extra ? Qt::ItemIsSelectable | Qt::ItemIsEnabled
-                                      : Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
-    QCOMPARE(model.data(last).isValid(), !extra);
+    QCOMPARE(table.model.rowCount(), 4);
+    QCOMPARE(table.model.columnCount(), columns);
+    QCOMPARE(table.at(0, 0).data(), firstCell);
+    QCOMPARE(table.model.headerData(0, Qt::Horizontal), firstTitle);
+    QCOMPARE(table.model.headerData(2, Qt::Vertical), rowTitle);
+    const QModelIndex last = table.at(3, columns - 1);
+    QCOMPARE(table.model.flags(last), extra ? Qt::ItemIsSelectable | Qt::ItemIsEnabled
+                                            : Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
+    QCOMPARE(table.model.data(last).isValid(), !extra);
 }
 
 void TestTableView::followsRowChanges_data()
@@ -161,29 +175,27 @@ void TestTableView::followsRowChanges_data()
 void TestTableView::followsRowChanges()
 {
     QFETCH(bool, header);
-    auto table = makeTable(&root, header);
-    Model model(table.get(), true);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    PhoneTable table(&root, header, true);
+    QSignalSpy inserted(&table.model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&table.model, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy changed(&table.model, &QAbstractItemModel::dataChanged);
 
-    table->setRowCount(10);
-    QCOMPARE(model.rowCount(), 10);
+    table.item->setRowCount(10);
+    QCOMPARE(table.model.rowCount(), 10);
     QCOMPARE(inserted.count(), 1);
     QCOMPARE(inserted.first().mid(1), (QVariantList{4, 9}));
 
     // A cell of a new row is announced like the old ones.
-    table->child("count")->child(8)->setValue(7);
+    table.item->child("count")->child(8)->setValue(7);
     QVERIFY(!changed.isEmpty());
-    QCOMPARE(changed.last().first().toModelIndex(), model.index(8, header ? 1 : 2));
+    QCOMPARE(changed.last().first().toModelIndex(), table.at(8, header ? 1 : 2));
 
-    table->setRowCount(4);
+    table.item->setRowCount(4);
     QCOMPARE(removed.count(), 1);
     QCOMPARE(removed.first().mid(1), (QVariantList{4, 9}));
 
-    table->setRowCount(0);
-    QCOMPARE(model.rowCount(), 1);
+    table.item->setRowCount(0);
+    QCOMPARE(table.model.rowCount(), 1);
     QCOMPARE(removed.last().mid(1), (QVariantList{1, 3}));
 }
 
@@ -217,13 +229,12 @@ void TestTableView::servesCellLook()
     QFETCH(int, role);
     QFETCH(QVariant, expected);
 
-    auto table = makeTable(&root, false);
-    Item* cell = table->child("count")->child(1);
+    PhoneTable table(&root, false);
+    Item* cell = table.item->child("count")->child(1);
     cell->setState(ItemState(state));
     cell->setForeground(own);
-    Model model(table.get(), false);
 
-    QCOMPARE(model.data(model.index(1, 2), role), expected);
+    QCOMPARE(table.at(1, 2).data(role), expected);
 }
 
 void TestTableView::setsDataByRole_data()
@@ -280,16 +291,14 @@ void TestTableView::setsDataByRole()
     QFETCH(QVariant, expected);
     QFETCH(QVariantList, announced);
 
-    auto table = makeTable(&root, false);
-    Model model(table.get(), false);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    const QModelIndex index = model.index(1, 2);
+    PhoneTable table(&root, false);
+    QSignalSpy changed(&table.model, &QAbstractItemModel::dataChanged);
+    const QModelIndex index = table.at(1, 2);
 
-    QCOMPARE(model.setData(index, value, role), accepted);
+    QCOMPARE(table.model.setData(index, value, role), accepted);
 
     if (readRole >= 0)
-        QCOMPARE(model.data(index, readRole), expected);
+        QCOMPARE(table.model.data(index, readRole), expected);
     if (announced.isEmpty()) {
         QVERIFY(changed.isEmpty());
     } else {
@@ -298,8 +307,8 @@ void TestTableView::setsDataByRole()
         QCOMPARE(changed.last().at(2).value<QVector<int>>(), announced.at(1).value<QVector<int>>());
     }
     if (role == Model::EditableRole)
-        QCOMPARE(table->child("count")->child(1)->editable(), ReadOnly);
-    QVERIFY(!model.setData(model.index(1, 2).sibling(1, 3), value, role)); // no such cell
+        QCOMPARE(table.item->child("count")->child(1)->editable(), ReadOnly);
+    QVERIFY(!table.model.setData(table.at(1, 2).sibling(1, 3), value, role)); // no such cell
 }
 
 void TestTableView::flagsFollowCell_data()
@@ -324,60 +333,55 @@ void TestTableView::flagsFollowCell()
     QFETCH(int, flags);
     QFETCH(bool, grey);
 
-    auto table = makeTable(&root, false);
-    Item* cell = table->child("number")->child(2);
+    PhoneTable table(&root, false);
+    Item* cell = table.item->child("number")->child(2);
     cell->setEnabled(cellEnabled);
     cell->setEditable(readOnly ? ReadOnly : Editable);
-    Model model(table.get(), false);
-    model.setEnabled(modelEnabled);
-    model.setColumnBackgrounds({{1, QColor(Qt::yellow)}});
+    table.model.setEnabled(modelEnabled);
+    table.model.setColumnBackgrounds({{1, QColor(Qt::yellow)}});
 
-    QCOMPARE(int(model.flags(model.index(2, 1))), flags);
-    QCOMPARE(model.data(model.index(2, 1), Qt::BackgroundRole),
+    QCOMPARE(int(table.model.flags(table.at(2, 1))), flags);
+    QCOMPARE(table.at(2, 1).data(Qt::BackgroundRole),
              QVariant(grey ? QColor(Qt::lightGray) : QColor(Qt::yellow)));
 }
 
 void TestTableView::marksOtherCellsOfChangedRow()
 {
     qRegisterMetaType<Qt::Orientation>();
-    auto table = makeTable(&root, true);
-    Model model(table.get(), false);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    QSignalSpy headerChanged(&model, &QAbstractItemModel::headerDataChanged);
+    PhoneTable table(&root, true);
+    QSignalSpy changed(&table.model, &QAbstractItemModel::dataChanged);
+    QSignalSpy headerChanged(&table.model, &QAbstractItemModel::headerDataChanged);
 
-    QVERIFY(model.setData(model.index(2, 0), "603123456"));
+    QVERIFY(table.model.setData(table.at(2, 0), "603123456"));
 
-    QCOMPARE(model.data(model.index(2, 1), Qt::ForegroundRole), QVariant(QColor(Qt::blue)));
-    QVERIFY(table->child("index")->child(2)->state() & RowChanged);
-    QVERIFY(!(table->child("count")->child(1)->state() & RowChanged));
+    QCOMPARE(table.at(2, 1).data(Qt::ForegroundRole), QVariant(QColor(Qt::blue)));
+    QVERIFY(table.item->child("index")->child(2)->state() & RowChanged);
+    QVERIFY(!(table.item->child("count")->child(1)->state() & RowChanged));
     QVERIFY(!headerChanged.isEmpty()); // the row header cell is marked too
     QVERIFY(std::any_of(changed.cbegin(), changed.cend(),
-                        [&](const QVariantList& args) { return args.first().toModelIndex() == model.index(2, 1); }));
+                        [&](const QVariantList& args) { return args.first().toModelIndex() == table.at(2, 1); }));
 
-    QVERIFY(model.setData(model.index(2, 0), QVariant("")));
-    QCOMPARE(model.data(model.index(2, 1), Qt::ForegroundRole), QVariant(QColor(Qt::black)));
+    QVERIFY(table.model.setData(table.at(2, 0), QVariant("")));
+    QCOMPARE(table.at(2, 1).data(Qt::ForegroundRole), QVariant(QColor(Qt::black)));
 }
 
 void TestTableView::notifiesOnceWhenSwitchedOn()
 {
-    auto table = makeTable(&root, false);
-    Model model(table.get(), true);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    PhoneTable table(&root, false, true);
+    QSignalSpy changed(&table.model, &QAbstractItemModel::dataChanged);
 
-    model.setNotify(false);
-    for (Item* cell : table->child("number")->children())
+    table.model.setNotify(false);
+    for (Item* cell : table.item->child("number")->children())
         cell->setValue(QString("60%1").arg(cell->index()));
-    table->setRowCount(6); // rows still follow, so views stay consistent
+    table.item->setRowCount(6); // rows still follow, so views stay consistent
     QVERIFY(changed.isEmpty());
 
-    model.setNotify(true);
-    model.setNotify(true);
+    table.model.setNotify(true);
+    table.model.setNotify(true);
 
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed.first().at(0).toModelIndex(), model.index(0, 0));
-    QCOMPARE(changed.first().at(1).toModelIndex(), model.index(5, 2));
+    QCOMPARE(changed.first().at(0).toModelIndex(), table.at(0, 0));
+    QCOMPARE(changed.first().at(1).toModelIndex(), table.at(5, 2));
 }
 
 void TestTableView::refusesEmptyAndLostTables()
@@ -404,14 +408,13 @@ void TestTableView::refusesEmptyAndLostTables()
 
 void TestTableView::selectsRangesOnly()
 {
-    auto table = makeTable(&root, false);
-    Model model(table.get(), false);
-    ItemSelectionModel selection(&model);
+    PhoneTable table(&root, false);
+    ItemSelectionModel selection(&table.model);
 
-    selection.select(model.index(1, 1), QItemSelectionModel::Select);
+    selection.select(table.at(1, 1), QItemSelectionModel::Select);
     QVERIFY(!selection.hasSelection());
 
-    selection.select(QItemSelection(model.index(1, 0), model.index(2, 2)), QItemSelectionModel::Select);
+    selection.select(QItemSelection(table.at(1, 0), table.at(2, 2)), QItemSelectionModel::Select);
     QCOMPARE(selection.selectedIndexes().size(), 6);
 }
 
@@ -433,9 +436,8 @@ void TestTableView::restoresSavedWidths()
     QFETCH(QString, stored);
     QFETCH(int, firstWidth);
     userSettings().setValue(WidthsKey, stored);
-    auto table = makeTable(&root, header, 2);
-    Model model(table.get(), false);
-    PageTable view(&model);
+    PhoneTable table(&root, header, false, 2);
+    PageTable view(&table.model);
     view.setObjectName("moduleRV_23::Informations");
     const int before = view.columnWidth(0);
     QVERIFY(before != firstWidth);
@@ -449,10 +451,9 @@ void TestTableView::restoresSavedWidths()
 
 void TestTableView::savesWidthsOfHiddenColumns()
 {
-    auto table = makeTable(&root, false, 2);
-    Model model(table.get(), false);
+    PhoneTable table(&root, false, false, 2);
     {
-        PageTable view(&model);
+        PageTable view(&table.model);
         view.setObjectName("moduleRV_23::Informations");
         view.setColumnWidth(0, 77);
         view.setColumnWidth(1, 55);
@@ -464,7 +465,7 @@ void TestTableView::savesWidthsOfHiddenColumns()
     QCOMPARE(saved.mid(0, 2), (QStringList{"77", "55"}));
 
     // Shown again, the column comes back with its width.
-    PageTable view(&model);
+    PageTable view(&table.model);
     view.setObjectName("moduleRV_23::Informations");
     QCoreApplication::sendPostedEvents();
     QCOMPARE(view.columnWidth(1), 55);
@@ -487,9 +488,8 @@ void TestTableView::hidesSectionsByModeAndSource()
     QFETCH(bool, extended);
     QFETCH(int, source);
     QFETCH(QList<int>, hiddenRows);
-    auto table = makeTable(&root, true, 6);
-    Model model(table.get(), false);
-    PageTable view(&model);
+    PhoneTable table(&root, true, false, 6);
+    PageTable view(&table.model);
     view.setRowHidden(4, true); // hidden by the page itself, and left alone
     view.setLeftAloneSections(Qt::Vertical, {4, 5});
     view.setHiddenSections(Qt::Vertical, {0});
@@ -502,7 +502,7 @@ void TestTableView::hidesSectionsByModeAndSource()
     view.setDisplayMode(source);
 
     QList<int> hidden;
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < table.model.rowCount(); ++row) {
         if (view.isRowHidden(row))
             hidden << row;
     }
@@ -512,88 +512,84 @@ void TestTableView::hidesSectionsByModeAndSource()
 
 void TestTableView::editFillsSelectedColumn()
 {
-    auto table = makeTable(&root, true);
-    Model model(table.get(), false);
-    PageTable view(&model);
+    PhoneTable table(&root, true);
+    PageTable view(&table.model);
     view.setItemDelegate(new LineEditDelegate(QString(), &view));
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.selectionModel()->select(QItemSelection(model.index(0, 0), model.index(2, 1)), QItemSelectionModel::Select);
+    view.selectionModel()->select(QItemSelection(table.at(0, 0), table.at(2, 1)), QItemSelectionModel::Select);
 
-    view.edit(model.index(1, 0));
-    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(model.index(1, 0)));
+    view.edit(table.at(1, 0));
+    auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(table.at(1, 0)));
     QVERIFY(editor);
     QTest::keyClicks(editor, "+420");
     QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_VERIFY(!view.indexWidget(model.index(1, 0)));
+    QTRY_VERIFY(!view.indexWidget(table.at(1, 0)));
 
     for (int row = 0; row < 3; ++row)
-        QCOMPARE(model.index(row, 0).data().toString(), QStringLiteral("+420"));
-    QVERIFY(model.index(3, 0).data().toString().isEmpty());
-    QCOMPARE(model.index(0, 1).data(), QVariant(0));
+        QCOMPARE(table.at(row, 0).data().toString(), QStringLiteral("+420"));
+    QVERIFY(table.at(3, 0).data().toString().isEmpty());
+    QCOMPARE(table.at(0, 1).data(), QVariant(0));
 }
 
 void TestTableView::enterOpensEditorBelow()
 {
-    auto table = makeTable(&root, true);
-    Model model(table.get(), false);
-    PageTable view(&model);
+    PhoneTable table(&root, true);
+    PageTable view(&table.model);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    view.setCurrentIndex(model.index(1, 0));
+    view.setCurrentIndex(table.at(1, 0));
     QTest::keyClick(&view, Qt::Key_F2);
 
     for (int row = 1; row < 4; ++row) {
-        auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(model.index(row, 0)));
+        auto* editor = qobject_cast<QLineEdit*>(view.indexWidget(table.at(row, 0)));
         QVERIFY2(editor, qPrintable(QString("no editor in row %1").arg(row)));
         QTest::keyClicks(editor, QString::number(row));
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!view.indexWidget(model.index(row, 0)));
-        QCOMPARE(model.index(row, 0).data().toString(), QString::number(row));
+        QTRY_VERIFY(!view.indexWidget(table.at(row, 0)));
+        QCOMPARE(table.at(row, 0).data().toString(), QString::number(row));
     }
     // Enter on the last row opens nothing more.
-    QCOMPARE(view.currentIndex(), model.index(3, 0));
+    QCOMPARE(view.currentIndex(), table.at(3, 0));
     QVERIFY(!view.isEditing());
 }
 
 void TestTableView::spinBoxEditorTakesCellLimits()
 {
-    auto table = makeTable(&root, true, 1);
-    Model model(table.get(), false);
+    PhoneTable table(&root, true, false, 1);
     SpinBoxDelegate delegate;
     QWidget parent;
 
-    std::unique_ptr<QWidget> editor(delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 1)));
+    std::unique_ptr<QWidget> editor(delegate.createEditor(&parent, QStyleOptionViewItem(), table.at(0, 1)));
     auto* spinBox = qobject_cast<QSpinBox*>(editor.get());
     QVERIFY(spinBox);
     QCOMPARE(spinBox->maximum(), 99);
     QCOMPARE(spinBox->minimum(), 0);
     QCOMPARE(spinBox->specialValueText(), QStringLiteral("app.no"));
 
-    model.setData(model.index(0, 1), 7);
-    delegate.setEditorData(spinBox, model.index(0, 1));
+    table.model.setData(table.at(0, 1), 7);
+    delegate.setEditorData(spinBox, table.at(0, 1));
     spinBox->setValue(spinBox->value() + 1);
-    delegate.setModelData(spinBox, &model, model.index(0, 1));
-    QCOMPARE(model.index(0, 1).data(), QVariant(8));
+    delegate.setModelData(spinBox, &table.model, table.at(0, 1));
+    QCOMPARE(table.at(0, 1).data(), QVariant(8));
 }
 
 void TestTableView::buttonCellsAnnounceTheirRow()
 {
-    auto table = makeTable(&root, true, 3);
-    Model model(table.get(), false);
-    PageTable view(&model);
+    PhoneTable table(&root, true, false, 3);
+    PageTable view(&table.model);
     auto* delegate = new PushButtonDelegate({0}, &view);
     view.setItemDelegateForColumn(1, delegate);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy pressed(delegate, &PushButtonDelegate::buttonPressed);
     const auto click = [&](int row) {
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(model.index(row, 1)).center());
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(table.at(row, 1)).center());
     };
 
     click(2);
     click(0); // an ordinary row
-    table->child("count")->child(1)->setEnabled(false);
+    table.item->child("count")->child(1)->setEnabled(false);
     click(1);
 
     QCOMPARE(pressed.count(), 1);

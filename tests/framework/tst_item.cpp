@@ -490,7 +490,7 @@ void TestItem::resetClearsRowMarks()
     QCOMPARE(states.count(), 0);
 }
 
-// Resize signals are pinned through the table model; here: what the cells hold afterwards.
+// The resize signals are checked through the table model; here, what the cells hold afterwards.
 void TestItem::resizedTablesKeepOldRowsOnly()
 {
     Tree tree(R"({"t": {"_row_count": 8,

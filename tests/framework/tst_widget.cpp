@@ -221,7 +221,7 @@ void TestWidget::ctrlTabCycles()
     QCOMPARE(changed.last().first(), QVariant(0));
 }
 
-// Blue tab and Save after an edit, and the Save click, are pinned through the module; here the
+// The blue tab, Save after an edit and the Save click are checked through the module; here, the
 // red mark and the way back.
 void TestWidget::pageChangeColoursTabAndSave()
 {

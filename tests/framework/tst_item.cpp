@@ -57,8 +57,6 @@ QVariant field(const Item* item, const QString& name)
         return childKeys(item);
     if (name == "default")
         return item->defaultValue(false);
-    if (name == "defaultType")
-        return QString(item->defaultValue(false).typeName());
     if (name == "role")
         return int(item->role());
     if (name == "editable")
@@ -69,10 +67,6 @@ QVariant field(const Item* item, const QString& name)
         return item->maximum();
     if (name == "tooltip")
         return item->tooltip(false);
-    if (name == "label")
-        return item->label();
-    if (name == "name")
-        return item->objectName();
     qFatal("unknown field %s", qPrintable(name));
 }
 
@@ -126,8 +120,7 @@ private slots:
     void resetsValues_data();
     void resetsValues();
     void resetClearsRowMarks();
-    void resizesTables_data();
-    void resizesTables();
+    void resizedTablesKeepOldRowsOnly();
     void findsRowItems();
     void savedConfigurationRoundTrips();
     void countsChangedItemsOnImport_data();
@@ -149,26 +142,12 @@ void TestItem::buildsFromDescription_data()
         << QByteArray(R"({"a": {"_index": 4}, "b": {}})") << "" << "children" << QVariant("4:a,5:b");
     QTest::newRow("same _index: the later sibling replaces the earlier")
         << QByteArray(R"({"a": {"_index": 1}, "b": {"_index": 1}})") << "" << "children" << QVariant("1:b");
-    QTest::newRow("object name is the full path")
-        << QByteArray(R"({"gbInputA": {"leSMSOnA": {}}})") << "gbInputA/leSMSOnA" << "name"
-        << QVariant("app.test.page.gbInputA.leSMSOnA");
     QTest::newRow("default 36000000 stays an int")
         << QByteArray(R"({"x": {"_default_value": 36000000}})") << "x" << "default" << QVariant(36000000);
     QTest::newRow("default double keeps six digits")
         << QByteArray(R"({"x": {"_default_value": 1.23456789}})") << "x" << "default" << QVariant(1.23457);
-    QTest::newRow("translatable default text is the lower-cased path")
-        << QByteArray(R"({"leText": {"_default_value": "Vstup A"}})") << "leText" << "default"
-        << QVariant("app.test.page.letext");
-    QTest::newRow("untranslated default text is kept")
-        << QByteArray(R"({"x": {"_default_value": "Vstup A", "_doNotTranslate": true}})") << "x" << "default"
-        << QVariant("Vstup A");
     QTest::newRow("role text is case-insensitive")
         << QByteArray(R"({"x": {"_role": "dynamicState"}})") << "x" << "role" << QVariant(int(DynamicState));
-    QTest::newRow("no role anywhere resolves to NoRole")
-        << QByteArray(R"({"x": {}})") << "x" << "role" << QVariant(int(NoRole));
-    QTest::newRow("children role is inherited")
-        << QByteArray(R"({"_children_role": "dynamicOnly", "g": {"x": {}}})") << "g/x" << "role"
-        << QVariant(int(DynamicOnly));
     QTest::newRow("own role wins over the children role")
         << QByteArray(R"({"_children_role": "static", "x": {"_role": "dynamic"}})") << "x" << "role"
         << QVariant(int(Dynamic));
@@ -177,27 +156,12 @@ void TestItem::buildsFromDescription_data()
     QTest::newRow("a command without role inherits a children role")
         << QByteArray(R"({"_children_role": "static", "x": {"_command": "ATA"}})") << "x" << "role"
         << QVariant(int(Static));
-    QTest::newRow("editable false") << QByteArray(R"({"x": {"_editable": false}})") << "x" << "editable"
-                                    << QVariant(int(ReadOnly));
     QTest::newRow("editable not a boolean") << QByteArray(R"({"x": {"_editable": "yes"}})") << "x"
                                             << "editable" << QVariant(int(EditableOther));
-    QTest::newRow("editability is inherited")
-        << QByteArray(R"({"_editable": false, "x": {}})") << "x" << "editable" << QVariant(int(ReadOnly));
-    QTest::newRow("tooltip id is the lower-cased path")
-        << QByteArray(R"({"leSMSOnA": {"_hint": "Text"}})") << "leSMSOnA" << "tooltip"
-        << QVariant("app.test.page.lesmsona.tooltip");
     QTest::newRow("no tooltip id for untranslated items")
         << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
-    QTest::newRow("label id from _label")
-        << QByteArray(R"({"lStav": {"_label": "Stav"}})") << "lStav" << "label" << QVariant("app.test.page.lstav.label");
     QTest::newRow("maximum is truncated") << QByteArray(R"({"x": {"_max": 30.9}})") << "x" << "maximum"
                                           << QVariant(qint64(30));
-    QTest::newRow("attribute bits")
-        << QByteArray(R"({"x": {"_silent": true, "_first_column_is_header": true, "_auto_increment": true,
-                                 "_doNotTranslate": true}})")
-        << "x" << "state" << QVariant(int(Silent | FirstColumnIsHeader | AutoIncrement | DoNotTranslate));
-    QTest::newRow("bold marks every direct child")
-        << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x" << "state" << QVariant(int(Bold));
     QTest::newRow("bold does not reach grandchildren")
         << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x/y" << "state" << QVariant(int(NoState));
 }
@@ -315,7 +279,6 @@ void TestItem::comparesValues_data()
         << int(Changed | OutOfRange);
     QTest::newRow("zero max disables the check")
         << qint64(0) << QVariant("") << QVariant(thirty + thirty) << true << int(Changed);
-    QTest::newRow("int over max") << qint64(99) << QVariant(1) << QVariant(100) << true << int(Changed | OutOfRange);
     QTest::newRow("64-bit int over max")
         << qint64(36000000) << QVariant(qint64(0)) << QVariant(qint64(36000500)) << true << int(Changed | OutOfRange);
     QTest::newRow("double over max") << qint64(10) << QVariant(1.0) << QVariant(10.5) << true
@@ -527,55 +490,29 @@ void TestItem::resetClearsRowMarks()
     QCOMPARE(states.count(), 0);
 }
 
-void TestItem::resizesTables_data()
+// The resize signals are checked through the table model; here, what the cells hold afterwards.
+void TestItem::resizedTablesKeepOldRowsOnly()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("expectedRows");
-    QTest::addColumn<QVariantList>("added");
-    QTest::addColumn<QVariantList>("removed");
-
-    QTest::newRow("grow from 8 to 10") << 10 << 10 << QVariantList{8, 10} << QVariantList{};
-    QTest::newRow("shrink from 8 to 4 in one removal") << 4 << 4 << QVariantList{} << QVariantList{8, 4};
-    QTest::newRow("same count does nothing") << 8 << 8 << QVariantList{} << QVariantList{};
-    QTest::newRow("zero leaves one cleared row") << 0 << 1 << QVariantList{} << QVariantList{8, 1};
-}
-
-void TestItem::resizesTables()
-{
-    QFETCH(int, rows);
-    QFETCH(int, expectedRows);
-    QFETCH(QVariantList, added);
-    QFETCH(QVariantList, removed);
-
     Tree tree(R"({"t": {"_row_count": 8,
         "indexes": {"_index": 0, "_auto_increment": true, "i": {"_default_value": 1}},
         "texts": {"_index": 1, "s": {}}}})");
     Item* table = tree.at("t");
     Item* texts = tree.at("t/texts");
-    for (Item* cell : texts->children())
-        cell->setValue(QString("row %1").arg(cell->index()));
-    QSignalSpy aboutToAdd(table, &Item::rowsAboutToBeAdded);
-    QSignalSpy addedSpy(table, &Item::rowsAdded);
-    QSignalSpy aboutToRemove(table, &Item::rowsAboutToBeRemoved);
-    QSignalSpy removedSpy(table, &Item::rowsRemoved);
+    texts->child(0)->setValue("row 0");
 
-    table->setRowCount(rows);
+    table->setRowCount(10);
+    QCOMPARE(texts->child(0)->currentValue().toString(), QString("row 0"));
+    QCOMPARE(texts->children().lastKey(), 9);
+    QCOMPARE(texts->child(9)->currentValue().toString(), QString()); // new rows start empty
+    QCOMPARE(tree.at("t/indexes")->child(9)->currentValue(), QVariant(1)); // and are not counted up
 
-    QCOMPARE(table->rowCount(), expectedRows);
-    QCOMPARE(texts->children().size(), expectedRows);
-    QCOMPARE(tree.at("t/indexes")->children().size(), expectedRows);
-    QCOMPARE(texts->children().lastKey(), expectedRows - 1);
-    QCOMPARE(aboutToAdd.isEmpty() ? QVariantList() : aboutToAdd.first(), added);
-    QCOMPARE(addedSpy.count(), added.isEmpty() ? 0 : 1);
-    QCOMPARE(aboutToRemove.isEmpty() ? QVariantList() : aboutToRemove.first(), removed);
-    QCOMPARE(removedSpy.count(), removed.isEmpty() ? 0 : 1);
-    const QString firstRow = rows < 1 ? QString() : QString("row 0");
-    QCOMPARE(texts->child(0)->currentValue().toString(), firstRow);
-    // New rows start empty and are not counted up.
-    if (expectedRows > 8) {
-        QCOMPARE(texts->child(9)->currentValue().toString(), QString());
-        QCOMPARE(tree.at("t/indexes")->child(9)->currentValue(), QVariant(1));
-    }
+    table->setRowCount(0);
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(tree.at("t/indexes")->children().size(), 1);
+    QCOMPARE(texts->child(0)->currentValue().toString(), QString()); // the one row left is cleared
+    QSignalSpy removing(table, &Item::rowsAboutToBeRemoved);
+    table->setRowCount(1);
+    QVERIFY(removing.isEmpty());
 }
 
 void TestItem::findsRowItems()
@@ -678,7 +615,6 @@ void TestItem::retranslateFollowsOnlyDefaults_data()
     QTest::addColumn<int>("announced");
 
     QTest::newRow("shown default follows") << "shown" << "Vstup A" << "Vstup A" << false << 1;
-    QTest::newRow("value from the unit stays") << "loaded" << "ALARM" << "ALARM" << false << 0;
     QTest::newRow("loaded text equal to the old default stays") << "loaded default" << "Input A" << "Input A"
                                                                << false << 0;
     QTest::newRow("edit stays, its reference follows") << "edited" << "Vstup A" << "ALARM" << true << 0;

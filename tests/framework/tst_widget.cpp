@@ -181,7 +181,6 @@ void TestWidget::hidingCurrentTabMovesBefore_data()
     QTest::newRow("first of five goes to the second-to-last") << 0 << QList<int>() << 3;
     QTest::newRow("middle tab goes to the one before") << 2 << QList<int>() << 1;
     QTest::newRow("hidden tabs are passed over") << 0 << QList<int>{3} << 2;
-    QTest::newRow("last tab goes to the one before") << 4 << QList<int>() << 3;
 }
 
 void TestWidget::hidingCurrentTabMovesBefore()
@@ -222,29 +221,18 @@ void TestWidget::ctrlTabCycles()
     QCOMPARE(changed.last().first(), QVariant(0));
 }
 
+// The blue tab, Save after an edit and the Save click are checked through the module; here, the
+// red mark and the way back.
 void TestWidget::pageChangeColoursTabAndSave()
 {
-    // Given an unchanged configuration
+    // Given an edit on the Outputs page
     build(true);
-    QPushButton* save = button("saveButton");
-    QPushButton* discard = button("discardButton");
     auto* edit = pages.at(1)->findChild<LineEditConnectable*>();
-    QVERIFY(!save->isEnabled());
-    QVERIFY(!discard->isEnabled());
-    QCOMPARE(tabs()->tabBar()->tabTextColor(1), QColor(Qt::black));
-    QSignalSpy saveClicked(widget.get(), &Widget::saveClicked);
-
-    // When the user edits a field of the Outputs page
     edit->selectAll();
     QTest::keyClicks(edit, "nova");
-
-    // Then its tab turns blue and Save and Discard can be used
     QCOMPARE(tabs()->tabBar()->tabTextColor(1), QColor(Qt::blue));
     QCOMPARE(tabs()->tabBar()->tabTextColor(0), QColor(Qt::black));
-    QVERIFY(save->isEnabled());
-    QVERIFY(discard->isEnabled());
-    save->click();
-    QCOMPARE(saveClicked.count(), 1);
+    QVERIFY(button("discardButton")->isEnabled());
 
     // An error on the page shows red
     Item* field = root->child("outputs")->children().first();
@@ -258,8 +246,8 @@ void TestWidget::pageChangeColoursTabAndSave()
 
     // Then everything is as before
     QCOMPARE(tabs()->tabBar()->tabTextColor(1), QColor(Qt::black));
-    QVERIFY(!save->isEnabled());
-    QVERIFY(!discard->isEnabled());
+    QVERIFY(!button("saveButton")->isEnabled());
+    QVERIFY(!button("discardButton")->isEnabled());
 }
 
 void TestWidget::currentPageShowsItsButtonsAndInfo()

@@ -1,21 +1,26 @@
+#include "framework/cellclipboard.h"
 #include "framework/timetext.h"
+#include "framework/utf8text.h"
 
 #include <QtTest>
 
 using namespace Framework;
 
-// The repair of text typed into a duration editor.
-class TestTimeText : public QObject
+// The pure text helpers behind the editors and tables: duration repair, UTF-8 cuts, clipboard cells.
+class TestTexts : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void repairsTypedText_data();
-    void repairsTypedText();
-    void repairedTextIsWellFormed();
+    void repairsTypedTime_data();
+    void repairsTypedTime();
+    void repairedTimeIsWellFormed();
+    void utf8CutIsLongestFittingPrefix();
+    void parsesClipboardLines_data();
+    void parsesClipboardLines();
 };
 
-void TestTimeText::repairsTypedText_data()
+void TestTexts::repairsTypedTime_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("cursor");
@@ -41,7 +46,7 @@ void TestTimeText::repairsTypedText_data()
     QTest::newRow("whole hours are one field") << "7" << 1 << 1 << "07" << 2 << qint64(25200000);
 }
 
-void TestTimeText::repairsTypedText()
+void TestTexts::repairsTypedTime()
 {
     QFETCH(QString, typed);
     QFETCH(int, cursor);
@@ -60,7 +65,7 @@ void TestTimeText::repairsTypedText()
 
 // Whatever reaches the editor, the repair gives the full number of fields, each of its width,
 // and a cursor inside the text.
-void TestTimeText::repairedTextIsWellFormed()
+void TestTexts::repairedTimeIsWellFormed()
 {
     const QString alphabet = QStringLiteral("0123456789::::x\u00e9");
     QRandomGenerator random(2305);
@@ -79,5 +84,55 @@ void TestTimeText::repairedTextIsWellFormed()
     }
 }
 
-QTEST_APPLESS_MAIN(TestTimeText)
-#include "tst_timetext.moc"
+// Over mixed widths, surrogate pairs and lone surrogates: the cut is a prefix that fits, and
+// one more character would not.
+void TestTexts::utf8CutIsLongestFittingPrefix()
+{
+    const QString alphabet = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") + QChar(0xD800) + QChar(0xDC00);
+    QRandomGenerator random(30);
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        for (int length = random.bounded(20); length > 0; --length)
+            text += alphabet.at(random.bounded(alphabet.size()));
+        const int maxBytes = random.bounded(40);
+
+        const QString cut = Utf8Text::cutToLength(text, maxBytes);
+
+        QVERIFY(text.startsWith(cut));
+        QVERIFY(Utf8Text::length(cut) <= maxBytes);
+        if (cut.size() < text.size()) {
+            const int next = text.at(cut.size()).isHighSurrogate() && cut.size() + 1 < text.size()
+                    && text.at(cut.size() + 1).isLowSurrogate() ? 2 : 1;
+            QVERIFY(Utf8Text::length(text.left(cut.size() + next)) > maxBytes);
+        }
+    }
+}
+
+void TestTexts::parsesClipboardLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("cells of one row stay together") << "[0,0]a\n[0,1]b" << QStringList{"[0,0]a\n[0,1]b"};
+    QTest::newRow("rows in ascending order") << "[5,0]x\n[2,0]y" << QStringList{"[2,0]y", "[5,0]x"};
+    QTest::newRow("text keeps later commas and brackets") << "[1,2]a,b]c" << QStringList{"[1,2]a,b]c"};
+    QTest::newRow("negative row is still a number") << "[-1,0]a\n[0,0]b" << QStringList{"[-1,0]a", "[0,0]b"};
+    QTest::newRow("line without bracket dropped") << "hello\n[0,0]a" << QStringList{"[0,0]a"};
+    QTest::newRow("row that is not a number dropped") << "[x,0]a" << QStringList();
+    QTest::newRow("missing closing bracket dropped") << "[0,1 a" << QStringList();
+    QTest::newRow("missing comma dropped") << "[01]a" << QStringList();
+}
+
+// Each parsed row is compared as the text of its cells, so that a mismatch reads plainly.
+void TestTexts::parsesClipboardLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, rows);
+    QStringList parsed;
+    for (const QList<CellClipboard::Cell>& row : CellClipboard::parse(text))
+        parsed << CellClipboard::toText(row);
+    QCOMPARE(parsed, rows);
+}
+
+QTEST_APPLESS_MAIN(TestTexts)
+#include "tst_texts.moc"

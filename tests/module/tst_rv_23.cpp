@@ -112,8 +112,7 @@ private slots:
     void loadShowsTheUnitsValues();
     void checkComparesVersionNumbers_data();
     void checkComparesVersionNumbers();
-    void uploadWithoutConnectorShowsNothing();
-    void failedUploadOfTheDefaultFileDisconnects();
+    void failedUploadDisconnects();
 
 private:
     QTemporaryDir userDir;
@@ -364,30 +363,21 @@ void TestRV23::checkComparesVersionNumbers()
     QCOMPARE(newOut, QStringLiteral("new"));
 }
 
-void TestRV23::uploadWithoutConnectorShowsNothing()
+void TestRV23::failedUploadDisconnects()
 {
-    MessageRecorder messages;
-    RV_23 module;
-    QSignalSpy loader(&module, &RV_23::showLoaderSignal);
-
-    QVERIFY(!module.uploadFirmware());
-
-    QVERIFY(messages.shown.isEmpty());
-    QVERIFY(loader.isEmpty());
-}
-
-void TestRV23::failedUploadOfTheDefaultFileDisconnects()
-{
-    // Given a module whose search found no unit, so that its connector is there, and no
-    // firmware file in the firmware folder beside the host's system-wide settings
     qputenv("RV23_EXTRA_PORTS", "");
     MessageRecorder messages;
     RV_23 module;
-    QVERIFY(!module.nextFoundDevice());
     QSignalSpy requested(&module, &RV_23::uploadFirmwareSignal);
     QSignalSpy loader(&module, &RV_23::showLoaderSignal);
     QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);
+    // Before any search there is no connector to upload with, and nothing to show.
+    QVERIFY(!module.uploadFirmware());
+    QVERIFY(messages.shown.isEmpty() && loader.isEmpty() && requested.isEmpty());
 
+    // Given a module whose search found no unit, so that its connector is there, and no
+    // firmware file in the firmware folder beside the host's system-wide settings
+    QVERIFY(!module.nextFoundDevice());
     QVERIFY(!module.uploadFirmware());
 
     QCOMPARE(requested.count(), 1);

@@ -112,10 +112,6 @@ void TestRv23ctl::serviceCommandsReachThePages()
     QCOMPARE(toggled.out, QStringLiteral("relay X: on\n"));
     QCOMPARE(toggled.code, 0);
 
-    const Result status = run({"status"});
-    QVERIFY2(status.out.contains("inputs  A:active B:inactive C:inactive D:active\noutputs X:off Y:off\n"),
-             qPrintable(status.out));
-
     const Result history = run({"events"});
     QCOMPARE(history.code, 0);
     QVERIFY(history.out.startsWith(QStringLiteral("Datum;Událost;Zdroj\r\n")));
@@ -130,8 +126,9 @@ void TestRv23ctl::watchEndsCleanlyOnTerminate()
     env.insert("FAKE_CALL_LOG", dir->filePath("calls.log"));
     watch.setProcessEnvironment(env);
     watch.start(RV23CTL_PROGRAM, {"--plugin", FAKE_PLUGIN_FILE, "status", "--watch"});
+    const QByteArray states = "inputs  A:active B:inactive C:inactive D:active\noutputs X:off Y:off\n";
     QByteArray shown;
-    QTRY_VERIFY2((shown += watch.readAllStandardOutput()).contains("outputs X:off Y:off"),
+    QTRY_VERIFY2((shown += watch.readAllStandardOutput()).contains(states),
                  (shown + watch.readAllStandardError()).constData());
 
     watch.terminate();

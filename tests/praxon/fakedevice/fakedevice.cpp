@@ -272,11 +272,6 @@ FirmwareCheckResult FakeDevice::checkFirmware(QString&, QString&, QString)
     return info.behaviourVersion == QLatin1String("004") ? UpToDate : UpdateAvailable;
 }
 
-void FakeDevice::exportSettings(const QString&)
-{
-    record(QStringLiteral("exportSettings"));
-}
-
 QString FakeDevice::deviceName()
 {
     return QStringLiteral("RV-23");

@@ -22,7 +22,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void embedsTheModuleWidgetAndOffersTheCommands();
     void languageChangeReachesTheModulePages();
     void unusableModuleIsExplained();
     void followsTheSimulatedUnit();
@@ -61,21 +60,15 @@ QStringList TestMainWindow::calls() const
     return window->session()->device()->property("calls").toStringList();
 }
 
-void TestMainWindow::embedsTheModuleWidgetAndOffersTheCommands()
-{
-    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
-    QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
-    QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
-}
-
+// The module's pages are the window's centre, and follow its language.
 void TestMainWindow::languageChangeReachesTheModulePages()
 {
     QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
     window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
+    QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
+    QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
     const int before = calls().count("languageChange");
 
     QVERIFY(window->setLanguage("cs"));

@@ -252,7 +252,6 @@ void TestRV23::unitErrorTexts_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("0 initialisation") << 0 << "app.rv23.err.initializationfailed";
     QTest::newRow("25 has no err. segment") << 25 << "app.rv23.badsmsformat";
     QTest::newRow("28 last in the table") << 28 << "app.rv23.err.nospacetosave";
     QTest::newRow("2 gap in the table") << 2 << "err.errno 2";
@@ -341,7 +340,6 @@ void TestRV23::checkComparesVersionNumbers_data()
     QTest::addColumn<QString>("unitVersion");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("4: the module's own") << "4" << int(UpToDate);
     QTest::newRow("004: the same number") << "004" << int(UpToDate);
     QTest::newRow("3: older") << "3" << int(UpdateAvailable);
     QTest::newRow("5: newer counts as different") << "5" << int(UpdateAvailable);

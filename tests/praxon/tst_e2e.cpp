@@ -214,7 +214,7 @@ void TestEndToEnd::writeSendsExactlyTheChanges()
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QVERIFY(stored.readAll().contains("POPLACH A"));
 
-    // Read again, the unit holds them all.
+    // A diff reads the unit again: it holds them all.
     const Result after = run({"diff", file});
     QCOMPARE(after.code, 0);
     QCOMPARE(after.out, "unit " + serial + " already holds these settings\n");

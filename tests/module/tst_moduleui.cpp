@@ -7,11 +7,11 @@
 #include "module/rv_23.h"
 
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -42,10 +42,46 @@ bool switchTo(QTranslator& catalogue, QTranslator& previous)
     return true;
 }
 
+// The Events page's column labels in Czech, as the Czech catalogue gives them.
+class ColumnTranslator final : public QTranslator
+{
+public:
+    QHash<QString, QString> texts;
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* id, const char*, int) const override
+    {
+        return texts.value(QString::fromUtf8(id));
+    }
+};
+
+const QStringList historyRows[] = {
+    {"01.08.  07:12:05", "Aktivace vstupu A", "RV-23"},
+    {"02.14.  18:30:00", "Zapnutí", ""},
+    {"12.31.  23:59:59", "Porucha GSM", "Vstup A, telefon 5"},
+};
+
+// What the rows above become: each file begins with a byte order mark; html shows an empty cell
+// as "&nbsp".
+const QByteArray csv = "\xEF\xBB\xBF" "Datum;Událost;Zdroj\r\n01.08.  07:12:05;Aktivace vstupu A;RV-23;\r\n"
+                       "02.14.  18:30:00;Zapnutí;;\r\n12.31.  23:59:59;Porucha GSM;Vstup A, telefon 5;\r\n";
+const QByteArray html = "\xEF\xBB\xBF" "<table border=\"1\" style=\"border-collapse: collapse;\">\n"
+                        "<thead><tr><th>Datum</th><th>Událost</th><th>Zdroj</th></tr></thead><tbody>"
+                        "<tr><td>01.08.  07:12:05</td><td>Aktivace vstupu A</td><td>RV-23</td></tr>\r\n"
+                        "<tr><td>02.14.  18:30:00</td><td>Zapnutí</td><td>&nbsp</td></tr>\r\n"
+                        "<tr><td>12.31.  23:59:59</td><td>Porucha GSM</td><td>Vstup A, telefon 5</td></tr>\r\n"
+                        "</tbody></table>";
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
 } // namespace
 
-// The module's widget, live status and load and save requests, driven through Module::Device as
-// the host drives them, without a unit.
+// The module's widget, live status, load and save requests and history export, driven through
+// Module::Device as the host drives them, without a unit.
 class TestModuleUi : public QObject
 {
     Q_OBJECT
@@ -55,11 +91,7 @@ private slots:
     void init();
     void cleanup();
 
-    void createWidgetBuildsTheBoundPages();
     void statusShowsStatesAndColours();
-    void singleValuesShowTheirUnits();
-    void offlineMakesTheUnitActionsUnusable();
-    void loadWithoutAUnitFailsAtOnce();
     void offlineLoadTakesTheData();
     void saveRequestBlockedByAnError();
     void configurationSavedBySource_data();
@@ -68,12 +100,21 @@ private slots:
     void importRefusalIsShown_data();
     void importRefusalIsShown();
     void styleSheetFromTheBaseFolder();
-    void setNameRetitlesTheTabs();
     void languageSwitchRetranslatesOnlyOurTexts();
+    void historyTextFormats_data();
+    void historyTextFormats();
+    void historyPdfHoldsEveryRow();
+    void historyUnwritablePathFails_data();
+    void historyUnwritablePathFails();
 
 private:
     QLineEdit* lineEdit(const QString& name) const;
+    void fillHistory();
+    QString path(const QString& name) const { return files.filePath(name); }
+
     QTemporaryDir settingsDir;
+    QTemporaryDir files;
+    ColumnTranslator columns;
     std::unique_ptr<MessageRecorder> messages;
     std::unique_ptr<RV_23> module;
     QPointer<QWidget> widget;
@@ -81,7 +122,8 @@ private:
 
 void TestModuleUi::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
+    QVERIFY(settingsDir.isValid() && files.isValid());
+    QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     qRegisterMetaType<QList<IoState>>();
 }
@@ -96,6 +138,7 @@ void TestModuleUi::init()
 
 void TestModuleUi::cleanup()
 {
+    QCoreApplication::removeTranslator(&columns);
     delete widget;
     module.reset();
     messages.reset();
@@ -106,24 +149,7 @@ QLineEdit* TestModuleUi::lineEdit(const QString& name) const
     return widget->findChild<QLineEdit*>(name);
 }
 
-void TestModuleUi::createWidgetBuildsTheBoundPages()
-{
-    auto* tabs = widget->findChild<QTabWidget*>();
-    QVERIFY(tabs);
-    // Events join only with a local unit.
-    QCOMPARE(tabs->count(), 4);
-    for (const char* page : {"leSMSOnA", "leDTMFOnX", "lePIN"})
-        QVERIFY2(lineEdit(page), page);
-
-    // A bound editor writes into its item, which marks the tree changed and enables Save.
-    QLineEdit* text = lineEdit("leSMSOnA");
-    text->clear();
-    QTest::keyClicks(text, "ALARM A");
-    QCOMPARE(module->configurationState(), Modified);
-    QVERIFY(widget->findChild<QPushButton*>("saveButton")->isEnabled());
-    QVERIFY(messages->shown.isEmpty());
-}
-
+// Live states and values are shown with their words, colours and units.
 void TestModuleUi::statusShowsStatesAndColours()
 {
     QSignalSpy inputs(module.get(), &RV_23::inputStatesSignal);
@@ -131,8 +157,6 @@ void TestModuleUi::statusShowsStatesAndColours()
     moduleRV_23::RV23Status status;
     status.inputA = status.inputD = true;
     status.outputY = true;
-    status.rssi = QStringLiteral("17");
-    status.voltage = QStringLiteral("12345");
 
     module->deviceStatusChangedX(status);
 
@@ -142,46 +166,30 @@ void TestModuleUi::statusShowsStatesAndColours()
     QCOMPARE(lineEdit("leStavB")->text(), QStringLiteral("app.rv23.io.inactive"));
     QCOMPARE(lineEdit("leStavY")->text(), QStringLiteral("app.rv23.io.on"));
     QCOMPARE(lineEdit("leStavX")->text(), QStringLiteral("app.rv23.io.off"));
-    Framework::Item* inputsPage = module->configurationObject()->inputs();
-    const auto stateItems = inputsPage->findChildren<Framework::Item*>();
-    for (const Framework::Item* item : stateItems) {
-        if (item->shortName() == QLatin1String("leStavA"))
-            QCOMPARE(item->foreground(), QColor(Qt::red));
-        if (item->shortName() == QLatin1String("leStavB"))
-            QCOMPARE(item->foreground(), QColor(Qt::darkGreen));
-    }
-    // Live values never count as edits.
-    QCOMPARE(module->configurationState(), Saved);
-}
-
-void TestModuleUi::singleValuesShowTheirUnits()
-{
+    const auto stateItem = [this](const char* name) {
+        return module->configurationObject()->inputs()->findChild<Framework::Item*>(
+            QStringLiteral("app.rv-23.topItem.inputs.") + name);
+    };
+    QCOMPARE(stateItem("gbInputA.leStavA")->foreground(), QColor(Qt::red));
+    QCOMPARE(stateItem("gbInputB.leStavB")->foreground(), QColor(Qt::darkGreen));
     Framework::Item* values = module->configurationObject()->informations()->child("values");
     module->voltageChanged(12345);
     QCOMPARE(values->child("voltage")->currentValue().toString(), QStringLiteral("12.345V"));
     module->rssiChanged(17);
     QCOMPARE(values->child("rssi")->currentValue().toString(), QStringLiteral("17%"));
+    // Live values never count as edits.
+    QCOMPARE(module->configurationState(), Saved);
 }
 
-void TestModuleUi::offlineMakesTheUnitActionsUnusable()
-{
-    QVERIFY(module->connectDevice(Common::Offline));
-    for (const char* button : {"pbInOutX", "pbInOutY", "pbResetGSM"}) {
-        auto* push = widget->findChild<QPushButton*>(button);
-        QVERIFY2(push, button);
-        QVERIFY2(!push->isEnabled(), button);
-    }
-}
-
-void TestModuleUi::loadWithoutAUnitFailsAtOnce()
-{
-    QCOMPARE(module->loadConfiguration(QByteArray()), RV_23::LoadFailed);
-    QVERIFY(module->connectDevice(Common::Local) == false || !module->isConnected());
-}
-
+// Without a unit there are no events and a load fails at once; offline the unit's actions are
+// unusable and a load takes the data.
 void TestModuleUi::offlineLoadTakesTheData()
 {
+    QCOMPARE(widget->findChild<QTabWidget*>()->count(), 4);
+    QCOMPARE(module->loadConfiguration(QByteArray()), RV_23::LoadFailed);
     QVERIFY(module->connectDevice(Common::Offline));
+    for (const char* button : {"pbInOutX", "pbInOutY", "pbResetGSM"})
+        QVERIFY2(!widget->findChild<QPushButton*>(button)->isEnabled(), button);
     const QByteArray data = R"({"inputs": {"gbInputA": {"leSMSOnA": {"_value": "POZAR"}}}})";
 
     QCOMPARE(module->loadConfiguration(data), RV_23::Loaded);
@@ -249,8 +257,6 @@ void TestModuleUi::settingsExportNeedsAUnit()
 
     QVERIFY(!QFile::exists(path));
     QVERIFY(loader.isEmpty());
-    QCOMPARE(module->exportFileTypes(), module->importFileTypes());
-    QCOMPARE(module->exportFileTypes().size(), 2);
 }
 
 void TestModuleUi::importRefusalIsShown_data()
@@ -300,15 +306,6 @@ void TestModuleUi::styleSheetFromTheBaseFolder()
     QCOMPARE(widget->styleSheet(), QStringLiteral("QLineEdit { color: #123456; }"));
 }
 
-void TestModuleUi::setNameRetitlesTheTabs()
-{
-    module->setName(QStringLiteral("Garage"));
-    auto* tabs = widget->findChild<QTabWidget*>();
-    QCOMPARE(module->name(), QStringLiteral("Garage"));
-    QCOMPARE(tabs->tabText(0), QStringLiteral("app.rv-23.topitem.inputs.label"));
-    QCOMPARE(tabs->tabText(3), QStringLiteral("app.rv-23.topitem.informations.label"));
-}
-
 void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
 {
     QTranslator english;
@@ -322,11 +319,8 @@ void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
     auto* tabs = widget->findChild<QTabWidget*>();
     auto* inputs = widget->findChild<QWidget*>(QStringLiteral("moduleRV_23__Inputs"));
     QVERIFY(tabs && inputs);
-    auto* group = inputs->findChild<QGroupBox*>(QStringLiteral("gbInputA"));
-    auto* label = inputs->findChild<QLabel*>(QStringLiteral("lStav"));
     const QAbstractItemModel* phones = inputs->findChild<QTableView*>(QStringLiteral("tAPhones"))->model();
     const QAbstractItemModel* informations = module->configurationObject()->informationsModel();
-    QVERIFY(group && label);
 
     // Given English, a text read from the unit and the unit's input state.
     QVERIFY(switchTo(english, czech));
@@ -343,8 +337,6 @@ void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
     QVERIFY(switchTo(czech, english));
     QVERIFY(!phoneHeaders.isEmpty());
     QCOMPARE(tabs->tabText(0), QStringLiteral("Vstupy"));
-    QCOMPARE(group->title(), QStringLiteral("Vstup A"));
-    QCOMPARE(label->text(), QStringLiteral("Stav"));
     QCOMPARE(phones->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Tel. číslo"));
     QCOMPARE(informations->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Hodnota"));
     QCOMPARE(informations->index(0, 0).data().toString(), QStringLiteral("Vlastní číslo"));
@@ -361,6 +353,93 @@ void TestModuleUi::languageSwitchRetranslatesOnlyOurTexts()
     QCOMPARE(lineEdit("leSMSOffA")->text(), QStringLiteral("KLID A"));
     QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("ALARM A"));
     QCOMPARE(module->configurationState(), Modified);
+}
+
+void TestModuleUi::fillHistory()
+{
+    Framework::Item* events = module->configurationObject()->events();
+    const QStringList labels{"Datum", "Událost", "Zdroj"};
+    for (int column = 0; column < 3; ++column)
+        columns.texts.insert(events->child(column)->objectName().toLower(), labels[column]);
+    QCoreApplication::installTranslator(&columns);
+    events->setRowCount(3);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column)
+            events->child(column)->child(row)->setValue(historyRows[row][column]);
+    }
+}
+
+void TestModuleUi::historyTextFormats_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("upper-case PDF is csv") << "history.PDF" << csv;
+    QTest::newRow("html") << "history.html" << html;
+    QTest::newRow("htm") << "history.htm" << html;
+}
+
+void TestModuleUi::historyTextFormats()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, expected);
+    fillHistory();
+    {
+        // A longer file of that name is replaced, not overwritten in part.
+        QFile old(path(name));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(20000, 'x'));
+    }
+    QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
+    QVERIFY(module->exportHistoryTo(path(name)));
+    QCOMPARE(contents(path(name)), expected);
+    QCOMPARE(loader.count(), 0);
+}
+
+void TestModuleUi::historyPdfHoldsEveryRow()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is needed");
+    fillHistory();
+    QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
+
+    QVERIFY(module->exportHistoryTo(path("history.pdf")));
+
+    QVERIFY(contents(path("history.pdf")).startsWith("%PDF-"));
+    QCOMPARE(loader.count(), 2);
+    QCOMPARE(loader.at(0), (QVariantList{true, QString()}));
+    QCOMPARE(loader.at(1), (QVariantList{false, QString()}));
+    QProcess process;
+    process.start(pdftotext, {path("history.pdf"), "-"});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    QVERIFY2(!text.contains("&nbsp"), qPrintable(text));
+    for (const char* label : {"Datum", "Událost", "Zdroj"})
+        QVERIFY2(text.contains(label), qPrintable(text));
+    for (const QStringList& row : historyRows) {
+        for (const QString& cell : row)
+            QVERIFY2(text.contains(cell.simplified()), qPrintable(cell + " missing in: " + text));
+    }
+}
+
+void TestModuleUi::historyUnwritablePathFails_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no name (dialog cancelled)") << QString() << "Unable to open file!";
+    QTest::newRow("folder that does not exist") << path("missing/history.csv") << "Unable to open file!";
+    QTest::newRow("pdf in a folder that does not exist") << path("missing/history.pdf") << QString();
+}
+
+void TestModuleUi::historyUnwritablePathFails()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    if (!message.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+    QVERIFY(!module->exportHistoryTo(target));
 }
 
 QTEST_MAIN(TestModuleUi)

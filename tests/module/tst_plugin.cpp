@@ -16,7 +16,6 @@ class TestPlugin : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void metadataDescribesTheModule();
     void instanceCastsToDeviceAndIsHeldWeakly();
     void resourcesLiveAsLongAsTheLibrary();
 
@@ -41,26 +40,18 @@ void TestPlugin::cleanup()
         QVERIFY(loader.unload());
 }
 
-void TestPlugin::metadataDescribesTheModule()
-{
-    const QJsonObject meta = loader.metaData();
-
-    QCOMPARE(meta.value("IID").toString(), QStringLiteral(RV23_DEVICE_MODULE_IID));
-    QCOMPARE(meta.value("className").toString(), QStringLiteral("RV_23"));
-    QCOMPARE(meta.value("debug").toBool(true), false);
-    // moc leaves an empty "MetaData" object out; a host reading it gets the empty object.
-    QVERIFY(meta.value("MetaData").toObject().isEmpty());
-}
-
 void TestPlugin::instanceCastsToDeviceAndIsHeldWeakly()
 {
+    const QJsonObject meta = loader.metaData();
+    QCOMPARE(meta.value("IID").toString(), QStringLiteral(RV23_DEVICE_MODULE_IID));
+    QCOMPARE(meta.value("className").toString(), QStringLiteral("RV_23"));
+    // Whatever the build type, the host expects a release plug-in.
+    QCOMPARE(meta.value("debug").toBool(true), false);
     QVERIFY2(loader.load(), qPrintable(loader.errorString()));
 
     QPointer<QObject> first = loader.instance();
     auto* device = qobject_cast<Module::Device*>(first.data());
     QVERIFY(device);
-    QCOMPARE(device->moduleVersion(), QStringLiteral("2.3.1.080"));
-    QCOMPARE(device->deviceName(), QStringLiteral("RV-23"));
     QCOMPARE(device->deviceInfo()->modelName, QStringLiteral("RV-23"));
     QVERIFY(device->deviceInfo()->ownRecord);
     QCOMPARE(loader.instance(), first.data());

@@ -1,57 +1,393 @@
-#include "module/rv_23.h"
+#include "messagerecorder.h"
 
+#include "link/connector.h"
+#include "module/rv_23.h"
+#include "sim/simulatorthread.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
-// The module object itself, outside the plug-in file.
+#include <memory>
+
+using moduleRV_23::RV_23;
+
+namespace {
+
+// A connector of another kind, answering the handshake as it is told.
+class FakeConnector final : public moduleRV_23::Connector
+{
+    Q_OBJECT
+
+public:
+    explicit FakeConnector(ConnectionResult answer)
+        : answer(answer)
+    {
+    }
+
+public slots:
+    void testOutput(int) override {}
+    void load(Framework::Item*) override {}
+    void save(Framework::Item*) override {}
+    void resetInputCounter(int) override {}
+    void resetOutputCounter(int) override {}
+    void disconnectDevice() override {}
+    void connectDevice() override { emit connectionResult(answer); }
+    void resetSentSms() override {}
+    void resetSentServiceSms() override {}
+    void resetDevice() override {}
+    void ping(bool) override {}
+
+private:
+    ConnectionResult answer;
+};
+
+QList<DeviceInfo> searchAll(RV_23& module)
+{
+    QList<DeviceInfo> found;
+    while (const DeviceInfo* next = module.nextFoundDevice())
+        found.append(*next);
+    return found;
+}
+
+// A simulated unit, offered to the search as the only port besides the machine's own.
+std::unique_ptr<Sim::SimulatorThread> startUnit(const QString& serial)
+{
+    Sim::Options options;
+    options.serial = serial;
+    auto unit = std::make_unique<Sim::SimulatorThread>(options);
+    if (!unit->start())
+        return nullptr;
+    qputenv("RV23_EXTRA_PORTS", unit->portPath().toLocal8Bit());
+    return unit;
+}
+
+// Finds the unit with serial and connects to it the way the host does.
+bool connectTo(RV_23& module, const QString& serial)
+{
+    for (const DeviceInfo& unit : searchAll(module)) {
+        if (unit.serialNumber == serial) {
+            *module.deviceInfo() = unit;
+            return module.connectDevice(Common::Local);
+        }
+    }
+    return false;
+}
+
+QList<int> states(const QVariant& list)
+{
+    QList<int> values;
+    for (const IoState& state : list.value<QList<IoState>>())
+        values.append(state.state);
+    return values;
+}
+
+} // namespace
+
+// The module object driven through Module::Device as the host drives it, mostly against the
+// simulated unit: search, connection and supervision, load and save, the firmware check.
 class TestRV23 : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void extendedFlagRoundTrips_data();
+    void cleanup();
+
     void extendedFlagRoundTrips();
+    void findsConnectsAndPollsTheUnit();
+    void sourcesWithoutDevice_data();
+    void sourcesWithoutDevice();
+    void firmwareUnsupportedAnswer_data();
+    void firmwareUnsupportedAnswer();
+    void unitErrorTexts_data();
+    void unitErrorTexts();
+    void lostLineDisconnects();
+    void loadShowsTheUnitsValues_data();
+    void loadShowsTheUnitsValues();
+    void checkComparesVersionNumbers_data();
+    void checkComparesVersionNumbers();
+    void failedUploadDisconnects();
 
 private:
-    QTemporaryDir settingsDir;
+    QTemporaryDir userDir;
+    QTemporaryDir systemDir;
 };
 
 void TestRV23::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QVERIFY(userDir.isValid() && systemDir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, systemDir.path());
 }
 
-void TestRV23::extendedFlagRoundTrips_data()
+void TestRV23::cleanup()
 {
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("nothing stored: off") << QVariant() << false;
-    QTest::newRow("stored on") << QVariant(true) << true;
+    qunsetenv("RV23_EXTRA_PORTS");
 }
 
+// The view flag lives in the host's settings; the module writes it back when it goes.
 void TestRV23::extendedFlagRoundTrips()
 {
-    QFETCH(QVariant, stored);
-    QFETCH(bool, expected);
-    {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Tessaline/Praxon", "Praxon");
-        settings.clear();
-        if (stored.isValid())
-            settings.setValue("RV-23/extended", stored);
-    }
-
-    {
-        moduleRV_23::RV_23 module;
-        QCOMPARE(module.extendedView(), expected);
-    }
-
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Tessaline/Praxon", "Praxon");
-    QCOMPARE(settings.value("RV-23/extended").toBool(), expected);
-    QVERIFY(settings.contains("RV-23/extended"));
+    for (const bool stored : {false, true}) {
+        settings.clear();
+        if (stored)
+            settings.setValue("RV-23/extended", true);
+        settings.sync();
+        QCOMPARE(RV_23().extendedView(), stored);
+        settings.sync();
+        QVERIFY(settings.contains("RV-23/extended"));
+        QCOMPARE(settings.value("RV-23/extended").toBool(), stored);
+    }
+}
+
+// After the last unit the search ends at once; the next search scans the ports again.
+void TestRV23::findsConnectsAndPollsTheUnit()
+{
+    auto unit = startUnit("123456");
+    auto other = startUnit("222222");
+    QVERIFY(unit && other);
+    qputenv("RV23_EXTRA_PORTS", (unit->portPath() + ';' + other->portPath()).toLocal8Bit());
+    MessageRecorder messages;
+    RV_23 module;
+
+    QList<DeviceInfo> found;
+    for (int search = 0; search < 2; ++search) {
+        found = searchAll(module);
+        std::sort(found.begin(), found.end(),
+                  [](const DeviceInfo& a, const DeviceInfo& b) { return a.serialNumber < b.serialNumber; });
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found[1].serialNumber, QStringLiteral("222222"));
+    }
+    const Sim::UnitState state = unit->state();
+    QCOMPARE(found[0].serialNumber, QStringLiteral("123456"));
+    QCOMPARE(found[0].firmwareVersion, state.firmware);
+    QCOMPARE(found[0].behaviourVersion, state.behaviourVersion);
+    QCOMPARE(found[0].modelName, QStringLiteral("RV-23"));
+
+    *module.deviceInfo() = found[0];
+    QSignalSpy outputs(&module, &RV_23::outputStatesSignal);
+    QSignalSpy inputs(&module, &RV_23::inputStatesSignal);
+    QVERIFY(module.connectDevice(Common::Local));
+    QVERIFY(module.isConnected());
+
+    QVERIFY(outputs.wait(5000));
+    QCOMPARE(states(outputs.last().at(0)), QList<int>({state.relays[0] ? 2 : 0, state.relays[1] ? 2 : 0}));
+    QCOMPARE(inputs.size(), outputs.size());
+
+    // The next poll, 3 s later, reports what changed on the unit meanwhile.
+    for (const char* command : {"input A 1", "input D 1", "input B 0", "input C 0"})
+        QVERIFY(unit->control(command));
+    inputs.clear();
+    QVERIFY(inputs.wait(5000));
+    QCOMPARE(states(inputs.last().at(0)), QList<int>({2, 0, 0, 2}));
+
+    QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);
+    module.disconnectDevice();
+    QVERIFY(!module.isConnected());
+    QCOMPARE(connection.size(), 1);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TestRV23::sourcesWithoutDevice_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("offline is usable without a unit") << int(Common::Offline) << true;
+    QTest::newRow("remote without a connector") << int(Common::Remote) << false;
+    QTest::newRow("unknown value") << 7 << false;
+}
+
+void TestRV23::sourcesWithoutDevice()
+{
+    QFETCH(int, source);
+    QFETCH(bool, result);
+    MessageRecorder messages;
+    RV_23 module;
+
+    QCOMPARE(module.connectDevice(static_cast<Common::ConfigurationSource>(source)), result);
+    QVERIFY(!module.isConnected());
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TestRV23::firmwareUnsupportedAnswer_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("declined: usable, not connected") << int(QMessageBox::No) << true;
+    // The upgrade needs a local unit; a remote one cannot take it.
+    QTest::newRow("accepted: upgrade fails") << int(QMessageBox::Yes) << false;
+}
+
+void TestRV23::firmwareUnsupportedAnswer()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, result);
+    MessageRecorder messages;
+    messages.answerWith(static_cast<QMessageBox::StandardButton>(answer));
+    RV_23 module;
+    auto* thread = new QThread;
+    auto* remote = new FakeConnector(FirmwareUnsupported);
+    remote->moveToThread(thread);
+    thread->start();
+    module.useConnector(remote, thread);
+
+    QCOMPARE(module.connectDevice(Common::Remote), result);
+    QVERIFY(!module.isConnected());
+    QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.unsupporteddoupdate"));
+    QCOMPARE(messages.shown.first().buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(messages.shown.first().icon, QMessageBox::Warning);
+}
+
+void TestRV23::unitErrorTexts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("25 has no err. segment") << 25 << "app.rv23.badsmsformat";
+    QTest::newRow("28 last in the table") << 28 << "app.rv23.err.nospacetosave";
+    QTest::newRow("2 gap in the table") << 2 << "err.errno 2";
+    QTest::newRow("29 past the table") << 29 << "err.errno 29";
+}
+
+void TestRV23::unitErrorTexts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    MessageRecorder messages;
+    RV_23 module;
+    QSignalSpy state(&module, &RV_23::connectionStateChangedSignal);
+
+    module.bailOut(code);
+
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown[0].text, text);
+    QCOMPARE(messages.shown[0].title, QStringLiteral("app.critical"));
+    QCOMPARE(messages.shown[0].buttons, QMessageBox::Ok);
+    QVERIFY(state.isEmpty());
+}
+
+// An idle connected unit that goes away is noticed by the poll.
+void TestRV23::lostLineDisconnects()
+{
+    auto unit = startUnit("123456");
+    QVERIFY(unit);
+    MessageRecorder messages;
+    RV_23 module;
+    QVERIFY(connectTo(module, "123456"));
+
+    QSignalSpy state(&module, &RV_23::connectionStateChangedSignal);
+    QVERIFY(unit->control("unplug"));
+    QTRY_VERIFY_WITH_TIMEOUT(!module.isConnected(), 10000);
+    QVERIFY(!state.isEmpty());
+    QCOMPARE(state.first().at(0).value<ConnectionState>(), Disconnected);
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown[0].text, QStringLiteral("app.rv23.communicationerror"));
+}
+
+void TestRV23::loadShowsTheUnitsValues_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("state");
+
+    QTest::newRow("nothing stored: saved") << QByteArray() << int(RV_23::Loaded) << int(Saved);
+    QTest::newRow("a stored text that differs: unsaved")
+        << QByteArray(R"({"inputs": {"gbInputB": {"leSMSOnB": {"_value": "JINY TEXT"}}}})")
+        << int(RV_23::LoadedModified) << int(Unsaved);
+}
+
+// The unit's values are shown; the state tells the host whether its stored text differs, and
+// only then may the Save button hand the host a text to store.
+void TestRV23::loadShowsTheUnitsValues()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, state);
+    auto unit = startUnit("123456");
+    QVERIFY(unit);
+    MessageRecorder messages;
+    RV_23 module;
+    std::unique_ptr<QWidget> widget(module.createWidget());
+    QVERIFY(connectTo(module, "123456"));
+
+    QTEST(int(module.loadConfiguration(stored)), "result");
+
+    const Sim::UnitState memory = unit->state();
+    QCOMPARE(widget->findChild<QLineEdit*>("leSMSOnB")->text(), memory.memory[65]);
+    QCOMPARE(widget->findChild<QCheckBox*>("cbCallA")->isChecked(), memory.memory[246] != QLatin1String("0"));
+    QCOMPARE(widget->findChild<QCheckBox*>("cbCallC")->isChecked(), memory.memory[248] != QLatin1String("0"));
+    const QAbstractItemModel* phones = widget->findChild<QTableView*>("tAPhones")->model();
+    QCOMPARE(phones->index(0, 0).data().toString(), memory.memory[111]);
+    QCOMPARE(phones->index(1, 0).data().toString(), memory.memory[112]);
+    QCOMPARE(int(module.configurationState()), state);
+    QSignalSpy request(&module, &RV_23::requestConfigurationSaveSignal);
+    widget->findChild<QPushButton*>("saveButton")->click();
+    QCOMPARE(request.size(), state == Unsaved ? 1 : 0);
+    QVERIFY(messages.shown.isEmpty());
+    module.disconnectDevice();
+}
+
+void TestRV23::checkComparesVersionNumbers_data()
+{
+    QTest::addColumn<QString>("unitVersion");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("004: the same number") << "004" << int(UpToDate);
+    QTest::newRow("3: older") << "3" << int(UpdateAvailable);
+    QTest::newRow("5: newer counts as different") << "5" << int(UpdateAvailable);
+    QTest::newRow("empty: nothing to compare") << "" << int(UpToDate);
+    QTest::newRow("not a number counts as 0") << "x4" << int(UpdateAvailable);
+}
+
+void TestRV23::checkComparesVersionNumbers()
+{
+    QFETCH(QString, unitVersion);
+    QFETCH(int, result);
+    RV_23 module;
+    module.deviceInfo()->behaviourVersion = unitVersion;
+    QString oldOut = QStringLiteral("old");
+    QString newOut = QStringLiteral("new");
+
+    QCOMPARE(int(module.checkFirmware(oldOut, newOut, QStringLiteral("/nowhere"))), result);
+    QCOMPARE(oldOut, QStringLiteral("old"));
+    QCOMPARE(newOut, QStringLiteral("new"));
+}
+
+void TestRV23::failedUploadDisconnects()
+{
+    qputenv("RV23_EXTRA_PORTS", "");
+    MessageRecorder messages;
+    RV_23 module;
+    QSignalSpy requested(&module, &RV_23::uploadFirmwareSignal);
+    QSignalSpy loader(&module, &RV_23::showLoaderSignal);
+    QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);
+    // Before any search there is no connector to upload with, and nothing to show.
+    QVERIFY(!module.uploadFirmware());
+    QVERIFY(messages.shown.isEmpty() && loader.isEmpty() && requested.isEmpty());
+
+    // Given a module whose search found no unit, so that its connector is there, and no
+    // firmware file in the firmware folder beside the host's system-wide settings
+    QVERIFY(!module.nextFoundDevice());
+    QVERIFY(!module.uploadFirmware());
+
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.first().first().toString(), systemDir.path() + "/Tessaline/Praxon/firmware/RV-23.dwl");
+    QCOMPARE(loader.count(), 2);
+    QCOMPARE(loader.first(), (QList<QVariant>{true, QStringLiteral("app.rv23.firmware.upgrading")}));
+    QCOMPARE(loader.last(), (QList<QVariant>{false, QString()}));
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.first().icon, QMessageBox::Critical);
+    QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.updatefailed"));
+    QCOMPARE(connection.count(), 1);
+    QCOMPARE(connection.first().first().value<ConnectionState>(), Disconnected);
 }
 
 QTEST_MAIN(TestRV23)

@@ -34,15 +34,12 @@ void TestCtl::parsesValidCommandLines_data()
     QTest::addColumn<QString>("serial");
     QTest::addColumn<QString>("output");
 
-    QTest::newRow("list") << QStringList{"list"} << "list" << QStringList() << QStringList() << "" << "";
     QTest::newRow("ports repeat, globals before the command")
         << QStringList{"--port", "/dev/pts/3", "--port=/tmp/rv23", "list"} << "list" << QStringList()
         << QStringList{"/dev/pts/3", "/tmp/rv23"} << "" << "";
     QTest::newRow("globals after the command") << QStringList{"read", "--serial", "23A04117", "-o", "a.rv23"}
                                                << "read" << QStringList() << QStringList() << "23A04117"
                                                << "a.rv23";
-    QTest::newRow("write takes its file") << QStringList{"write", "new.rv23"} << "write" << QStringList{"new.rv23"}
-                                          << QStringList() << "" << "";
     QTest::newRow("relay in lower case") << QStringList{"toggle", "y"} << "toggle" << QStringList{"Y"}
                                          << QStringList() << "" << "";
     QTest::newRow("firmware image forced") << QStringList{"firmware", "--force", "new.dwl"} << "firmware"
@@ -80,11 +77,8 @@ void TestCtl::rejectsBadCommandLines_data()
     QTest::newRow("empty serial") << QStringList{"list", "--serial="} << "option --serial needs a value";
     QTest::newRow("language we lack") << QStringList{"--lang", "de", "list"} << "--lang takes en or cs, not de";
     QTest::newRow("write without file") << QStringList{"write"} << "usage: rv23ctl write FILE";
-    QTest::newRow("diff with two files") << QStringList{"diff", "a", "b"} << "usage: rv23ctl diff FILE";
     QTest::newRow("relay Z") << QStringList{"toggle", "Z"} << "toggle needs X or Y, not Z";
-    QTest::newRow("watch where nothing runs on") << QStringList{"read", "--watch"} << "read takes no --watch";
     QTest::newRow("output for list") << QStringList{"list", "-o", "x"} << "list takes no -o";
-    QTest::newRow("force for reset") << QStringList{"reset", "--force"} << "reset takes no --force";
     QTest::newRow("firmware forced without image") << QStringList{"firmware", "--force"}
                                                    << "firmware --force needs the FILE.dwl to upload";
     QTest::newRow("portal export without file") << QStringList{"export-portal"} << "export-portal needs -o FILE.txt";

@@ -2,13 +2,30 @@
 #include "praxon/core/hostsession.h"
 #include "praxon/core/messageboxwatcher.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using Praxon::HostSession;
 
-// The host core against a recording stand-in module: the contract's calling order and the
-// requests the host serves.
+namespace {
+
+mode_t modeOf(const QString& path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
+}
+
+} // namespace
+
+// The host core: its store of saved-configuration texts, one private file per unit replaced
+// whole, and a session against a recording stand-in module, with the contract's calling order
+// and the requests the host serves.
 class TestHostSession : public QObject
 {
     Q_OBJECT
@@ -16,8 +33,12 @@ class TestHostSession : public QObject
 private slots:
     void init();
     void cleanup();
+    void storeKeepsOneTextPerSerial_data();
+    void storeKeepsOneTextPerSerial();
+    void storedFilesArePrivateToTheUser();
+    void failedStoreWriteKeepsTheStoredText();
+    void storeRefusesAUnitWithoutSerial();
     void callsTheModuleInContractOrder();
-    void copiesTheChosenUnitBeforeConnecting();
     void moduleSaveButtonStoresThenSavesThenReports();
     void savedTextIsHandedBackOnLoad();
     void storeFailureLeavesTheUnitUnwritten();
@@ -53,8 +74,69 @@ void TestHostSession::init()
 void TestHostSession::cleanup()
 {
     session.reset();
-    for (const char* name : {"FAKE_UNITS", "FAKE_INVALID", "FAKE_REFUSED_KEY", "FAKE_NO_WIDGET"})
+    for (const char* name : {"FAKE_UNITS", "FAKE_INVALID", "FAKE_REFUSED_KEY"})
         qunsetenv(name);
+}
+
+void TestHostSession::storeKeepsOneTextPerSerial_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+
+    QTest::newRow("two plain serials") << "23A04117" << "23A04118";
+    QTest::newRow("a slash is no folder") << "23/A" << "23_A";
+    QTest::newRow("dots do not climb out") << ".." << "%2E%2E";
+    QTest::newRow("case matters") << "23a04117" << "23A04117";
+}
+
+void TestHostSession::storeKeepsOneTextPerSerial()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    QVERIFY(store->write(first, "{\"first\":1}"));
+    QVERIFY(store->write(second, "{\"second\":2}"));
+    QVERIFY(store->write(first, "{\"first\":3}"));
+
+    QCOMPARE(store->read(first), QByteArray("{\"first\":3}"));
+    QCOMPARE(store->read(second), QByteArray("{\"second\":2}"));
+    QCOMPARE(QDir(store->directory()).entryList(QDir::Files).size(), 2);
+    QVERIFY(QFileInfo(store->pathFor(first)).absolutePath() == QFileInfo(store->directory()).absoluteFilePath());
+}
+
+void TestHostSession::storedFilesArePrivateToTheUser()
+{
+    QVERIFY(store->write("23A04117", "{\"settings\":{\"lePIN\":{\"_value\":\"1234\"}}}"));
+
+    QCOMPARE(modeOf(store->pathFor("23A04117")), mode_t(0600));
+    QCOMPARE(modeOf(store->directory()), mode_t(0700));
+}
+
+// A file size limit makes the write itself fail, for root too.
+void TestHostSession::failedStoreWriteKeepsTheStoredText()
+{
+    QVERIFY(store->write("23A04117", "{\"kept\":true}"));
+    struct rlimit previous {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = previous;
+    tight.rlim_cur = 64;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+
+    const bool written = store->write("23A04117", QByteArray(4096, 'x'));
+
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!written);
+    QVERIFY(!store->errorString().isEmpty());
+    QCOMPARE(store->read("23A04117"), QByteArray("{\"kept\":true}"));
+    QCOMPARE(QDir(store->directory()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestHostSession::storeRefusesAUnitWithoutSerial()
+{
+    QVERIFY(!store->write(QString(), "{}"));
+    QVERIFY(!QDir(store->directory()).exists() || QDir(store->directory()).isEmpty());
 }
 
 bool TestHostSession::startSession()
@@ -73,30 +155,21 @@ QStringList TestHostSession::calls() const
     return session->device()->property("calls").toStringList();
 }
 
+// The chosen unit, here the second, is copied into the module before it connects.
 void TestHostSession::callsTheModuleInContractOrder()
-{
-    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
-    QCOMPARE(session->load(), Module::Device::Loaded);
-    session->disconnectUnit();
-
-    QCOMPARE(calls(), QStringList({"createWidget", "applyStyle:" + dir->path() + "/base/", "nextFoundDevice",
-                                   "nextFoundDevice", "nextFoundDevice", "connectDevice:Local:23A04117",
-                                   "loadConfiguration:empty", "disconnectDevice"}));
-    QVERIFY(!session->isConnected());
-}
-
-void TestHostSession::copiesTheChosenUnitBeforeConnecting()
 {
     QVERIFY2(startSession(), qPrintable(session->errorString()));
     const QList<DeviceInfo> units = session->search();
     QCOMPARE(units.size(), 2);
-    QCOMPARE(units.at(1).behaviourVersion, QStringLiteral("003"));
-
     QVERIFY(session->connectUnit(units.at(1)));
-
-    QCOMPARE(session->device()->deviceInfo()->serialNumber, QStringLiteral("23A04118"));
-    QVERIFY(calls().contains("connectDevice:Local:23A04118"));
     QCOMPARE(session->serial(), QStringLiteral("23A04118"));
+    QCOMPARE(session->load(), Module::Device::Loaded);
+    session->disconnectUnit();
+
+    QCOMPARE(calls(), QStringList({"createWidget", "applyStyle:" + dir->path() + "/base/", "nextFoundDevice",
+                                   "nextFoundDevice", "nextFoundDevice", "connectDevice:Local:23A04118",
+                                   "loadConfiguration:empty", "disconnectDevice"}));
+    QVERIFY(!session->isConnected());
 }
 
 // Given a loaded unit, when the module's own Save button asks the host to store its text,
@@ -209,19 +282,14 @@ void TestHostSession::offlineEditingSavesToTheFile()
 void TestHostSession::unusableModulesAreReported_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("withoutWidget");
 
-    QTest::newRow("no file") << dir->filePath("missing.so") << false;
-    QTest::newRow("not a plug-in") << QStringLiteral(TEST_PROGRAM_FILE) << false;
-    QTest::newRow("no pages") << QStringLiteral(FAKE_PLUGIN_FILE) << true;
+    QTest::newRow("no file") << dir->filePath("missing.so");
+    QTest::newRow("not a plug-in") << QStringLiteral(TEST_PROGRAM_FILE);
 }
 
 void TestHostSession::unusableModulesAreReported()
 {
     QFETCH(QString, file);
-    QFETCH(bool, withoutWidget);
-    if (withoutWidget)
-        qputenv("FAKE_NO_WIDGET", "1");
 
     const bool usable = session->loadPlugin(file) && session->start(dir->path());
 

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTreeWidget>
@@ -23,8 +22,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void embedsTheModuleWidgetAndOffersTheCommands();
-    void statusBarFollowsTheUnit();
     void languageChangeReachesTheModulePages();
     void unusableModuleIsExplained();
     void followsTheSimulatedUnit();
@@ -63,56 +60,15 @@ QStringList TestMainWindow::calls() const
     return window->session()->device()->property("calls").toStringList();
 }
 
-void TestMainWindow::embedsTheModuleWidgetAndOffersTheCommands()
-{
-    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
-    QStringList menus;
-    for (const QMenu* menu : window->menuBar()->findChildren<QMenu*>())
-        menus << menu->objectName();
-    QVERIFY(menus.contains("menuFile") && menus.contains("menuUnit") && menus.contains("menuLanguage"));
-    for (const char* name : {"actionConnect", "actionDisconnect", "actionReload", "actionImport",
-                             "actionExportSettings", "actionExportHistory", "actionCheckFirmware",
-                             "actionUpgradeFirmware", "actionOpenOffline", "actionSaveLog", "actionEnglish",
-                             "actionCzech"}) {
-        auto* action = window->findChild<QAction*>(name);
-        QVERIFY2(action && !action->text().isEmpty(), name);
-    }
-    QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
-    QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
-}
-
-void TestMainWindow::statusBarFollowsTheUnit()
-{
-    QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
-    Praxon::HostSession* session = window->session();
-    auto* inputA = window->findChild<Praxon::IoIndicator*>("indicatorA");
-    auto* inputB = window->findChild<Praxon::IoIndicator*>("indicatorB");
-    auto* relayX = window->findChild<Praxon::IoIndicator*>("indicatorX");
-    QVERIFY(inputA && inputB && relayX);
-    QCOMPARE(inputA->colour(), QColor(Qt::gray));
-
-    QVERIFY(session->connectUnit(session->search().value(0)));
-
-    QTRY_COMPARE(inputA->colour(), QColor(Qt::red));
-    QCOMPARE(inputB->colour(), QColor(Qt::darkGreen));
-    QCOMPARE(relayX->colour(), QColor(Qt::darkGreen));
-    QVERIFY(window->findChild<QLabel*>("connection")->text().contains("23A04117"));
-    QVERIFY(window->findChild<QAction*>("actionDisconnect")->isEnabled());
-
-    window->findChild<QAction*>("actionDisconnect")->trigger();
-
-    QCOMPARE(inputA->colour(), QColor(Qt::gray));
-    QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
-}
-
+// The module's pages are the window's centre, and follow its language.
 void TestMainWindow::languageChangeReachesTheModulePages()
 {
     QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
     window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
+    QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
+    QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
     const int before = calls().count("languageChange");
 
     QVERIFY(window->setLanguage("cs"));
@@ -138,7 +94,8 @@ void TestMainWindow::unusableModuleIsExplained()
     QVERIFY(!window->findChild<QAction*>("actionConnect")->isEnabled());
 }
 
-// The real plug-in: the unit chosen in the dialog is connected and its inputs reach the status bar.
+// The real plug-in: the unit chosen in the dialog is connected and its inputs reach the status bar
+// until it is disconnected.
 void TestMainWindow::followsTheSimulatedUnit()
 {
     Sim::Options options;
@@ -162,11 +119,13 @@ void TestMainWindow::followsTheSimulatedUnit()
     auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
     QTRY_COMPARE_WITH_TIMEOUT(inputC->colour(), QColor(Qt::red), 10000);
     QCOMPARE(window->findChild<Praxon::IoIndicator*>("indicatorA")->colour(), QColor(Qt::darkGreen));
+    QVERIFY(window->findChild<QLabel*>("connection")->text().contains("23GUI001"));
 
     window->findChild<QAction*>("actionDisconnect")->trigger();
 
     QVERIFY(!window->session()->isConnected());
     QCOMPARE(inputC->colour(), QColor(Qt::gray));
+    QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -118,8 +118,6 @@ QWidget* FakeDevice::createWidget()
         button->setObjectName(QLatin1String(name));
         layout->addWidget(button);
     }
-    connect(pages->findChild<QPushButton*>(QStringLiteral("pbResetGSM")), &QPushButton::clicked, this,
-            [this] { record(QStringLiteral("resetGSM")); });
     connect(pages->findChild<QPushButton*>(QStringLiteral("pbInOutX")), &QPushButton::clicked, this, [this] {
         record(QStringLiteral("toggleX"));
         relayX = !relayX;
@@ -274,14 +272,6 @@ FirmwareCheckResult FakeDevice::checkFirmware(QString&, QString&, QString)
     return info.behaviourVersion == QLatin1String("004") ? UpToDate : UpdateAvailable;
 }
 
-void FakeDevice::exportSettings(const QString& path)
-{
-    record(QStringLiteral("exportSettings"));
-    QFile file(path);
-    if (connected && file.open(QIODevice::WriteOnly))
-        file.write("SMSA=" + shown.value(QStringLiteral("inputs.leSMSOnA")).toString().toUtf8() + '\n');
-}
-
 QString FakeDevice::deviceName()
 {
     return QStringLiteral("RV-23");
@@ -303,9 +293,7 @@ void FakeDevice::exportHistory()
 bool FakeDevice::uploadFirmware(QString path)
 {
     record(QStringLiteral("uploadFirmware:") + path);
-    emit showLoaderSignal(true, QStringLiteral("app.rv23.firmware.upgrading"));
-    emit showLoaderSignal(false, QString());
-    return !path.contains(QLatin1String("bad"));
+    return true;
 }
 
 void FakeDevice::configurationSaveRequest()

@@ -50,7 +50,6 @@ public:
     QStringList exportFileTypes() override;
     QStringList importFileTypes() override;
     FirmwareCheckResult checkFirmware(QString& oldOut, QString& newOut, QString firmwarePath) override;
-    void exportSettings(const QString& path) override;
     QString deviceName() override;
 
     Q_INVOKABLE void exportHistoryTo(const QString& path);

@@ -1,6 +1,7 @@
 #include "messagerecorder.h"
 
 #include "link/connector.h"
+#include "link/localconnector.h"
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
 
@@ -113,8 +114,11 @@ private slots:
     void checkComparesVersionNumbers_data();
     void checkComparesVersionNumbers();
     void failedUploadDisconnects();
+    void unsupportedFirmwareAcceptedIsUpgraded();
 
 private:
+    QString defaultFirmwareFile() const { return systemDir.path() + "/Tessaline/Praxon/firmware/RV-23.dwl"; }
+
     QTemporaryDir userDir;
     QTemporaryDir systemDir;
 };
@@ -379,7 +383,7 @@ void TestRV23::failedUploadDisconnects()
     QVERIFY(!module.uploadFirmware());
 
     QCOMPARE(requested.count(), 1);
-    QCOMPARE(requested.first().first().toString(), systemDir.path() + "/Tessaline/Praxon/firmware/RV-23.dwl");
+    QCOMPARE(requested.first().first().toString(), defaultFirmwareFile());
     QCOMPARE(loader.count(), 2);
     QCOMPARE(loader.first(), (QList<QVariant>{true, QStringLiteral("app.rv23.firmware.upgrading")}));
     QCOMPARE(loader.last(), (QList<QVariant>{false, QString()}));
@@ -388,6 +392,45 @@ void TestRV23::failedUploadDisconnects()
     QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.updatefailed"));
     QCOMPARE(connection.count(), 1);
     QCOMPARE(connection.first().first().value<ConnectionState>(), Disconnected);
+}
+
+// Over a minute: the upload waits out the modem's two application-stop deadlines.
+void TestRV23::unsupportedFirmwareAcceptedIsUpgraded()
+{
+    // Given a unit and an image of behaviour version 005 as the default firmware file
+    auto unit = startUnit("777001");
+    QVERIFY(unit);
+    const QByteArray image = "#RV-23 behaviour=005 firmware=2.15.0401\n" + QByteArray(300, '\x5a');
+    QVERIFY(QDir().mkpath(QFileInfo(defaultFirmwareFile()).path()));
+    QFile file(defaultFirmwareFile());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+    file.close();
+    MessageRecorder messages;
+    messages.answerWith(QMessageBox::Yes);
+    RV_23 module;
+    auto* thread = new QThread;
+    auto* local = new moduleRV_23::LocalConnector;
+    local->moveToThread(thread);
+    thread->start();
+    module.useConnector(local, thread);
+    module.deviceInfo()->serialNumber = "777001";
+    // The local connector always answers the handshake with Connected; a unit whose firmware is
+    // not supported is answered for in its place, and the connector's own answer kept away.
+    connect(&module, &RV_23::connectDeviceSignal, this, [&] {
+        emit local->connectionResult(FirmwareUnsupported);
+        disconnect(local, &moduleRV_23::LocalConnector::connectionResult, &module, nullptr);
+    });
+    QSignalSpy loader(&module, &RV_23::showLoaderSignal);
+
+    // When the host connects and the user accepts the upgrade
+    QVERIFY(module.connectDevice(Common::Local));
+
+    // Then the default file is uploaded and installed
+    QCOMPARE(messages.shown.size(), 1);
+    QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.unsupporteddoupdate"));
+    QCOMPARE(loader.last(), (QList<QVariant>{false, QString()}));
+    QCOMPARE(unit->state().firmwareImage, image + QByteArray(3 * 128 - image.size(), '\x1a'));
+    QCOMPARE(unit->state().behaviourVersion, QStringLiteral("005"));
 }
 
 QTEST_MAIN(TestRV23)

@@ -1,18 +1,22 @@
 #include "localconnectoraccess.h"
 
 #include "link/linktypes.h"
+#include "link/portlist.h"
 #include "tests/support/scriptedpeer.h"
 
+#include <QSerialPortInfo>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
 
 using moduleRV_23::LocalConnector;
+using moduleRV_23::PortCandidate;
 using Testing::LocalConnectorAccess;
 using Testing::ScriptedPeer;
 
-// Which ports discovery and selection ask, against scripted units on the port list.
+// The port list with its extra ports, and which ports discovery and selection ask, against
+// scripted units on that list.
 class TestDiscovery : public QObject
 {
     Q_OBJECT
@@ -20,11 +24,13 @@ class TestDiscovery : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void extraPorts_data();
+    void extraPorts();
+    void extraPortsFollowTheSystemPorts();
     void announcesUnitsOfTheMakerOnly();
     void selectionAfterEmptyScanSearchesBySerial_data();
     void selectionAfterEmptyScanSearchesBySerial();
     void unitLostDuringProbeIsNotAnnounced();
-    void connectToPortThatCannotBeOpened();
 };
 
 namespace {
@@ -57,6 +63,45 @@ void TestDiscovery::initTestCase()
 void TestDiscovery::cleanup()
 {
     qunsetenv("RV23_EXTRA_PORTS");
+}
+
+void TestDiscovery::extraPorts_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("ports");
+
+    QTest::newRow("unset") << "" << QStringList();
+    QTest::newRow("bare path is the maker's interface") << "/dev/pts/7"
+                                                       << QStringList{"/dev/pts/7|RV-23 USB|TESSALINE"};
+    QTest::newRow("several, empty entries skipped") << ";/dev/pts/1;;/dev/pts/2|Modem|ACME;"
+                                                    << QStringList{"/dev/pts/1|RV-23 USB|TESSALINE",
+                                                                   "/dev/pts/2|Modem|ACME"};
+    QTest::newRow("description without maker") << "/dev/pts/3|Modem" << QStringList{"/dev/pts/3|Modem|"};
+    QTest::newRow("entry without path skipped") << "|RV-23 USB|TESSALINE" << QStringList();
+}
+
+void TestDiscovery::extraPorts()
+{
+    QFETCH(QString, value);
+    QFETCH(QStringList, ports);
+
+    QStringList got;
+    for (const PortCandidate& port : moduleRV_23::parseExtraPorts(value)) {
+        QCOMPARE(port.portName, port.location);
+        got << port.location + '|' + port.description + '|' + port.manufacturer;
+    }
+    QCOMPARE(got, ports);
+}
+
+void TestDiscovery::extraPortsFollowTheSystemPorts()
+{
+    qputenv("RV23_EXTRA_PORTS", "/dev/pts/90;/dev/pts/91|Modem|ACME");
+    const QList<PortCandidate> ports = moduleRV_23::candidatePorts();
+
+    QVERIFY(ports.size() >= 2);
+    QCOMPARE(ports.at(ports.size() - 2).location, QStringLiteral("/dev/pts/90"));
+    QCOMPARE(ports.last().manufacturer, QStringLiteral("ACME"));
+    QCOMPARE(ports.size() - 2, QSerialPortInfo::availablePorts().size());
 }
 
 void TestDiscovery::announcesUnitsOfTheMakerOnly()
@@ -145,23 +190,6 @@ void TestDiscovery::unitLostDuringProbeIsNotAnnounced()
     // No status request follows an unanswered echo switch.
     QCOMPARE(unit.received(), QList<QByteArray>{"ATE1"});
     QCOMPARE(LocalConnectorAccess(connector).foundPorts(), 0);
-}
-
-void TestDiscovery::connectToPortThatCannotBeOpened()
-{
-    LocalConnector connector;
-    LocalConnectorAccess access(connector);
-    access.select("/nonexistent/rv23");
-    QStringList order;
-    connect(&connector, &LocalConnector::communicationError, this, [&](int code) { order << QString::number(code); });
-    connect(&connector, &LocalConnector::connectionResult, this,
-            [&](ConnectionResult result) { order << QStringLiteral("result %1").arg(result); });
-
-    connector.connectDevice();
-
-    QCOMPARE(order, QStringList({"-1", "result 0"}));
-    QVERIFY(!access.connected());
-    QVERIFY(!access.polling());
 }
 
 QTEST_GUILESS_MAIN(TestDiscovery)

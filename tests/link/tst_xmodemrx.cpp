@@ -1,8 +1,5 @@
 #include "localconnectoraccess.h"
 
-#include "link/linktypes.h"
-
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,16 +17,14 @@
 #include <termios.h>
 #include <unistd.h>
 
-using moduleRV_23::FirmwareUploadResult;
 using moduleRV_23::LocalConnector;
 
 namespace {
 
 const int sliceMs = 50;
 
-// A unit whose modem downloads with lrzsz's rx. The steps around the download are answered
-// here; for the download the line is handed to rx, which runs on a socket pair relayed to the
-// line (on a terminal of its own its last ACK can get lost).
+// The modem's end of a line that lrzsz's rx receives on. rx runs on a socket pair relayed to the
+// line: on a terminal of its own its last ACK can get lost.
 class RxUnit final
 {
 public:
@@ -65,49 +60,11 @@ public:
     }
 
     QString slavePath() const { return path; }
-    void start() { thread = std::thread([this] { run(); }); }
+    void start() { thread = std::thread([this] { download(); }); }
     // rx's exit status once it has ended, else -1.
     int rxStatus() const { return status; }
 
 private:
-    void run()
-    {
-        QByteArray pending;
-        while (!stopping) {
-            const QByteArray bytes = readSome(master);
-            pending += bytes;
-            int end = -1;
-            while ((end = pending.indexOf('\n')) >= 0) {
-                QByteArray line = pending.left(end);
-                pending.remove(0, end + 1);
-                if (line.endsWith('\r'))
-                    line.chop(1);
-                answer(line);
-            }
-        }
-    }
-
-    // Every line is answered at once, without echo: memory cells read empty, the download ends
-    // with an OK to the empty line that follows it.
-    void answer(const QByteArray& line)
-    {
-        static const QMap<QByteArray, QByteArray> indications{
-            {"AT+OATGSM=0", "+WIND: 0\r\n"}, {"AT+OATGSM=1", "+WIND: 11\r\n"}, {"AT+WOPEN=1", "+WIND: 7\r\n"}};
-        if (line == "AT+WDWL") {
-            writeAll(master, "+WDWL: 0\r\n");
-            download();
-            downloaded = true;
-        } else if (line.isEmpty()) {
-            if (downloaded)
-                writeAll(master, "OK\r\n");
-            downloaded = false;
-        } else if (line.startsWith("AT+OATMEM=")) {
-            writeAll(master, "+OATMEM: " + line.mid(10) + ",\r\nOK\r\n");
-        } else {
-            writeAll(master, indications.value(line, "OK\r\n"));
-        }
-    }
-
     void download()
     {
         int pair[2];
@@ -187,12 +144,11 @@ private:
     std::thread thread;
     std::atomic<bool> stopping{false};
     std::atomic<int> status{-1};
-    bool downloaded = false;
 };
 
 } // namespace
 
-// The connector's whole upload with a real XModem receiver, lrzsz's rx, at the modem's end.
+// The connector's XModem sender with a real receiver, lrzsz's rx, at the modem's end.
 class TestXmodemRx : public QObject
 {
     Q_OBJECT
@@ -205,12 +161,10 @@ void TestXmodemRx::rxReceivesTheImage()
 {
     const QString rx = QStandardPaths::findExecutable(QStringLiteral("rx"));
     QVERIFY2(!rx.isEmpty(), "rx of lrzsz is needed");
-    moduleRV_23::registerLinkTypes();
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     RxUnit unit(rx, dir.path());
     QVERIFY(unit.open());
-    unit.start();
     LocalConnector connector;
     Testing::LocalConnectorAccess access(connector);
     access.select(unit.slavePath());
@@ -219,15 +173,11 @@ void TestXmodemRx::rxReceivesTheImage()
     QByteArray image(300 * 128 - 50, '\0');
     for (int i = 0; i < image.size(); ++i)
         image[i] = static_cast<char>(i % 256 ^ i / 256);
-    QFile file(dir.filePath(QStringLiteral("RV-23.dwl")));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
-    file.close();
-    QSignalSpy results(&connector, &LocalConnector::firmwareWasUploaded);
+    unit.start();
+    access.setXmodemMode(true);
 
-    connector.uploadFirmware(file.fileName());
+    QVERIFY(access.xmodemSend(image));
 
-    QCOMPARE(results.count(), 1);
-    QCOMPARE(results.first().first().value<FirmwareUploadResult>(), moduleRV_23::FirmwareUploaded);
     QTRY_COMPARE(unit.rxStatus(), 0);
     QFile received(dir.filePath(QStringLiteral("image.bin")));
     QVERIFY(received.open(QIODevice::ReadOnly));

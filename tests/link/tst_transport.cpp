@@ -29,6 +29,7 @@ private slots:
     void writeToLostLineReportsLostUnit();
     void noUsablePortGivesEmptyAnswer();
     void unusablePacketWritesNothing();
+    void rawModeTakesTheFirstByte();
     void dispatch_data();
     void dispatch();
     void regularAnswer_data();
@@ -229,6 +230,21 @@ void TestTransport::unusablePacketWritesNothing()
 
     QVERIFY(line.peer.waitForLine("OK"));
     QCOMPARE(line.peer.received(), QList<QByteArray>{"OK"});
+}
+
+void TestTransport::rawModeTakesTheFirstByte()
+{
+    PeerLine line;
+    QVERIFY(line.open());
+    line.peer.expect("BLOCK").sendWhenTaken("\x06\x15");
+    line.peer.start();
+    line.access.setXmodemMode(true);
+
+    const CommandAnswer result = line.access.sendAndReceive(QString::fromLatin1(QByteArray("BLOCK\r\n").toHex()), 3000);
+
+    QVERIFY(result.ok);
+    QCOMPARE(result.firstChar, '\x06');
+    QCOMPARE(result.answer, QStringLiteral("\x06\x15"));
 }
 
 void TestTransport::dispatch_data()

@@ -16,7 +16,8 @@ using Testing::ConnectorSession;
 using Testing::LocalConnectorAccess;
 using Testing::QueuedSpy;
 
-// Edits: the short name of a control, or "table/column/row" for a cell, and the value typed.
+// Edits: the target, the short name of a control or "table/column/row" for a cell, and the value
+// typed.
 using Edits = QList<std::pair<QString, QVariant>>;
 
 // The connector against the simulated unit, in a thread of its own as the module runs it, with
@@ -51,7 +52,6 @@ private slots:
     void unitUnpluggedDuringSave();
 
 private:
-    bool edit(ConnectorSession& unit, const Edits& edits);
     QStringList saveAndCollect();
     RV23Status poll();
     bool loadEvents(bool reload = false);
@@ -83,6 +83,16 @@ Framework::Item* itemAt(const ConnectorSession& unit, const QString& target)
     return cell.size() == 3 ? unit.cell(cell[0], cell[1].toInt(), cell[2].toInt()) : unit.item(target);
 }
 
+bool edit(ConnectorSession& unit, const Edits& edits)
+{
+    for (const auto& [target, value] : edits) {
+        Framework::Item* item = itemAt(unit, target);
+        if (!item || !item->setCurrentValue(value))
+            return false;
+    }
+    return true;
+}
+
 QStringList writes(const QStringList& parameters)
 {
     QStringList lines;
@@ -109,7 +119,7 @@ QStringList tableRows(const Framework::Item* events)
 // One status poll; its answer is in before the call returns.
 RV23Status TestSimulatedUnit::poll()
 {
-    const bool ran = session->run([](LocalConnector* c) { Testing::LocalConnectorAccess(*c).ping(true); });
+    const bool ran = session->run([](LocalConnector* c) { LocalConnectorAccess(*c).ping(true); });
     return ran ? session->statuses.last().value<RV23Status>() : RV23Status();
 }
 
@@ -172,16 +182,6 @@ void TestSimulatedUnit::cleanup()
     session->top()->resetValues(Framework::Revert);
 }
 
-bool TestSimulatedUnit::edit(ConnectorSession& unit, const Edits& edits)
-{
-    for (const auto& [target, value] : edits) {
-        Framework::Item* item = itemAt(unit, target);
-        if (!item || !item->setCurrentValue(value))
-            return false;
-    }
-    return true;
-}
-
 // The parameter writes the unit receives during one save.
 QStringList TestSimulatedUnit::saveAndCollect()
 {
@@ -193,46 +193,36 @@ QStringList TestSimulatedUnit::saveAndCollect()
 
 void TestSimulatedUnit::loadedValue_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("target");
     QTest::addColumn<QVariant>("value");
 
-    const auto field = [](const char* tag, const char* name, const QVariant& value) {
-        QTest::newRow(tag) << name << -1 << -1 << value;
-    };
-    const auto cell = [](const char* tag, const char* table, int column, int row, const QVariant& value) {
-        QTest::newRow(tag) << table << column << row << value;
-    };
-    field("input state unknown until the status", "leStavA", "??");
-    field("activation text", "leSMSOnA", "NARUSENI OBJEKTU");
-    field("call on change", "cbCallA", true);
-    cell("input phone", "tAPhones", 1, 1, "+420724900118");
-    field("DTMF code in the order typed", "leDTMFOnX", "1234");
-    field("longest on-time in milliseconds", "teDelayX", 36000000);
-    field("relay with an on-time is not permanent", "cbOutputXOn", false);
-    field("on-time 0 is permanent", "cbOutputYOn", true);
-    cell("relay phone", "tXPhones", 1, 2, "+420608551200");
-    cell("its use count", "tXPhones", 2, 2, "5");
-    cell("empty row shows no use count", "tXPhones", 2, 20, "0");
-    field("balance check on with an empty USSD code", "cbCreditActivated", true);
-    field("check period", "leCreditDD", 30);
-    field("last option", "cblBypassWirelessDevice", false);
-    field("programming code", "lePIN", "1357");
-    field("second service number", "leServiceNumber2", "+420737445566");
-    cell("behaviour version", "informations", 1, 3, "004");
-    cell("IMEI", "informations", 1, 4, "353270041178205");
-    cell("operator", "informations", 1, 5, "CZ MOBIL");
+    QTest::newRow("input state unknown until the status") << "leStavA" << QVariant("??");
+    QTest::newRow("activation text") << "leSMSOnA" << QVariant("NARUSENI OBJEKTU");
+    QTest::newRow("call on change") << "cbCallA" << QVariant(true);
+    QTest::newRow("input phone") << "tAPhones/1/1" << QVariant("+420724900118");
+    QTest::newRow("DTMF code in the order typed") << "leDTMFOnX" << QVariant("1234");
+    QTest::newRow("longest on-time in milliseconds") << "teDelayX" << QVariant(36000000);
+    QTest::newRow("relay with an on-time is not permanent") << "cbOutputXOn" << QVariant(false);
+    QTest::newRow("on-time 0 is permanent") << "cbOutputYOn" << QVariant(true);
+    QTest::newRow("relay phone") << "tXPhones/1/2" << QVariant("+420608551200");
+    QTest::newRow("its use count") << "tXPhones/2/2" << QVariant("5");
+    QTest::newRow("empty row shows no use count") << "tXPhones/2/20" << QVariant("0");
+    QTest::newRow("balance check on with an empty USSD code") << "cbCreditActivated" << QVariant(true);
+    QTest::newRow("check period") << "leCreditDD" << QVariant(30);
+    QTest::newRow("last option") << "cblBypassWirelessDevice" << QVariant(false);
+    QTest::newRow("programming code") << "lePIN" << QVariant("1357");
+    QTest::newRow("second service number") << "leServiceNumber2" << QVariant("+420737445566");
+    QTest::newRow("behaviour version") << "informations/1/3" << QVariant("004");
+    QTest::newRow("IMEI") << "informations/1/4" << QVariant("353270041178205");
+    QTest::newRow("operator") << "informations/1/5" << QVariant("CZ MOBIL");
 }
 
 void TestSimulatedUnit::loadedValue()
 {
-    QFETCH(QString, name);
-    QFETCH(int, column);
-    QFETCH(int, row);
+    QFETCH(QString, target);
     QFETCH(QVariant, value);
 
-    const Framework::Item* item = column < 0 ? session->item(name) : session->cell(name, column, row);
+    const Framework::Item* item = itemAt(*session, target);
     QVERIFY(item);
     QCOMPARE(item->currentValue(), value);
     QCOMPARE(item->value(), value);
@@ -247,7 +237,7 @@ void TestSimulatedUnit::loadLeavesEverythingClean()
     QCOMPARE(relayX->currentValue().toString(), qtTrId("app.rv23.io.off"));
     QCOMPARE(relayX->foreground(), QColor(Qt::darkGreen));
     bool polling = false;
-    QVERIFY(session->run([&](moduleRV_23::LocalConnector* connector) {
+    QVERIFY(session->run([&](LocalConnector* connector) {
         polling = LocalConnectorAccess(*connector).polling();
     }));
     QVERIFY(polling);
@@ -285,7 +275,7 @@ void TestSimulatedUnit::secondLoadPollsOncePerTick()
 
     QVERIFY(session->statuses.wait(polled + 1, 10000));
     // Both connections, had there been two, would have run on the same tick before this.
-    QVERIFY(session->run([](moduleRV_23::LocalConnector*) {}));
+    QVERIFY(session->run([](LocalConnector*) {}));
     QCOMPARE(session->statuses.count(), polled + 1);
 }
 
@@ -340,7 +330,7 @@ void TestSimulatedUnit::savedValuesAreKeptAndReadBack()
 
     RV23_Config kept;
     bool polling = true;
-    QVERIFY(session->run([&](moduleRV_23::LocalConnector* connector) {
+    QVERIFY(session->run([&](LocalConnector* connector) {
         LocalConnectorAccess access(*connector);
         kept = access.configData();
         polling = access.polling();
@@ -363,7 +353,7 @@ void TestSimulatedUnit::savedValuesAreKeptAndReadBack()
 void TestSimulatedUnit::withoutTreeTheSaveFails()
 {
     const int before = session->saved.count();
-    QVERIFY(session->run([](moduleRV_23::LocalConnector* connector) { connector->save(nullptr); }));
+    QVERIFY(session->run([](LocalConnector* connector) { connector->save(nullptr); }));
     QVERIFY(session->saved.wait(before + 1));
     QCOMPARE(session->saved.last(), QVariant(false));
 }
@@ -371,7 +361,7 @@ void TestSimulatedUnit::withoutTreeTheSaveFails()
 void TestSimulatedUnit::importAppliesAsEdits()
 {
     RV23_Config imported;
-    QVERIFY(session->run([&](moduleRV_23::LocalConnector* connector) {
+    QVERIFY(session->run([&](LocalConnector* connector) {
         imported = LocalConnectorAccess(*connector).configData();
     }));
     const QVariant before = session->item("leSMSOnA")->value();
@@ -379,19 +369,17 @@ void TestSimulatedUnit::importAppliesAsEdits()
     imported.XCounts[2] = 42;
     imported.periferie.Y2 = QStringLiteral("11000000000077");
 
-    QVERIFY(session->run([&](moduleRV_23::LocalConnector* connector) {
+    QVERIFY(session->run([&](LocalConnector* connector) {
         connector->dataImported(imported, session->top());
     }));
 
-    for (const auto& [item, value] : {std::make_pair(session->item("leSMSOnA"), QVariant("IMPORTED")),
-                                      std::make_pair(session->cell("tXPhones", 2, 2), QVariant("42")),
-                                      std::make_pair(session->item("leOutY2"), QVariant("11000000000077"))}) {
-        QCOMPARE(item->currentValue(), value);
-        QVERIFY(item->state() & Framework::Changed);
+    const Edits shown{{"leSMSOnA", "IMPORTED"}, {"tXPhones/2/2", "42"}, {"leOutY2", "11000000000077"}};
+    for (const auto& [target, value] : shown) {
+        QCOMPARE(itemAt(*session, target)->currentValue(), value);
+        QVERIFY(itemAt(*session, target)->state() & Framework::Changed);
     }
     QCOMPARE(session->item("leSMSOnA")->value(), before);
     QVERIFY(!(session->item("leSMSOffA")->state() & Framework::Changed));
-    session->top()->resetValues(Framework::Revert);
 }
 
 void TestSimulatedUnit::connectionReportsTheUnit()
@@ -468,7 +456,7 @@ void TestSimulatedUnit::disconnectClosesThePort()
     bool open = true;
     QVERIFY(session->run([&](LocalConnector* c) {
         c->disconnectDevice();
-        open = Testing::LocalConnectorAccess(*c).port()->isOpen();
+        open = LocalConnectorAccess(*c).port()->isOpen();
     }));
     QVERIFY(!open);
 }

@@ -1,8 +1,7 @@
-#include "localconnectoraccess.h"
+#include "peerline.h"
 
 #include "link/linktypes.h"
 #include "link/portlist.h"
-#include "tests/support/scriptedpeer.h"
 
 #include <QSerialPortInfo>
 #include <QSignalSpy>
@@ -12,12 +11,14 @@
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::PortCandidate;
+using moduleRV_23::RV23Status;
 using Testing::LocalConnectorAccess;
+using Testing::PeerLine;
 using Testing::ScriptedPeer;
 
-// The port list with its extra ports, and which ports discovery and selection ask, against
-// scripted units on that list.
-class TestDiscovery : public QObject
+// The connector against scripted units: the port list with its extra ports, which ports
+// discovery and selection ask, the status poll of a connected unit and its service commands.
+class TestLocalConnector : public QObject
 {
     Q_OBJECT
 
@@ -31,6 +32,10 @@ private slots:
     void selectionAfterEmptyScanSearchesBySerial_data();
     void selectionAfterEmptyScanSearchesBySerial();
     void unitLostDuringProbeIsNotAnnounced();
+    void commandLines_data();
+    void commandLines();
+    void pollReportsStatusEveryTick();
+    void failedPollStopsAndReportsLostUnit();
 };
 
 namespace {
@@ -53,19 +58,22 @@ void setExtraPorts(const QStringList& entries)
     qputenv("RV23_EXTRA_PORTS", entries.join(';').toLocal8Bit());
 }
 
+const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
+const QByteArray statusReply = "+OATMSG: S1,005,123456,18,12.6,a,b,c,A1B0C0D0X0Y1\r\nOK\r\n";
+
 } // namespace
 
-void TestDiscovery::initTestCase()
+void TestLocalConnector::initTestCase()
 {
     moduleRV_23::registerLinkTypes();
 }
 
-void TestDiscovery::cleanup()
+void TestLocalConnector::cleanup()
 {
     qunsetenv("RV23_EXTRA_PORTS");
 }
 
-void TestDiscovery::extraPorts_data()
+void TestLocalConnector::extraPorts_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QStringList>("ports");
@@ -80,7 +88,7 @@ void TestDiscovery::extraPorts_data()
     QTest::newRow("entry without path skipped") << "|RV-23 USB|TESSALINE" << QStringList();
 }
 
-void TestDiscovery::extraPorts()
+void TestLocalConnector::extraPorts()
 {
     QFETCH(QString, value);
     QFETCH(QStringList, ports);
@@ -93,7 +101,7 @@ void TestDiscovery::extraPorts()
     QCOMPARE(got, ports);
 }
 
-void TestDiscovery::extraPortsFollowTheSystemPorts()
+void TestLocalConnector::extraPortsFollowTheSystemPorts()
 {
     qputenv("RV23_EXTRA_PORTS", "/dev/pts/90;/dev/pts/91|Modem|ACME");
     const QList<PortCandidate> ports = moduleRV_23::candidatePorts();
@@ -104,7 +112,7 @@ void TestDiscovery::extraPortsFollowTheSystemPorts()
     QCOMPARE(ports.size() - 2, QSerialPortInfo::availablePorts().size());
 }
 
-void TestDiscovery::announcesUnitsOfTheMakerOnly()
+void TestLocalConnector::announcesUnitsOfTheMakerOnly()
 {
     // Given a unit, the maker's other interface, another maker's port and a unit without serial
     const auto unit = startUnit("123456");
@@ -138,7 +146,7 @@ void TestDiscovery::announcesUnitsOfTheMakerOnly()
     QVERIFY(!access.port());
 }
 
-void TestDiscovery::selectionAfterEmptyScanSearchesBySerial_data()
+void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial_data()
 {
     QTest::addColumn<QString>("sought");
     QTest::addColumn<bool>("selected");
@@ -147,7 +155,7 @@ void TestDiscovery::selectionAfterEmptyScanSearchesBySerial_data()
     QTest::newRow("another serial is not found") << "778" << false;
 }
 
-void TestDiscovery::selectionAfterEmptyScanSearchesBySerial()
+void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial()
 {
     QFETCH(QString, sought);
     QFETCH(bool, selected);
@@ -175,7 +183,7 @@ void TestDiscovery::selectionAfterEmptyScanSearchesBySerial()
     QVERIFY(!port || !port->isOpen());
 }
 
-void TestDiscovery::unitLostDuringProbeIsNotAnnounced()
+void TestLocalConnector::unitLostDuringProbeIsNotAnnounced()
 {
     ScriptedPeer unit;
     QVERIFY(unit.open());
@@ -192,5 +200,110 @@ void TestDiscovery::unitLostDuringProbeIsNotAnnounced()
     QCOMPARE(LocalConnectorAccess(connector).foundPorts(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestDiscovery)
-#include "tst_discovery.moc"
+void TestLocalConnector::commandLines_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    // Argument of the counter slots; -1: the slot takes none.
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("outputOn");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("first input counter counts from 1") << QByteArray("resetInputCounter") << 0 << false
+                                                       << QByteArray("status.input_counter[1]=0");
+    QTest::newRow("second output counter") << QByteArray("resetOutputCounter") << 1 << false
+                                           << QByteArray("status.relay_counter[2]=0");
+    QTest::newRow("sent SMS, spaced") << QByteArray("resetSentSms") << -1 << false
+                                      << QByteArray("status.gsm.sms_sent = 0");
+    QTest::newRow("sent service SMS, spaced") << QByteArray("resetSentServiceSms") << -1 << false
+                                              << QByteArray("status.gsm.service_sms_sent = 0");
+    QTest::newRow("global reset is the unit reset") << QByteArray("performGlobalReset") << -1 << false
+                                                    << QByteArray("AT+OATSET=\"RST\"");
+    QTest::newRow("GSM restart") << QByteArray("performResetGSM") << -1 << false << QByteArray("AT+OATSET=\"GSM\"");
+    QTest::newRow("X on switches off") << QByteArray("performToggleOutputX") << -1 << true
+                                       << QByteArray("AT+OATSET=\"$X0\"");
+    QTest::newRow("Y off switches on") << QByteArray("performToggleOutputY") << -1 << false
+                                       << QByteArray("AT+OATSET=\"$Y1\"");
+}
+
+void TestLocalConnector::commandLines()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(int, index);
+    QFETCH(bool, outputOn);
+    QFETCH(QByteArray, line);
+    PeerLine unit;
+    QVERIFY(unit.open());
+    unit.peer.answer(line, "OK\r\n").start();
+    unit.access.liveStatus().outputX = unit.access.liveStatus().outputY = outputOn;
+    // The flag of an output that is not toggled must stay as it was.
+    unit.connector.lastToggleStateX = unit.connector.lastToggleStateY = !outputOn;
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+
+    QVERIFY(index < 0 ? QMetaObject::invokeMethod(&unit.connector, slot.constData())
+                      : QMetaObject::invokeMethod(&unit.connector, slot.constData(), Q_ARG(int, index)));
+
+    QVERIFY(unit.peer.waitForLine(line));
+    QCOMPARE(unit.peer.received(), QList<QByteArray>{line});
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(unit.connector.lastToggleStateX.load(), slot.endsWith('X') ? outputOn : !outputOn);
+    QCOMPARE(unit.connector.lastToggleStateY.load(), slot.endsWith('Y') ? outputOn : !outputOn);
+    // A toggle assumes nothing: the new state comes with the next status.
+    QCOMPARE(unit.access.liveStatus().outputX, outputOn);
+}
+
+void TestLocalConnector::pollReportsStatusEveryTick()
+{
+    PeerLine unit;
+    QVERIFY(unit.open(false));
+    for (int i = 0; i < 3; ++i)
+        unit.peer.answer(statusRequest, statusReply);
+    unit.peer.start();
+    QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+
+    // Given a unit connected twice: each connect polls once and restarts the timer
+    unit.connector.connectDevice();
+    unit.connector.disconnectDevice();
+    unit.connector.connectDevice();
+    QCOMPARE(status.count(), 2);
+    QCOMPARE(unit.access.pollInterval(), 3000);
+    const auto si = status.last().first().value<RV23Status>();
+    QCOMPARE(si.serialNumber, QStringLiteral("123456"));
+    QCOMPARE(QList<bool>({si.inputA, si.inputB, si.outputX, si.outputY}), QList<bool>({true, false, false, true}));
+
+    // When the timer ticks, exactly one poll follows
+    QVERIFY(status.wait(4500));
+    QCOMPARE(status.count(), 3);
+    QVERIFY(unit.peer.waitUntilDone());
+
+    // And after a disconnect the next tick stops the timer without a word to the unit
+    unit.connector.disconnectDevice();
+    unit.access.ping(false);
+    QVERIFY(!unit.access.polling());
+    QCOMPARE(unit.peer.received().count(statusRequest), 3);
+    QCOMPARE(errors.count(), 0);
+}
+
+void TestLocalConnector::failedPollStopsAndReportsLostUnit()
+{
+    PeerLine unit;
+    QVERIFY(unit.open(false));
+    unit.peer.answer(statusRequest, statusReply).expect(statusRequest).hangUp().start();
+    QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+    unit.connector.connectDevice();
+    QCOMPARE(status.count(), 1);
+
+    unit.access.ping(true);
+
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first().first().toInt(), -1);
+    QVERIFY(!unit.access.polling());
+    QCOMPARE(status.count(), 1);
+    // Only the timer stops: the port stays open and the connector still counts as connected.
+    QVERIFY(unit.access.connected());
+    QVERIFY(unit.access.port()->isOpen());
+}
+
+QTEST_GUILESS_MAIN(TestLocalConnector)
+#include "tst_localconnector.moc"

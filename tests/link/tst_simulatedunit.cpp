@@ -5,15 +5,25 @@
 #include "history/eventtranslator.h"
 #include "history/timestampformat.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <utility>
 
 using moduleRV_23::LocalConnector;
 using moduleRV_23::RV23Status;
 using Testing::ConnectorSession;
+using Testing::LocalConnectorAccess;
 using Testing::QueuedSpy;
 
-// The connector against the simulated unit, in a thread of its own as the module runs it:
-// found, connected, polled, serviced, and its event log read into the Events page's item.
+// Edits: the target, the short name of a control or "table/column/row" for a cell, and the value
+// typed.
+using Edits = QList<std::pair<QString, QVariant>>;
+
+// The connector against the simulated unit, in a thread of its own as the module runs it, with
+// the page tree the module builds: found, connected and polled; the configuration loaded into
+// the pages, and saved with the exact lines the unit receives for a set of edits; relays
+// toggled; the event log read into the Events page's item.
 class TestSimulatedUnit : public QObject
 {
     Q_OBJECT
@@ -21,43 +31,95 @@ class TestSimulatedUnit : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void eventsWithoutConnectionLeaveTheItem();
+    void cleanup();
     void connectionReportsTheUnit();
-    void serviceCommandsReachTheUnit();
+    void loadedValue_data();
+    void loadedValue();
+    void loadLeavesEverythingClean();
+    void readsTheMemoryInItsOrder();
+    void secondLoadPollsOncePerTick();
+    void linesSent_data();
+    void linesSent();
+    void savedValuesAreKeptAndReadBack();
+    void withoutTreeTheSaveFails();
+    void importAppliesAsEdits();
+    void toggleReachesTheUnit();
     void reloadShowsOnlyTheUnitsLog();
     void recordsInOtherAnswersJoinTheList();
     void clearEmptiesOnlyTheTable();
     void disconnectClosesThePort();
+    void unconnectedLoadsFail();
+    void unitUnpluggedDuringSave();
 
 private:
+    QStringList saveAndCollect();
     RV23Status poll();
     bool loadEvents(bool reload = false);
-    QStringList tableRows() const;
     QStringList unitRows();
 
+    QTemporaryDir folder;
     ConnectorSession* session = nullptr;
     QueuedSpy* loaded = nullptr;
 };
 
-void TestSimulatedUnit::initTestCase()
+namespace {
+
+// Factory memory but for: an empty USSD code, which must not switch the balance check off
+// while its numbers are set; the longest on-time for relay X; a use count left in an empty
+// row of relay X; a call flag of input B that is off; no learned peripherals.
+QMap<int, QString> unitCells()
 {
-    Sim::Options options;
-    options.serial = QStringLiteral("123456");
-    options.pushEvents = true;
-    session = new ConnectorSession(options);
-    loaded = new QueuedSpy(session->watched(), &LocalConnector::eventsLoaded);
+    QMap<int, QString> cells{{92, ""}, {244, "36000"}, {247, "0"}, {293, "7"}};
+    for (int cell = 373; cell <= 404; ++cell)
+        cells.insert(cell, "-1");
+    return cells;
 }
 
-void TestSimulatedUnit::cleanupTestCase()
+const QString parameterWrite = QStringLiteral("AT+OATSET=\"%1\"");
+
+Framework::Item* itemAt(const ConnectorSession& unit, const QString& target)
 {
-    delete loaded;
-    delete session;
+    const QStringList cell = target.split(QLatin1Char('/'));
+    return cell.size() == 3 ? unit.cell(cell[0], cell[1].toInt(), cell[2].toInt()) : unit.item(target);
 }
+
+bool edit(ConnectorSession& unit, const Edits& edits)
+{
+    for (const auto& [target, value] : edits) {
+        Framework::Item* item = itemAt(unit, target);
+        if (!item || !item->setCurrentValue(value))
+            return false;
+    }
+    return true;
+}
+
+QStringList writes(const QStringList& parameters)
+{
+    QStringList lines;
+    for (const QString& parameter : parameters)
+        lines << parameterWrite.arg(parameter);
+    return lines;
+}
+
+// One "date|event|source" per row of an events item.
+QStringList tableRows(const Framework::Item* events)
+{
+    QStringList rows;
+    for (int row = 0; row < events->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < 3; ++column)
+            cells << events->child(column)->child(row)->currentValue().toString();
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+} // namespace
 
 // One status poll; its answer is in before the call returns.
 RV23Status TestSimulatedUnit::poll()
 {
-    const bool ran = session->run([](LocalConnector* c) { Testing::LocalConnectorAccess(*c).ping(true); });
+    const bool ran = session->run([](LocalConnector* c) { LocalConnectorAccess(*c).ping(true); });
     return ran ? session->statuses.last().value<RV23Status>() : RV23Status();
 }
 
@@ -81,20 +143,6 @@ bool TestSimulatedUnit::loadEvents(bool reload)
     return true;
 }
 
-// One "date|event|source" per row of the item.
-QStringList TestSimulatedUnit::tableRows() const
-{
-    const Framework::Item* events = session->events();
-    QStringList rows;
-    for (int row = 0; row < events->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < 3; ++column)
-            cells << events->child(column)->child(row)->currentValue().toString();
-        rows << cells.join('|');
-    }
-    return rows;
-}
-
 // The unit's log as the table should show it: the date without its year, in 1970.
 QStringList TestSimulatedUnit::unitRows()
 {
@@ -111,35 +159,240 @@ QStringList TestSimulatedUnit::unitRows()
     return rows;
 }
 
-void TestSimulatedUnit::eventsWithoutConnectionLeaveTheItem()
+void TestSimulatedUnit::initTestCase()
 {
-    session->events()->child(1)->child(0)->setValue("kept");
+    QVERIFY(folder.isValid());
+    Sim::Options options = ConnectorSession::unitIn(folder.path(), unitCells());
+    options.pushEvents = true;
+    session = new ConnectorSession(options);
+    loaded = new QueuedSpy(session->watched(), &LocalConnector::eventsLoaded);
+    QVERIFY2(session->start(), qPrintable(session->error()));
+    QVERIFY(session->load());
+    QCOMPARE(session->loaded.last(), QVariant(true));
+}
 
-    QVERIFY(!loadEvents());
+void TestSimulatedUnit::cleanupTestCase()
+{
+    delete loaded;
+    delete session;
+}
 
-    QCOMPARE(loaded->last(), QVariant(false));
-    QCOMPARE(tableRows(), QStringList{"|kept|"});
+void TestSimulatedUnit::cleanup()
+{
+    session->top()->resetValues(Framework::Revert);
+}
+
+// The parameter writes the unit receives during one save.
+QStringList TestSimulatedUnit::saveAndCollect()
+{
+    const int before = session->receivedLines().size();
+    if (!session->save())
+        return {QStringLiteral("no answer")};
+    return session->receivedLines().mid(before).filter(QRegularExpression(QStringLiteral("^AT\\+OATSET=\"[^$]")));
+}
+
+void TestSimulatedUnit::loadedValue_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("input state unknown until the status") << "leStavA" << QVariant("??");
+    QTest::newRow("activation text") << "leSMSOnA" << QVariant("NARUSENI OBJEKTU");
+    QTest::newRow("call on change") << "cbCallA" << QVariant(true);
+    QTest::newRow("input phone") << "tAPhones/1/1" << QVariant("+420724900118");
+    QTest::newRow("DTMF code in the order typed") << "leDTMFOnX" << QVariant("1234");
+    QTest::newRow("longest on-time in milliseconds") << "teDelayX" << QVariant(36000000);
+    QTest::newRow("relay with an on-time is not permanent") << "cbOutputXOn" << QVariant(false);
+    QTest::newRow("on-time 0 is permanent") << "cbOutputYOn" << QVariant(true);
+    QTest::newRow("relay phone") << "tXPhones/1/2" << QVariant("+420608551200");
+    QTest::newRow("its use count") << "tXPhones/2/2" << QVariant("5");
+    QTest::newRow("empty row shows no use count") << "tXPhones/2/20" << QVariant("0");
+    QTest::newRow("balance check on with an empty USSD code") << "cbCreditActivated" << QVariant(true);
+    QTest::newRow("check period") << "leCreditDD" << QVariant(30);
+    QTest::newRow("last option") << "cblBypassWirelessDevice" << QVariant(false);
+    QTest::newRow("programming code") << "lePIN" << QVariant("1357");
+    QTest::newRow("second service number") << "leServiceNumber2" << QVariant("+420737445566");
+    QTest::newRow("behaviour version") << "informations/1/3" << QVariant("004");
+    QTest::newRow("IMEI") << "informations/1/4" << QVariant("353270041178205");
+    QTest::newRow("operator") << "informations/1/5" << QVariant("CZ MOBIL");
+}
+
+void TestSimulatedUnit::loadedValue()
+{
+    QFETCH(QString, target);
+    QFETCH(QVariant, value);
+
+    const Framework::Item* item = itemAt(*session, target);
+    QVERIFY(item);
+    QCOMPARE(item->currentValue(), value);
+    QCOMPARE(item->value(), value);
+}
+
+void TestSimulatedUnit::loadLeavesEverythingClean()
+{
+    QVERIFY(!(session->top()->state() & Framework::Changed));
+    QVERIFY(session->item("teDelayX")->isEnabled());
+    QVERIFY(!session->item("teDelayY")->isEnabled());
+    const Framework::Item* relayX = session->item("leStavX");
+    QCOMPARE(relayX->currentValue().toString(), qtTrId("app.rv23.io.off"));
+    QCOMPARE(relayX->foreground(), QColor(Qt::darkGreen));
+    bool polling = false;
+    QVERIFY(session->run([&](LocalConnector* connector) {
+        polling = LocalConnectorAccess(*connector).polling();
+    }));
+    QVERIFY(polling);
+}
+
+void TestSimulatedUnit::readsTheMemoryInItsOrder()
+{
+    QStringList expected{"AT+OATSET=\"$SDS\"", "AT+WIMEI?", "AT+COPS=3,0", "AT+COPS?"};
+    const auto read = [&](int first, int last) {
+        for (int cell = first; cell <= last; ++cell)
+            expected << QStringLiteral("AT+OATMEM=0,%1").arg(cell);
+    };
+    for (int cell : {1, 3, 4, 5, 6, 7, 54, 64, 65, 66, 67, 68, 69, 70, 71, 76, 77, 78, 79, 92, 108, 109})
+        read(cell, cell);
+    read(111, 242);
+    read(244, 249);
+    read(258, 264);
+    read(268, 270);
+    read(373, 384);
+    read(389, 400);
+    read(273, 372);
+    expected << "AT+OATEVENT=65535";
+
+    const QStringList received = session->receivedLines();
+    const int start = received.indexOf("AT+WIMEI?") - 1;
+    QVERIFY(start >= 0);
+    QCOMPARE(received.mid(start, expected.size()), expected);
+    QCOMPARE(expected.filter("AT+OATMEM").size(), 294);
+}
+
+void TestSimulatedUnit::secondLoadPollsOncePerTick()
+{
+    QVERIFY(session->load());
+    const int polled = session->statuses.count();
+
+    QVERIFY(session->statuses.wait(polled + 1, 10000));
+    // Both connections, had there been two, would have run on the same tick before this.
+    QVERIFY(session->run([](LocalConnector*) {}));
+    QCOMPARE(session->statuses.count(), polled + 1);
+}
+
+void TestSimulatedUnit::linesSent_data()
+{
+    QTest::addColumn<Edits>("edits");
+    QTest::addColumn<QStringList>("parameters");
+
+    QTest::newRow("call flag alone: one command")
+        << Edits{{"cbCallB", true}} << QStringList{"DNB,1"};
+    QTest::newRow("input fields in walk order")
+        << Edits{{"leSMSOffB", "KLID B"}, {"cbCallA", false}, {"leSMSOnA", "ALARM"}}
+        << QStringList{"ATA,ALARM", "DNA,0", "DTB,KLID B"};
+    QTest::newRow("input numbers packed, without blanks")
+        << Edits{{"tAPhones/1/0", ""}, {"tAPhones/1/1", "+420 724 900 118"}, {"tAPhones/1/4", "604111222"}}
+        << QStringList{"TNA,+420724900118,604111222"};
+    QTest::newRow("replaced relay numbers: erased at once, stored after the on-time")
+        << Edits{{"teDelayX", 90000}, {"tXPhones/1/3", "+420700000003"}, {"tXPhones/1/5", "+420700000005"},
+                 {"tXPhones/2/5", 7}}
+        << QStringList{"EDX,+420731220045", "EDX,+420602330719", "TMX,90", "ADX,+420700000003", "LDX,+420700000005,7"};
+    QTest::newRow("permanent relay: on-time 0") << Edits{{"cbOutputXOn", true}} << QStringList{"TMX,0"};
+    QTest::newRow("relay texts and DTMF as typed")
+        << Edits{{"leSMSOffY", "STOP"}, {"leDTMFOnX", "9876"}} << QStringList{"CAX,9876", "DRY,STOP"};
+    QTest::newRow("balance check off sends zeros")
+        << Edits{{"cbCreditActivated", false}} << QStringList{"CRD,,0,0,0"};
+    QTest::newRow("codes at once, then credit, options and service numbers")
+        << Edits{{"leServiceNumber", ""}, {"cbLimit10SMS", false}, {"leCreditDD", 7}, {"leTextStatusSMS", "STATUS"},
+                 {"lePIN", "2468"}}
+        << QStringList{"NPC,2468", "STS,STATUS", "CRD,,7,100,16", "DIP,1,1,0,0,0,1,0", "STN,+420737445566"};
+    QTest::newRow("one relay Y peripheral") << Edits{{"leOutY2", "11000000001234"}} << QStringList{"LRN,Y,00001234"};
+    QTest::newRow("invalid peripheral codes left out")
+        << Edits{{"leINA", "12000000000001"}, {"leOutX1", "11000003145728"}, {"leIND", "77"}}
+        << QStringList{"LRN,D,00000077"};
+}
+
+void TestSimulatedUnit::linesSent()
+{
+    QFETCH(Edits, edits);
+    QFETCH(QStringList, parameters);
+    QVERIFY(edit(*session, edits));
+
+    QCOMPARE(saveAndCollect(), writes(parameters));
+    QCOMPARE(session->saved.last(), QVariant(true));
+}
+
+void TestSimulatedUnit::savedValuesAreKeptAndReadBack()
+{
+    const Edits edits{{"leSMSOnA", "COPY"}, {"teDelayY", 4000}, {"cbOutputYOn", false}, {"leServiceNumber2", ""},
+                      {"cbSendSMSCopy", true}, {"leOutY1", "11000000000009"}, {"tXPhones/2/2", 9}};
+    QVERIFY(edit(*session, edits));
+    QVERIFY(session->save());
+
+    RV23_Config kept;
+    bool polling = true;
+    QVERIFY(session->run([&](LocalConnector* connector) {
+        LocalConnectorAccess access(*connector);
+        kept = access.configData();
+        polling = access.polling();
+    }));
+    QCOMPARE(kept.InputTexts[RV23_Config::A].OnText, QStringLiteral("COPY"));
+    QCOMPARE(kept.RelayTime[RV23_Config::Y], quint16(4));
+    QVERIFY(!kept.RelayPermanent[RV23_Config::Y]);
+    QCOMPARE(kept.ServiceNumber2, QString());
+    QVERIFY(kept.CopySentSms);
+    // Peripherals are only sent; the record keeps what was read.
+    QCOMPARE(kept.periferie.Y1, QString());
+    QVERIFY(!polling);
+
+    // The unit stored what was typed: a load shows every edit again.
+    QVERIFY(session->load());
+    for (const auto& [target, value] : edits)
+        QCOMPARE(itemAt(*session, target)->currentValue().toString(), value.toString());
+}
+
+void TestSimulatedUnit::withoutTreeTheSaveFails()
+{
+    const int before = session->saved.count();
+    QVERIFY(session->run([](LocalConnector* connector) { connector->save(nullptr); }));
+    QVERIFY(session->saved.wait(before + 1));
+    QCOMPARE(session->saved.last(), QVariant(false));
+}
+
+void TestSimulatedUnit::importAppliesAsEdits()
+{
+    RV23_Config imported;
+    QVERIFY(session->run([&](LocalConnector* connector) {
+        imported = LocalConnectorAccess(*connector).configData();
+    }));
+    const QVariant before = session->item("leSMSOnA")->value();
+    imported.InputTexts[RV23_Config::A].OnText = QStringLiteral("IMPORTED");
+    imported.XCounts[2] = 42;
+    imported.periferie.Y2 = QStringLiteral("11000000000077");
+
+    QVERIFY(session->run([&](LocalConnector* connector) {
+        connector->dataImported(imported, session->top());
+    }));
+
+    const Edits shown{{"leSMSOnA", "IMPORTED"}, {"tXPhones/2/2", "42"}, {"leOutY2", "11000000000077"}};
+    for (const auto& [target, value] : shown) {
+        QCOMPARE(itemAt(*session, target)->currentValue(), value);
+        QVERIFY(itemAt(*session, target)->state() & Framework::Changed);
+    }
+    QCOMPARE(session->item("leSMSOnA")->value(), before);
+    QVERIFY(!(session->item("leSMSOffA")->state() & Framework::Changed));
 }
 
 void TestSimulatedUnit::connectionReportsTheUnit()
 {
-    QVERIFY2(session->start(), qPrintable(session->error()));
-
     const Sim::UnitState unit = session->unit().state();
-    const DeviceInfo info = session->found();
-    QCOMPARE(QStringList({info.serialNumber, info.firmwareVersion, info.behaviourVersion, info.statusText}),
-             QStringList({"123456", unit.firmware, unit.behaviourVersion, "READY"}));
+    QCOMPARE(session->found().statusText, QStringLiteral("READY"));
     QVERIFY(session->statuses.wait());
     const auto si = session->statuses.emissions.first().value(0).value<RV23Status>();
-    QCOMPARE(QStringList({si.serialNumber, si.firmware, si.behaviourVersion, si.rssi, si.voltage}),
-             QStringList({unit.serial, unit.firmware, unit.behaviourVersion, QString::number(unit.signal),
-                          QString::number(unit.voltage)}));
-    QCOMPARE(QList<bool>({si.inputA, si.inputB, si.inputC, si.inputD, si.outputX, si.outputY}),
-             QList<bool>({unit.inputs[0], unit.inputs[1], unit.inputs[2], unit.inputs[3], unit.relays[0],
-                          unit.relays[1]}));
+    QCOMPARE(QStringList({si.serialNumber, si.rssi, si.voltage}),
+             QStringList({unit.serial, QString::number(unit.signal), QString::number(unit.voltage)}));
 }
 
-void TestSimulatedUnit::serviceCommandsReachTheUnit()
+void TestSimulatedUnit::toggleReachesTheUnit()
 {
     QVERIFY(session->unit().control("input C 1"));
     QVERIFY(poll().inputC);
@@ -148,14 +401,10 @@ void TestSimulatedUnit::serviceCommandsReachTheUnit()
     bool lastToggle = true;
     QVERIFY(session->run([&](LocalConnector* c) {
         c->performToggleOutputX();
-        c->resetInputCounter(3);
-        c->resetSentSms();
         lastToggle = c->lastToggleStateX;
     }));
     QVERIFY(!lastToggle);
     QVERIFY(session->unit().state().relays[0]);
-    QTRY_COMPARE(session->unit().state().inputCounters[3], 0);
-    QTRY_COMPARE(session->unit().state().smsSent, 0);
     QVERIFY(poll().outputX);
     // Off again now: its on-time ending during a later log read would add a record meanwhile.
     QVERIFY(session->unit().control("relay X 0"));
@@ -166,11 +415,11 @@ void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
 {
     QVERIFY(loadEvents(true));
     QVERIFY(session->unit().state().events.size() > 300);
-    QCOMPARE(tableRows(), unitRows());
+    QCOMPARE(tableRows(session->events()), unitRows());
 
     QVERIFY(session->unit().control("event 12 0"));
     QVERIFY(loadEvents(true));
-    QCOMPARE(tableRows(), unitRows());
+    QCOMPARE(tableRows(session->events()), unitRows());
 }
 
 // The unit sends the input's record along with the next poll's answer.
@@ -181,8 +430,8 @@ void TestSimulatedUnit::recordsInOtherAnswersJoinTheList()
 
     QVERIFY(loadEvents());
 
-    QCOMPARE(tableRows(), unitRows());
-    QVERIFY(tableRows().last().contains("app.rv23.event.activationa"));
+    QCOMPARE(tableRows(session->events()), unitRows());
+    QVERIFY(tableRows(session->events()).last().contains("app.rv23.event.activationa"));
 }
 
 // Clearing empties the table only: the records come back with the next load, without a read.
@@ -196,10 +445,10 @@ void TestSimulatedUnit::clearEmptiesOnlyTheTable()
 
     QVERIFY(loader.wait());
     QCOMPARE(loader.emissions.first(), (QVariantList{false, QString()}));
-    QCOMPARE(tableRows(), QStringList{"||"});
+    QCOMPARE(tableRows(session->events()), QStringList{"||"});
     QCOMPARE(loaded->count(), answers);
     QVERIFY(loadEvents());
-    QCOMPARE(tableRows(), unitRows());
+    QCOMPARE(tableRows(session->events()), unitRows());
 }
 
 void TestSimulatedUnit::disconnectClosesThePort()
@@ -207,9 +456,48 @@ void TestSimulatedUnit::disconnectClosesThePort()
     bool open = true;
     QVERIFY(session->run([&](LocalConnector* c) {
         c->disconnectDevice();
-        open = Testing::LocalConnectorAccess(*c).port()->isOpen();
+        open = LocalConnectorAccess(*c).port()->isOpen();
     }));
     QVERIFY(!open);
+}
+
+void TestSimulatedUnit::unconnectedLoadsFail()
+{
+    ConnectorSession unconnected;
+    QueuedSpy events(unconnected.watched(), &LocalConnector::eventsLoaded);
+    Framework::Item* item = unconnected.events();
+    item->child(1)->child(0)->setValue("kept");
+
+    QVERIFY(unconnected.run([item](LocalConnector* c) { c->loadEvents(item); }));
+    QVERIFY(unconnected.load());
+
+    QVERIFY(events.wait());
+    QCOMPARE(events.last(), QVariant(false));
+    QCOMPARE(tableRows(item), QStringList{"|kept|"});
+    QCOMPARE(unconnected.loaded.last(), QVariant(false));
+    const Framework::Item* text = unconnected.item("leSMSOnA");
+    QCOMPARE(text->currentValue(), text->defaultValue(true));
+    // Nothing answered, so the balance check stays as the read sequence sets it.
+    QCOMPARE(unconnected.item("cbCreditActivated")->currentValue(), QVariant(true));
+}
+
+void TestSimulatedUnit::unitUnpluggedDuringSave()
+{
+    QTemporaryDir unplugFolder;
+    Sim::Options options = ConnectorSession::unitIn(unplugFolder.path());
+    // Search and connection take 4 commands; the line goes after the third write.
+    options.unplugAfter = 4 + 3;
+    ConnectorSession unplugged(options);
+    QVERIFY2(unplugged.start(), qPrintable(unplugged.error()));
+    QVERIFY(edit(unplugged, {{"leSMSOnA", "A1"}, {"leSMSOnB", "B1"}, {"leSMSOnC", "C1"}, {"leSMSOnD", "D1"},
+                             {"leSMSOnX", "X1"}, {"leSMSOnY", "Y1"}, {"lePIN", "1111"}}));
+
+    QVERIFY(unplugged.save());
+
+    QCOMPARE(unplugged.saved.last(), QVariant(true));
+    QVERIFY(unplugged.errors.wait());
+    QCOMPARE(unplugged.errors.emissions.first().first(), QVariant(-1));
+    QCOMPARE(unplugged.receivedLines().filter("AT+OATSET=\"AT").size(), 3);
 }
 
 QTEST_MAIN(TestSimulatedUnit)

@@ -1,15 +1,22 @@
 #include "peerline.h"
 
+#include "link/answerparser.h"
+#include "link/livestatus.h"
+#include "link/rv23status.h"
+#include "link/transportrules.h"
+#include "tests/support/spyvalues.h"
+
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
-using moduleRV_23::CommandAnswer;
-using moduleRV_23::LocalConnector;
+using namespace moduleRV_23;
 using Testing::LocalConnectorAccess;
 using Testing::PeerLine;
 
-// The command transport against a scripted unit on a pseudo-terminal.
+// The command transport: its rules for answers and bytes, the answer-line parsers, the exchange
+// against a scripted unit on a pseudo-terminal, and how executeCmd hands each line of an answer
+// to its parser.
 class TestTransport : public QObject
 {
     Q_OBJECT
@@ -21,15 +28,57 @@ private slots:
     void unwantedLinesWithoutPauseEndAtTheDeadline();
     void writeToLostLineReportsLostUnit();
     void noUsablePortGivesEmptyAnswer();
-    void unusablePacketWritesNothing_data();
     void unusablePacketWritesNothing();
     void rawModeTakesTheFirstByte();
+    void dispatch_data();
+    void dispatch();
+    void regularAnswer_data();
+    void regularAnswer();
+    void unwantedAnswer_data();
+    void unwantedAnswer();
+    void chunkStopsAtZeroByte_data();
+    void chunkStopsAtZeroByte();
+    void hexToBytes_data();
+    void hexToBytes();
+    void statusResponse_data();
+    void statusResponse();
+    void memoryAnswer_data();
+    void memoryAnswer();
+    void errorCode_data();
+    void errorCode();
+    void statusRecordCopiesAllButReserved();
 };
 
 namespace {
 
 const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
 const QByteArray statusReply = "+OATMSG: S1,004,123456,18,12.6,a,b,c,A1B0C0D1X0Y1\r\nOK\r\n";
+
+// The parts of the connector's status that a row looks at, in one comparable line.
+QString describe(const LiveStatus& s, const QString& lastImei)
+{
+    return QStringList{s.serialNumber, s.firmware, s.operatorName, s.imei, lastImei, s.behaviourVersion,
+                       s.inputA ? "A1" : "A0"}
+        .join('|');
+}
+
+// Texts and flags of a status in one comparable line.
+QString textsAndFlags(const LiveStatus& s)
+{
+    QString flags;
+    for (bool on : {s.inputA, s.inputB, s.inputC, s.inputD, s.outputX, s.outputY})
+        flags += on ? '1' : '0';
+    return QStringList{s.field1, s.firmware, s.serialNumber, s.rssi, s.voltage, flags}.join('|');
+}
+
+// A status parsed before, with B and X on.
+LiveStatus previousStatus()
+{
+    LiveStatus status;
+    status.field1 = status.firmware = status.serialNumber = status.rssi = status.voltage = "old";
+    status.inputB = status.outputX = true;
+    return status;
+}
 
 } // namespace
 
@@ -59,18 +108,8 @@ void TestTransport::exchange_data()
         << true << "+OATMEM: 0,1,RV2004\r\nOK" << "+OATMEM: 0,1,RV2004\r\nOK";
     QTest::newRow("unknown text before the answer is forgotten")
         << QByteArray("ATE1") << Chunks{"HELLO\r\n", "OK\r\n"} << 3000 << true << "OK" << "OK";
-    QTest::newRow("zero byte ends the chunk")
-        << QByteArray("ATE1") << Chunks{QByteArray("OK\0junk\r\n", 9)} << 3000 << true << "OK" << "OK";
-    QTest::newRow("chunk of zero bytes is nothing")
-        << QByteArray("ATE1") << Chunks{QByteArray(3, '\0'), "OK\r\n"} << 3000 << true << "OK" << "OK";
-    QTest::newRow("binary noise before the answer")
-        << QByteArray("ATE1") << Chunks{"\xff\xfe\x01\x80\x7f\r\n", "OK\r\n"} << 3000 << true << "OK" << "OK";
-    QTest::newRow("64 KiB without a line end before the answer")
-        << QByteArray("ATE1") << Chunks{QByteArray(64 * 1024, 'x'), "OK\r\n"} << 3000 << true << "OK" << "OK";
     QTest::newRow("silent unit: the deadline ends the wait")
         << QByteArray("ATE1") << Chunks{} << 0 << false << "" << "";
-    QTest::newRow("unknown prefix is never accepted")
-        << QByteArray("ATE1") << Chunks{"HELLO\r\n"} << 0 << false << "" << "";
     QTest::newRow("status echo merged with its answer is discarded")
         << statusRequest << Chunks{statusRequest + "\r\n" + statusReply} << 0 << false << "" << "";
     // The merged text begins like an answer, so it is dropped as unwanted and the wait goes on.
@@ -179,26 +218,16 @@ void TestTransport::noUsablePortGivesEmptyAnswer()
     QCOMPARE(errors.count(), 0);
 }
 
-void TestTransport::unusablePacketWritesNothing_data()
-{
-    QTest::addColumn<QString>("packet");
-
-    QTest::newRow("odd length") << "4F4B0";
-    QTest::newRow("not hexadecimal") << "4G";
-    QTest::newRow("empty") << "";
-}
-
+// Had the odd-length packet written anything, it would stand before "OK" in the same line.
 void TestTransport::unusablePacketWritesNothing()
 {
-    QFETCH(QString, packet);
     PeerLine line;
     QVERIFY(line.open());
     line.peer.start();
 
-    line.access.sendPacket(packet);
+    line.access.sendPacket("4F4B0");
     line.access.sendPacket("4F4B0D0A");
 
-    // Had the first packet written anything, it would stand before "OK" in the same line.
     QVERIFY(line.peer.waitForLine("OK"));
     QCOMPARE(line.peer.received(), QList<QByteArray>{"OK"});
 }
@@ -216,6 +245,245 @@ void TestTransport::rawModeTakesTheFirstByte()
     QVERIFY(result.ok);
     QCOMPARE(result.firstChar, '\x06');
     QCOMPARE(result.answer, QStringLiteral("\x06\x15"));
+}
+
+void TestTransport::dispatch_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    // Answer after the echo; empty: the line is lost instead.
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QList<int>>("errors");
+    QTest::addColumn<QString>("status");
+
+    const QByteArray cell1 = "AT+OATMEM=0,1";
+    const QString unchanged = "old|old|old|old|old|old|A0";
+    QTest::newRow("status with indication and event lines")
+        << statusRequest << QByteArray("+OATMSG: S1,005,777,18,12.6,a,b,c,A1B0C0D0X0Y0\r\n+WIND: 4\r\n+OATEVENT: E=1\r\nOK\r\n")
+        << true << QList<int>() << "777|005|old|old|old|old|A1";
+    QTest::newRow("operator") << QByteArray("AT+COPS?") << QByteArray("+COPS: 0,0,\"O2 CZ\"\r\nOK\r\n") << true
+                              << QList<int>() << "old|old|O2 CZ|old|old|old|A0";
+    QTest::newRow("operator answer naming none keeps the old one")
+        << QByteArray("AT+COPS?") << QByteArray("+COPS: 0\r\nOK\r\n") << true << QList<int>() << unchanged;
+    QTest::newRow("IMEI is kept twice") << QByteArray("AT+WIMEI?") << QByteArray("+WIMEI: 356938035643809\r\nOK\r\n")
+                                        << true << QList<int>() << "old|old|old|356938035643809|356938035643809|old|A0";
+    QTest::newRow("cell 1 is the behaviour version") << cell1 << QByteArray("+OATMEM: 0,1,VB:004\r\nOK\r\n") << true
+                                                     << QList<int>() << "old|old|old|old|old|004|A0";
+    QTest::newRow("short cell 1 keeps the old version") << cell1 << QByteArray("+OATMEM: 0,1, RV2 \r\nOK\r\n") << true
+                                                        << QList<int>() << unchanged;
+    QTest::newRow("ERROR is an answer") << statusRequest << QByteArray("ERROR\r\n") << true << QList<int>() << unchanged;
+    QTest::newRow("unit error with its code") << statusRequest << QByteArray("+OATERROR: (12)\r\n") << true << QList<int>{12}
+                                              << unchanged;
+    QTest::newRow("lost line is no answer") << statusRequest << QByteArray() << false << QList<int>() << unchanged;
+}
+
+void TestTransport::dispatch()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, answered);
+    QFETCH(QList<int>, errors);
+    QFETCH(QString, status);
+
+    PeerLine line;
+    QVERIFY(line.open());
+    if (reply.isEmpty())
+        line.peer.expect(command).hangUp();
+    else
+        line.peer.answer(command, reply);
+    line.peer.start();
+    LiveStatus& live = line.access.liveStatus();
+    live.serialNumber = live.firmware = live.operatorName = live.imei = live.behaviourVersion = "old";
+    QSignalSpy errorSpy(&line.connector, &LocalConnector::communicationError);
+
+    QCOMPARE(line.access.executeCmd(QString::fromLatin1(command)), answered);
+
+    QCOMPARE(Testing::firstArguments(errorSpy), errors);
+    const QString lastImei = line.access.lastImei().isEmpty() ? QStringLiteral("old") : line.access.lastImei();
+    QCOMPARE(describe(live, lastImei), status);
+}
+
+void TestTransport::regularAnswer_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("regular");
+
+    for (const char* prefix : {"+OATMSG: 1", "AT+OATMEM=0,1", "+OATMEM: 0", "+OATEVENT: E=1", "+WIMEI: 1", "ATE1", "OK",
+                               "AT+RFSET=1", "AT+COPS?", "+COPS: 0", "+CME ERROR: 3", "ERROR", "+OATERROR: (1)",
+                               "+WIND: 4", "+WDWL: 0"})
+        QTest::newRow(prefix) << QString::fromLatin1(prefix) << true;
+    QTest::newRow("prefixes are case-sensitive") << "ok" << false;
+    QTest::newRow("leading space") << " OK" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestTransport::regularAnswer()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, regular);
+    QCOMPARE(isRegularAnswer(text), regular);
+}
+
+void TestTransport::unwantedAnswer_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("unwanted");
+
+    QTest::newRow("GSM off waits for +WIND: 0") << "+WIND: 0" << "AT+OATGSM=0" << false;
+    QTest::newRow("GSM off drops OK") << "OK" << "AT+OATGSM=0" << true;
+    QTest::newRow("GSM on takes ERROR") << "ERROR" << "AT+OATGSM=1" << false;
+    QTest::newRow("GSM on drops +WIND: 1") << "+WIND: 1" << "AT+OATGSM=1" << true;
+    QTest::newRow("application stop takes +CME ERROR:") << "+CME ERROR: 3" << "AT+WOPEN=3" << false;
+    QTest::newRow("application stop drops OK") << "OK" << "AT+WOPEN=0" << true;
+    QTest::newRow("application start waits for +WIND: 7") << "+WIND: 7" << "AT+WOPEN=1" << false;
+    QTest::newRow("application start drops a numbered +CME ERROR:") << "+CME ERROR: 3" << "AT+WOPEN=1" << true;
+    QTest::newRow("memory read takes ERROR") << "ERROR" << "AT+OATMEM=0,1" << false;
+}
+
+void TestTransport::unwantedAnswer()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, command);
+    QFETCH(bool, unwanted);
+    QCOMPARE(isUnwantedAnswer(line, command), unwanted);
+}
+
+void TestTransport::chunkStopsAtZeroByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("chunk");
+
+    QTest::newRow("zero byte ends the text") << QByteArray("OK\0junk", 7) << "OK";
+    QTest::newRow("zero byte first") << QByteArray("\0OK", 3) << "";
+    QTest::newRow("bytes above 127 as Latin-1") << QByteArray("\xe9\xff") << QString::fromLatin1("\xe9\xff");
+}
+
+void TestTransport::chunkStopsAtZeroByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, chunk);
+    // The buffer goes on past the read with bytes of an earlier read; they are not part of it.
+    const QByteArray buffer = bytes + QByteArray("stale");
+    QCOMPARE(chunkText(buffer.constData(), bytes.size()), chunk);
+}
+
+void TestTransport::hexToBytes_data()
+{
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("both cases") << "01Fe00" << QByteArray("\x01\xfe\0", 3);
+    QTest::newRow("odd length gives nothing") << "0A1" << QByteArray();
+    QTest::newRow("not hexadecimal gives nothing") << "0G" << QByteArray();
+    QTest::newRow("sign is not a digit") << "+1" << QByteArray();
+}
+
+void TestTransport::hexToBytes()
+{
+    QFETCH(QString, hex);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(moduleRV_23::hexToBytes(hex), bytes);
+}
+
+void TestTransport::statusResponse_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("parsed");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("nine fields set texts and flags") << "+OATMSG: S1,004,123456,18,12.6,a,b,c,A1B0C0D1X0Y1" << true
+                                                     << "S1|004|123456|18|12.6|100101";
+    QTest::newRow("eight fields leave the flags") << "+OATMSG: S1,004,,18,12.6,a,b,c" << true
+                                                  << "S1|004||18|12.6|010010";
+    QTest::newRow("eleven-character field leaves the flags") << "+OATMSG: S1,004,9,18,12.6,a,b,c,A1B1C1D1X1Y"
+                                                             << true << "S1|004|9|18|12.6|010010";
+    QTest::newRow("seven fields change nothing") << "+OATMSG: S1,004,123456,18,12.6,a,b" << false
+                                                 << "old|old|old|old|old|010010";
+    QTest::newRow("unknown letters skipped, only 1 is on") << "+OATMSG: S,1,2,3,4,5,6,7,Q1A1Z1Y1X2B0" << true
+                                                           << "S|1|2|3|4|100001";
+    QTest::newRow("last letter without its digit ignored") << "+OATMSG: S,1,2,3,4,5,6,7,A1B1C1D1X1Y1A0B" << true
+                                                           << "S|1|2|3|4|011111";
+}
+
+void TestTransport::statusResponse()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, parsed);
+    QFETCH(QString, status);
+
+    LiveStatus live = previousStatus();
+    QCOMPARE(parseStatusResponse(line, live), parsed);
+    QCOMPARE(textsAndFlags(live), status);
+}
+
+void TestTransport::memoryAnswer_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("parsed");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("value keeps its spaces") << "+OATMEM: 0,17, +420 123" << true << 17 << " +420 123";
+    QTest::newRow("value is cut at a comma") << "+OATMEM: 0,5,a,b" << true << 5 << "a";
+    QTest::newRow("two fields") << "+OATMEM: 0,5" << false << 0 << "";
+    QTest::newRow("address not a number") << "+OATMEM: 0,x,1" << false << 0 << "1";
+}
+
+void TestTransport::memoryAnswer()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, parsed);
+    QFETCH(int, address);
+    QFETCH(QString, value);
+
+    int gotAddress = 0;
+    QString gotValue;
+    QCOMPARE(parseMemoryAnswer(line, gotAddress, gotValue), parsed);
+    QCOMPARE(gotAddress, address);
+    QCOMPARE(gotValue, value);
+}
+
+void TestTransport::errorCode_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("hasCode");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("first parentheses count") << "+OATERROR: SIM (13) failed (2)" << true << 13;
+    QTest::newRow("not a number counts as 0") << "+OATERROR: (x)" << true << 0;
+    QTest::newRow("opening parenthesis only") << "+OATERROR: (12" << false << -1;
+}
+
+void TestTransport::errorCode()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, hasCode);
+    QFETCH(int, code);
+
+    int got = -1;
+    QCOMPARE(parseErrorCode(line, got), hasCode);
+    QCOMPARE(got, code);
+}
+
+void TestTransport::statusRecordCopiesAllButReserved()
+{
+    LiveStatus live = previousStatus();
+    live.behaviourVersion = live.imei = "new";
+    RV23Status original(live);
+    original.reserved = "never travels";
+
+    const RV23Status copy(original);
+    RV23Status assigned;
+    assigned = original;
+
+    for (const RV23Status* s : {&copy, const_cast<const RV23Status*>(&assigned)}) {
+        QVERIFY(s->reserved.isEmpty());
+        QCOMPARE(QStringList({s->field1, s->serialNumber, s->firmware, s->rssi, s->voltage, s->behaviourVersion, s->imei}),
+                 QStringList({"old", "old", "old", "old", "old", "new", "new"}));
+        QCOMPARE(QList<bool>({s->inputA, s->inputB, s->inputC, s->inputD, s->outputX, s->outputY}),
+                 QList<bool>({false, true, false, false, true, false}));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTransport)

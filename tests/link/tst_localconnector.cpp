@@ -1,0 +1,309 @@
+#include "peerline.h"
+
+#include "link/linktypes.h"
+#include "link/portlist.h"
+
+#include <QSerialPortInfo>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using moduleRV_23::LocalConnector;
+using moduleRV_23::PortCandidate;
+using moduleRV_23::RV23Status;
+using Testing::LocalConnectorAccess;
+using Testing::PeerLine;
+using Testing::ScriptedPeer;
+
+// The connector against scripted units: the port list with its extra ports, which ports
+// discovery and selection ask, the status poll of a connected unit and its service commands.
+class TestLocalConnector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void extraPorts_data();
+    void extraPorts();
+    void extraPortsFollowTheSystemPorts();
+    void announcesUnitsOfTheMakerOnly();
+    void selectionAfterEmptyScanSearchesBySerial_data();
+    void selectionAfterEmptyScanSearchesBySerial();
+    void unitLostDuringProbeIsNotAnnounced();
+    void commandLines_data();
+    void commandLines();
+    void pollReportsStatusEveryTick();
+    void failedPollStopsAndReportsLostUnit();
+};
+
+namespace {
+
+// A unit that answers the three questions of a probe.
+std::unique_ptr<ScriptedPeer> startUnit(const QByteArray& serial)
+{
+    auto peer = std::make_unique<ScriptedPeer>();
+    if (!peer->open())
+        return nullptr;
+    peer->answer("ATE1", "OK\r\n")
+        .answer("AT+OATSET=\"$SDS\"", "+OATMSG: S1,005," + serial + ",18,12.6,a,b,c\r\nOK\r\n")
+        .answer("AT+OATMEM=0,1", "+OATMEM: 0,1,VB:004\r\nOK\r\n")
+        .start();
+    return peer;
+}
+
+void setExtraPorts(const QStringList& entries)
+{
+    qputenv("RV23_EXTRA_PORTS", entries.join(';').toLocal8Bit());
+}
+
+const QByteArray statusRequest = "AT+OATSET=\"$SDS\"";
+const QByteArray statusReply = "+OATMSG: S1,005,123456,18,12.6,a,b,c,A1B0C0D0X0Y1\r\nOK\r\n";
+
+} // namespace
+
+void TestLocalConnector::initTestCase()
+{
+    moduleRV_23::registerLinkTypes();
+}
+
+void TestLocalConnector::cleanup()
+{
+    qunsetenv("RV23_EXTRA_PORTS");
+}
+
+void TestLocalConnector::extraPorts_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("ports");
+
+    QTest::newRow("unset") << "" << QStringList();
+    QTest::newRow("bare path is the maker's interface") << "/dev/pts/7"
+                                                       << QStringList{"/dev/pts/7|RV-23 USB|TESSALINE"};
+    QTest::newRow("several, empty entries skipped") << ";/dev/pts/1;;/dev/pts/2|Modem|ACME;"
+                                                    << QStringList{"/dev/pts/1|RV-23 USB|TESSALINE",
+                                                                   "/dev/pts/2|Modem|ACME"};
+    QTest::newRow("description without maker") << "/dev/pts/3|Modem" << QStringList{"/dev/pts/3|Modem|"};
+    QTest::newRow("entry without path skipped") << "|RV-23 USB|TESSALINE" << QStringList();
+}
+
+void TestLocalConnector::extraPorts()
+{
+    QFETCH(QString, value);
+    QFETCH(QStringList, ports);
+
+    QStringList got;
+    for (const PortCandidate& port : moduleRV_23::parseExtraPorts(value)) {
+        QCOMPARE(port.portName, port.location);
+        got << port.location + '|' + port.description + '|' + port.manufacturer;
+    }
+    QCOMPARE(got, ports);
+}
+
+void TestLocalConnector::extraPortsFollowTheSystemPorts()
+{
+    qputenv("RV23_EXTRA_PORTS", "/dev/pts/90;/dev/pts/91|Modem|ACME");
+    const QList<PortCandidate> ports = moduleRV_23::candidatePorts();
+
+    QVERIFY(ports.size() >= 2);
+    QCOMPARE(ports.at(ports.size() - 2).location, QStringLiteral("/dev/pts/90"));
+    QCOMPARE(ports.last().manufacturer, QStringLiteral("ACME"));
+    QCOMPARE(ports.size() - 2, QSerialPortInfo::availablePorts().size());
+}
+
+void TestLocalConnector::announcesUnitsOfTheMakerOnly()
+{
+    // Given a unit, the maker's other interface, another maker's port and a unit without serial
+    const auto unit = startUnit("123456");
+    const auto otherInterface = startUnit("222");
+    const auto otherMaker = startUnit("333");
+    const auto noSerial = startUnit("");
+    QVERIFY(unit && otherInterface && otherMaker && noSerial);
+    setExtraPorts({unit->slavePath(), otherInterface->slavePath() + "|RV-23K USB Interface|TESSALINE",
+                   otherMaker->slavePath() + "|USB Serial|ACME", noSerial->slavePath() + "|RV-23 USB|TESSALINE"});
+    LocalConnector connector;
+    QSignalSpy found(&connector, &LocalConnector::deviceFound);
+    QSignalSpy done(&connector, &LocalConnector::allDevicesFound);
+
+    // When the connector scans
+    connector.getSerialDevices();
+
+    // Then only the unit is announced, and the ports it must not probe were never spoken to
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(found.count(), 1);
+    const auto info = found.first().first().value<DeviceInfo>();
+    QCOMPARE(QStringList({info.modelName, info.serialNumber, info.firmwareVersion, info.statusText,
+                          info.behaviourVersion}),
+             QStringList({"RV-23", "123456", "005", "S1", "004"}));
+    QCOMPARE(info.inputStates, (QMap<QString, qint32>{{"A", 3}, {"B", 3}, {"C", 3}, {"D", 3}}));
+    QCOMPARE(info.outputStates, (QMap<QString, qint32>{{"X", 3}, {"Y", 3}}));
+    QVERIFY(otherInterface->received().isEmpty());
+    QVERIFY(otherMaker->received().isEmpty());
+    QVERIFY(noSerial->waitUntilDone());
+    LocalConnectorAccess access(connector);
+    QCOMPARE(access.foundPorts(), 1);
+    QVERIFY(!access.port());
+}
+
+void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial_data()
+{
+    QTest::addColumn<QString>("sought");
+    QTest::addColumn<bool>("selected");
+
+    QTest::newRow("the unit is found whatever its maker") << "777" << true;
+    QTest::newRow("another serial is not found") << "778" << false;
+}
+
+void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial()
+{
+    QFETCH(QString, sought);
+    QFETCH(bool, selected);
+    // Given a unit behind a port of another maker, which the scan does not probe
+    const auto unit = startUnit("777");
+    QVERIFY(unit);
+    setExtraPorts({unit->slavePath() + "|USB Serial|ACME"});
+    LocalConnector connector;
+    QSignalSpy found(&connector, &LocalConnector::deviceFound);
+    QSignalSpy result(&connector, &LocalConnector::deviceSelectionResult);
+    connector.getSerialDevices();
+    QCOMPARE(found.count(), 0);
+
+    // When a unit is selected by serial number
+    DeviceInfo chosen;
+    chosen.serialNumber = sought;
+    connector.deviceSelected(chosen);
+
+    // Then the search by serial number asks that port too, and leaves the port found closed
+    QVERIFY(unit->waitUntilDone());
+    QCOMPARE(result.count(), 1);
+    QCOMPARE(result.first().first().toBool(), selected);
+    QSerialPort* port = LocalConnectorAccess(connector).port();
+    QCOMPARE(port != nullptr, selected);
+    QVERIFY(!port || !port->isOpen());
+}
+
+void TestLocalConnector::unitLostDuringProbeIsNotAnnounced()
+{
+    ScriptedPeer unit;
+    QVERIFY(unit.open());
+    unit.expect("ATE1").hangUp().start();
+    setExtraPorts({unit.slavePath()});
+    LocalConnector connector;
+    QSignalSpy found(&connector, &LocalConnector::deviceFound);
+
+    connector.getSerialDevices();
+
+    QCOMPARE(found.count(), 0);
+    // No status request follows an unanswered echo switch.
+    QCOMPARE(unit.received(), QList<QByteArray>{"ATE1"});
+    QCOMPARE(LocalConnectorAccess(connector).foundPorts(), 0);
+}
+
+void TestLocalConnector::commandLines_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    // Argument of the counter slots; -1: the slot takes none.
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("outputOn");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("first input counter counts from 1") << QByteArray("resetInputCounter") << 0 << false
+                                                       << QByteArray("status.input_counter[1]=0");
+    QTest::newRow("second output counter") << QByteArray("resetOutputCounter") << 1 << false
+                                           << QByteArray("status.relay_counter[2]=0");
+    QTest::newRow("sent SMS, spaced") << QByteArray("resetSentSms") << -1 << false
+                                      << QByteArray("status.gsm.sms_sent = 0");
+    QTest::newRow("sent service SMS, spaced") << QByteArray("resetSentServiceSms") << -1 << false
+                                              << QByteArray("status.gsm.service_sms_sent = 0");
+    QTest::newRow("global reset is the unit reset") << QByteArray("performGlobalReset") << -1 << false
+                                                    << QByteArray("AT+OATSET=\"RST\"");
+    QTest::newRow("GSM restart") << QByteArray("performResetGSM") << -1 << false << QByteArray("AT+OATSET=\"GSM\"");
+    QTest::newRow("X on switches off") << QByteArray("performToggleOutputX") << -1 << true
+                                       << QByteArray("AT+OATSET=\"$X0\"");
+    QTest::newRow("Y off switches on") << QByteArray("performToggleOutputY") << -1 << false
+                                       << QByteArray("AT+OATSET=\"$Y1\"");
+}
+
+void TestLocalConnector::commandLines()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(int, index);
+    QFETCH(bool, outputOn);
+    QFETCH(QByteArray, line);
+    PeerLine unit;
+    QVERIFY(unit.open());
+    unit.peer.answer(line, "OK\r\n").start();
+    unit.access.liveStatus().outputX = unit.access.liveStatus().outputY = outputOn;
+    // The flag of an output that is not toggled must stay as it was.
+    unit.connector.lastToggleStateX = unit.connector.lastToggleStateY = !outputOn;
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+
+    QVERIFY(index < 0 ? QMetaObject::invokeMethod(&unit.connector, slot.constData())
+                      : QMetaObject::invokeMethod(&unit.connector, slot.constData(), Q_ARG(int, index)));
+
+    QVERIFY(unit.peer.waitForLine(line));
+    QCOMPARE(unit.peer.received(), QList<QByteArray>{line});
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(unit.connector.lastToggleStateX.load(), slot.endsWith('X') ? outputOn : !outputOn);
+    QCOMPARE(unit.connector.lastToggleStateY.load(), slot.endsWith('Y') ? outputOn : !outputOn);
+    // A toggle assumes nothing: the new state comes with the next status.
+    QCOMPARE(unit.access.liveStatus().outputX, outputOn);
+}
+
+void TestLocalConnector::pollReportsStatusEveryTick()
+{
+    PeerLine unit;
+    QVERIFY(unit.open(false));
+    for (int i = 0; i < 3; ++i)
+        unit.peer.answer(statusRequest, statusReply);
+    unit.peer.start();
+    QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+
+    // Given a unit connected twice: each connect polls once and restarts the timer
+    unit.connector.connectDevice();
+    unit.connector.disconnectDevice();
+    unit.connector.connectDevice();
+    QCOMPARE(status.count(), 2);
+    QCOMPARE(unit.access.pollInterval(), 3000);
+    const auto si = status.last().first().value<RV23Status>();
+    QCOMPARE(si.serialNumber, QStringLiteral("123456"));
+    QCOMPARE(QList<bool>({si.inputA, si.inputB, si.outputX, si.outputY}), QList<bool>({true, false, false, true}));
+
+    // When the timer ticks, exactly one poll follows
+    QVERIFY(status.wait(4500));
+    QCOMPARE(status.count(), 3);
+    QVERIFY(unit.peer.waitUntilDone());
+
+    // And after a disconnect the next tick stops the timer without a word to the unit
+    unit.connector.disconnectDevice();
+    unit.access.ping(false);
+    QVERIFY(!unit.access.polling());
+    QCOMPARE(unit.peer.received().count(statusRequest), 3);
+    QCOMPARE(errors.count(), 0);
+}
+
+void TestLocalConnector::failedPollStopsAndReportsLostUnit()
+{
+    PeerLine unit;
+    QVERIFY(unit.open(false));
+    unit.peer.answer(statusRequest, statusReply).expect(statusRequest).hangUp().start();
+    QSignalSpy status(&unit.connector, &LocalConnector::deviceStatusChanged);
+    QSignalSpy errors(&unit.connector, &LocalConnector::communicationError);
+    unit.connector.connectDevice();
+    QCOMPARE(status.count(), 1);
+
+    unit.access.ping(true);
+
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first().first().toInt(), -1);
+    QVERIFY(!unit.access.polling());
+    QCOMPARE(status.count(), 1);
+    // Only the timer stops: the port stays open and the connector still counts as connected.
+    QVERIFY(unit.access.connected());
+    QVERIFY(unit.access.port()->isOpen());
+}
+
+QTEST_GUILESS_MAIN(TestLocalConnector)
+#include "tst_localconnector.moc"

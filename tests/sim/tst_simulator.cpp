@@ -4,8 +4,6 @@
 #include "sim/simulatorthread.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,9 +25,6 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
-    void logRecordsEveryLine();
-    void stateFileIsCreatedAndRead();
-    void writesSurviveTheSimulator();
     void downloadInstallsTheImageAtTheRestart();
     void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
@@ -126,12 +121,6 @@ void TestSimulator::lineBehaviour_data()
         << withOption([](Sim::Options& o) { o.xmodem.cancelledBlock = 2; })
         << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06",
                           second, "< \x18\x18", "> AT", "< AT\r\n", "< OK\r\n"};
-    QTest::newRow("unplugged at block 2")
-        << withOption([](Sim::Options& o) { o.unplugAtBlock = 2; })
-        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06", second, "x"};
-    QTest::newRow("relay switch reported as its record")
-        << withOption([](Sim::Options& o) { o.mergeEcho = true; })
-        << QByteArrayList{"> ATE0", "< ATE0\r\nOK\r\n", "> AT+OATSET=\"$Y0\"", "< OK\r\n"};
 }
 
 void TestSimulator::lineBehaviour()
@@ -216,7 +205,10 @@ void TestSimulator::resetGoesDeafAndComesBack()
     QVERIFY(!line.peer.hasData());
     QCOMPARE(line.simulator.stats().commands, 2);
     QCOMPARE(line.peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
-    QCOMPARE(line.simulator.state().events.last().code, 12);
+    // The reset is logged, then the power-on.
+    const QVector<Sim::EventRecord> events = line.simulator.state().events;
+    QCOMPARE(events.at(events.size() - 2).code, 14);
+    QCOMPARE(events.last().code, 12);
 }
 
 void TestSimulator::controlLinesReachTheLine()
@@ -236,77 +228,6 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.simulator.control("unplug"));
 
     QVERIFY(line.peer.isHungUp());
-}
-
-void TestSimulator::logRecordsEveryLine()
-{
-    const QString path = dir.filePath("received.log");
-    Sim::Options options;
-    options.logPath = path;
-    Line line(options);
-    QVERIFY(line.open());
-
-    line.peer.exchange("ATE1");
-    line.peer.exchange("AT+OATSET=\"$SDS\"");
-    line.peer.exchange("nonsense");
-
-    QFile log(path);
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    QCOMPARE(log.readAll(), QByteArray("ATE1\nAT+OATSET=\"$SDS\"\nnonsense\n"));
-}
-
-void TestSimulator::stateFileIsCreatedAndRead()
-{
-    const QString path = dir.filePath("created.json");
-    Sim::Options options;
-    options.statePath = path;
-    options.serial = "99X00001";
-    {
-        Line line(options);
-        QVERIFY(line.open());
-        QVERIFY(QFileInfo::exists(path));
-    }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
-    QCOMPARE(json.value("serial").toString(), QStringLiteral("99X00001"));
-    QVERIFY(json.value("events").toArray().size() >= 300);
-    QJsonObject memory = json.value("memory").toObject();
-    memory.insert("3", "OTEVRI");
-    json.insert("memory", memory);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QJsonDocument(json).toJson());
-    file.close();
-
-    options.serial.clear();
-    Line line(options);
-    QVERIFY(line.open());
-    QVERIFY(line.peer.exchange("AT+OATMEM=0,3").contains("+OATMEM: 0,3,OTEVRI\r\n"));
-    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",99X00001,"));
-}
-
-void TestSimulator::writesSurviveTheSimulator()
-{
-    Sim::Options options;
-    options.statePath = dir.filePath("writes.json");
-    {
-        Line line(options);
-        QVERIFY(line.open());
-        QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
-        QCOMPARE(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\""), QByteArray("OK\r\n"));
-        QCOMPARE(line.peer.exchange("AT+OATSET=\"CAY,2580\""), QByteArray("OK\r\n"));
-        QVERIFY(line.simulator.control("relay Y 1"));
-        // Gone without a goodbye: the file must already hold everything.
-        QFile::copy(options.statePath, options.statePath + ".copy");
-    }
-    options.statePath += ".copy";
-
-    Line line(options);
-    QVERIFY(line.open());
-    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
-    QVERIFY(line.peer.exchange("AT+OATMEM=0,77").contains("+OATMEM: 0,77,0852\r\n"));
-    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
 }
 
 void TestSimulator::downloadInstallsTheImageAtTheRestart()
@@ -368,7 +289,6 @@ void TestSimulator::optionsAreChecked_data()
                                                      "--wdwl-answer", "ERROR"}
                                       << "";
     QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
-    QTest::newRow("unplug before any command") << QStringList{"--unplug-after", "0"} << "--unplug-after needs a whole number of at least 1, not \"0\"";
     QTest::newRow("refusal without a count") << QStringList{"--xmodem-refuse", "2"}
                                              << "--xmodem-refuse needs K,N (block and count, each at least 1), not \"2\"";
     QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";

@@ -25,12 +25,11 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
-    void downloadInstallsTheImageAtTheRestart();
     void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
     void optionsAreChecked();
-    void programAnnouncesItsPortAndQuits();
-    void programStopsOnTerminate();
+    void programAnnouncesItsPortAndStops_data();
+    void programAnnouncesItsPortAndStops();
     void programRefusesABrokenStateFile();
 
 private:
@@ -50,15 +49,6 @@ struct Line
     PtyPeer peer;
 };
 
-// Echo off, then the download started: the modem's answer and its first request.
-bool startDownload(PtyPeer& peer)
-{
-    if (peer.exchange("ATE0") != "ATE0\r\nOK\r\n")
-        return false;
-    peer.send("AT+WDWL");
-    return peer.readChunk() == "+WDWL: 0\r\n" && peer.readChunk() == "\x15";
-}
-
 Sim::Options withOption(void (*set)(Sim::Options&))
 {
     Sim::Options options;
@@ -69,7 +59,7 @@ Sim::Options withOption(void (*set)(Sim::Options&))
 } // namespace
 
 // Scripts: "> line" sends a command, "= hex" sends raw bytes, "< text" expects exactly that
-// from one read, "x" expects the line to be gone.
+// from one read.
 void TestSimulator::lineBehaviour_data()
 {
     QTest::addColumn<Sim::Options>("options");
@@ -136,13 +126,11 @@ void TestSimulator::lineBehaviour()
             line.peer.send(text);
         else if (step.startsWith('='))
             line.peer.sendRaw(QByteArray::fromHex(text));
-        else if (step == "x")
-            QVERIFY(line.peer.isHungUp());
         else
             QCOMPARE(line.peer.readChunk(), text);
     }
-    // Nothing more was said, unless the line is gone.
-    QVERIFY(script.last() == "x" || !line.peer.hasData());
+    // Nothing more was said.
+    QVERIFY(!line.peer.hasData());
 }
 
 void TestSimulator::silentAfterReadsButNeverAnswers()
@@ -230,46 +218,16 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.peer.isHungUp());
 }
 
-void TestSimulator::downloadInstallsTheImageAtTheRestart()
-{
-    Sim::Options options;
-    options.imagePath = dir.filePath("installed.dwl");
-    options.restartMs = 100;
-    Line line(options);
-    QVERIFY(line.open());
-    const QByteArray header = "#RV-23 behaviour=005 firmware=2.15.0401\n";
-    const QByteArray body(100, '\x42');
-
-    QVERIFY(startDownload(line.peer));
-    line.peer.sendRaw(xmodemBlock(1, header + body.left(128 - header.size())));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
-    line.peer.sendRaw(xmodemBlock(2, body.mid(128 - header.size())));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
-    line.peer.sendRaw("\x04");
-    QCOMPARE(line.peer.readChunk(), QByteArray("\x06"));
-    QCOMPARE(line.peer.readChunk(), QByteArray("\r\nOK\r\n"));
-    // Nothing changes before the restart.
-    QCOMPARE(line.simulator.state().behaviourVersion, QStringLiteral("004"));
-    QCOMPARE(line.peer.exchange("AT+CFUN=1"), QByteArray("OK\r\n"));
-
-    QByteArray image = header + body;
-    image.append(256 - image.size(), '\x1a');
-    QCOMPARE(line.simulator.state().firmwareImage, image);
-    QCOMPARE(line.simulator.state().firmware, QStringLiteral("2.15.0401"));
-    QFile saved(options.imagePath);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(), image);
-    // The restart switched the echo back on.
-    QCOMPARE(line.peer.exchange("AT+OATMEM=0,1"), QByteArray("AT+OATMEM=0,1\r\n+OATMEM: 0,1,VB:005\r\nOK\r\n"));
-}
-
 // A sender that stops half-way gets its block asked for again, and after ten quiet seconds the
 // modem takes commands again.
 void TestSimulator::quietDownloadIsAbandoned()
 {
     Line line;
     QVERIFY(line.open());
-    QVERIFY(startDownload(line.peer));
+    QCOMPARE(line.peer.exchange("ATE0"), QByteArray("ATE0\r\nOK\r\n"));
+    line.peer.send("AT+WDWL");
+    QCOMPARE(line.peer.readChunk(), QByteArray("+WDWL: 0\r\n"));
+    QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
 
     line.peer.sendRaw(xmodemBlock(1, "half").left(60));
 
@@ -320,8 +278,17 @@ void TestSimulator::optionsAreChecked()
     }
 }
 
-void TestSimulator::programAnnouncesItsPortAndQuits()
+void TestSimulator::programAnnouncesItsPortAndStops_data()
 {
+    QTest::addColumn<bool>("terminated");
+
+    QTest::newRow("told to quit") << false;
+    QTest::newRow("terminated") << true;
+}
+
+void TestSimulator::programAnnouncesItsPortAndStops()
+{
+    QFETCH(bool, terminated);
     const QString link = dir.filePath("program-link");
     QProcess program;
     program.start(RV23_SIM_PROGRAM, {"--link", link, "--stats"});
@@ -333,29 +300,20 @@ void TestSimulator::programAnnouncesItsPortAndQuits()
     PtyPeer peer;
     QVERIFY(peer.open(first.mid(5)));
     QCOMPARE(peer.exchange("AT"), QByteArray("AT\r\nOK\r\n"));
+    program.write("nonsense control\n");
+    QByteArray errors;
+    QTRY_VERIFY((errors += program.readAllStandardError()).contains("not understood: nonsense control"));
 
-    program.write("nonsense control\nquit\n");
+    if (terminated)
+        ::kill(pid_t(program.processId()), SIGTERM);
+    else
+        program.write("quit\n");
 
     QVERIFY(program.waitForFinished());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(program.readAllStandardOutput().startsWith("STATS commands=1 bytes-in=4 bytes-out=8 "));
-    QVERIFY(program.readAllStandardError().contains("not understood: nonsense control"));
     QVERIFY(!QFileInfo(link).isSymLink());
-}
-
-void TestSimulator::programStopsOnTerminate()
-{
-    QProcess program;
-    program.start(RV23_SIM_PROGRAM, QStringList());
-    QVERIFY(program.waitForReadyRead());
-    QVERIFY(program.readLine().startsWith("PORT "));
-
-    ::kill(pid_t(program.processId()), SIGTERM);
-
-    QVERIFY(program.waitForFinished());
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
 }
 
 void TestSimulator::programRefusesABrokenStateFile()

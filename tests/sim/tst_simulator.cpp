@@ -25,6 +25,7 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void controlLinesReachTheLine();
+    void writesSurviveTheSimulator();
     void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
     void optionsAreChecked();
@@ -216,6 +217,26 @@ void TestSimulator::controlLinesReachTheLine()
     QVERIFY(line.simulator.control("unplug"));
 
     QVERIFY(line.peer.isHungUp());
+}
+
+void TestSimulator::writesSurviveTheSimulator()
+{
+    Sim::Options options;
+    options.statePath = dir.filePath("writes.json");
+    {
+        Line line(options);
+        QVERIFY(line.open());
+        QVERIFY(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\"").endsWith("\r\nOK\r\n"));
+        QVERIFY(line.simulator.control("relay Y 1"));
+        // Gone without a goodbye: the file must already hold everything.
+        QVERIFY(QFile::copy(options.statePath, options.statePath + ".copy"));
+    }
+    options.statePath += ".copy";
+
+    Line line(options);
+    QVERIFY(line.open());
+    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
+    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
 }
 
 // A sender that stops half-way gets its block asked for again, and after ten quiet seconds the

@@ -31,7 +31,8 @@ bool isAcceptedDeviceType(qint64 code);
 QString learnCodeDigits(const QVariant& value);
 
 // An item value as a parameter write carries it: numbers in decimal ("1"/"0" for a flag), a
-// double as thousandths, texts unchanged; anything else gives an empty text.
+// double times 1000 in its shortest form of at most six significant digits, texts unchanged;
+// anything else gives an empty text.
 QString variantToText(const QVariant& value);
 
 // prefix, then the non-empty numbers among the first count entries without any blanks,

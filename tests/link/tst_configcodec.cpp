@@ -1,3 +1,5 @@
+#include "configfields.h"
+
 #include "link/configcodec.h"
 #include "link/memorycells.h"
 #include "link/parametercommands.h"
@@ -6,12 +8,13 @@
 #include <QtTest>
 
 #include <functional>
+
 #include <utility>
 
 using namespace moduleRV_23;
-using Field = std::function<QString(const RV23_Config&)>;
+using Build = std::function<QString()>;
 
-Q_DECLARE_METATYPE(Field)
+Q_DECLARE_METATYPE(Build)
 
 // The configuration record both ways: what each memory cell's answer does to it, and the
 // learning codes, value texts and parameter writes built from it.
@@ -26,16 +29,16 @@ private slots:
     void codeToText();
     void variantToText_data();
     void variantToText();
-    void peripheralsInSlotOrder();
+    void groupCommand_data();
+    void groupCommand();
     void storePhone_data();
     void storePhone();
-    void cellValue_data();
-    void cellValue();
+    void cellFillsOneMember_data();
+    void cellFillsOneMember();
     void creditCells_data();
     void creditCells();
     void peripherals_data();
     void peripherals();
-    void unmappedCellsChangeNothing();
 };
 
 namespace {
@@ -122,8 +125,8 @@ void TestConfigCodec::variantToText_data()
     QTest::newRow("true") << QVariant(true) << "1";
     QTest::newRow("false") << QVariant(false) << "0";
     QTest::newRow("64-bit int") << QVariant(qint64(36000000)) << "36000000";
-    QTest::newRow("double as thousandths") << QVariant(1.5) << "1500";
-    QTest::newRow("double to 6 digits") << QVariant(1.23456789) << "1234.57";
+    QTest::newRow("double times 1000") << QVariant(1.5) << "1500";
+    QTest::newRow("double rounded to six significant digits") << QVariant(1.23456789) << "1234.57";
     QTest::newRow("text unchanged") << QVariant(QStringLiteral(" a,b ")) << " a,b ";
     QTest::newRow("other type") << QVariant(QDate(2024, 1, 1)) << "";
 }
@@ -136,18 +139,58 @@ void TestConfigCodec::variantToText()
     QCOMPARE(moduleRV_23::variantToText(value), text);
 }
 
-// Only the filled slots go out, each unit's letter once before its codes.
-void TestConfigCodec::peripheralsInSlotOrder()
+// Each field of a write that carries several at its own place: every field distinct, and each
+// option flag set alone.
+void TestConfigCodec::groupCommand_data()
 {
-    RV23_Config::Peripherals assigned;
-    assigned.A = QStringLiteral("00000001");
-    assigned.C = QStringLiteral("00000003");
-    assigned.X2 = QStringLiteral("00000012");
-    assigned.X4 = QStringLiteral("00000014");
-    assigned.Y1 = QStringLiteral("00000021");
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<QString>("parameter");
 
-    QCOMPARE(ParameterCommands::peripherals(assigned),
-             QStringLiteral("AT+OATSET=\"LRN,A,00000001,C,00000003,X,00000012,00000014,Y,00000021\""));
+    RV23_Config c;
+    c.KreditKontrolaZap = true;
+    c.KreditUssd = QStringLiteral("*104#");
+    c.KreditPerioda = 12;
+    c.KreditLimit = 345;
+    c.KreditPozice = 67;
+    c.ServiceNumber1 = QStringLiteral("+4201");
+    c.ServiceNumber2 = QStringLiteral("+4202");
+    RV23_Config::Peripherals& p = c.periferie;
+    int code = 0;
+    for (QString* slot : {&p.A, &p.B, &p.C, &p.D, &p.X1, &p.X2, &p.X3, &p.X4, &p.Y1, &p.Y2, &p.Y3, &p.Y4})
+        *slot = QStringLiteral("%1").arg(++code, 8, 10, QLatin1Char('0'));
+    using namespace ParameterCommands;
+
+    QTest::newRow("CRD: USSD, period, limit, position") << Build([c] { return credit(c); }) << "CRD,*104#,12,345,67";
+    QTest::newRow("CRD with the check off: zeros")
+        << Build([c]() mutable { c.KreditKontrolaZap = false; return credit(c); }) << "CRD,*104#,0,0,0";
+    const QStringList options{"forward unknown SMS", "check call every 24 h", "copy of sent SMS", "at most 10 SMS",
+                              "confirm relay by ring", "confirm relay by SMS", "bypass wireless device"};
+    for (int i = 0; i < options.size(); ++i) {
+        QStringList flags{"0", "0", "0", "0", "0", "0", "0"};
+        flags[i] = QStringLiteral("1");
+        QTest::newRow(qPrintable("DIP: " + options.at(i)))
+            << Build([c, i]() mutable { c.*optionFlags()[i] = true; return ParameterCommands::options(c); })
+            << "DIP," + flags.join(',');
+    }
+    QTest::newRow("STN: first, second") << Build([c] { return serviceNumbers(c); }) << "STN,+4201,+4202";
+    QTest::newRow("STN: an empty first is left out")
+        << Build([c]() mutable { c.ServiceNumber1.clear(); return serviceNumbers(c); }) << "STN,+4202";
+    QTest::newRow("LRN: every slot in order") << Build([p] { return ParameterCommands::peripherals(p); })
+        << "LRN,A,00000001,B,00000002,C,00000003,D,00000004,X,00000005,00000006,00000007,00000008,"
+           "Y,00000009,00000010,00000011,00000012";
+    QTest::newRow("LRN: only the filled slots, each letter once")
+        << Build([p]() mutable { p.B.clear(); p.D.clear(); p.X1.clear(); p.X3.clear(); p.Y2.clear(); p.Y3.clear(); p.Y4.clear(); return ParameterCommands::peripherals(p); })
+        << "LRN,A,00000001,C,00000003,X,00000006,00000008,Y,00000009";
+    QTest::newRow("TMX: seconds") << Build([] { return relayTime('X', false, 90); }) << "TMX,90";
+    QTest::newRow("TMY: permanent is 0") << Build([] { return relayTime('Y', true, 90); }) << "TMY,0";
+}
+
+void TestConfigCodec::groupCommand()
+{
+    QFETCH(Build, build);
+    QFETCH(QString, parameter);
+
+    QCOMPARE(build(), QStringLiteral("AT+OATSET=\"%1\"").arg(parameter));
 }
 
 void TestConfigCodec::storePhone_data()
@@ -168,43 +211,95 @@ void TestConfigCodec::storePhone()
     QCOMPARE(ParameterCommands::storePhone(QLatin1Char('Y'), QStringLiteral("+420123"), count), line);
 }
 
-void TestConfigCodec::cellValue_data()
+void TestConfigCodec::cellFillsOneMember_data()
 {
     QTest::addColumn<int>("address");
     QTest::addColumn<QString>("value");
-    QTest::addColumn<Field>("field");
-    QTest::addColumn<QString>("expected");
+    // The one member the cell changes, and its value; none for a cell outside the map.
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QString>("stored");
 
-    using C = RV23_Config;
-    const auto text = [](auto member) { return Field(member); };
-    const auto number = [](auto member) { return Field([member](const C& c) { return QString::number(member(c)); }); };
-
-    QTest::newRow("relay X on text as received") << 3 << " ZAPNI " << text([](const C& c) { return c.OutputTexts[C::X].OnText; }) << " ZAPNI ";
-    QTest::newRow("input D deactivation text") << 71 << "KLID" << text([](const C& c) { return c.InputTexts[C::D].OffText; }) << "KLID";
-    QTest::newRow("first phone of input A") << 111 << "111" << text([](const C& c) { return c.APhones[0]; }) << "111";
-    QTest::newRow("last phone of input D") << 142 << "142" << text([](const C& c) { return c.DPhones[7]; }) << "142";
-    QTest::newRow("first phone of relay X") << 143 << "143" << text([](const C& c) { return c.XPhones[0]; }) << "143";
-    QTest::newRow("last phone of relay Y") << 242 << "242" << text([](const C& c) { return c.YPhones[49]; }) << "242";
-    QTest::newRow("on-time beyond 16 bits is 0") << 245 << "70000" << number([](const C& c) { return c.RelayTime[C::Y]; }) << "0";
-    QTest::newRow("call flag: any non-zero is on") << 247 << "2" << number([](const C& c) { return c.CallOnChange[C::B]; }) << "1";
-    QTest::newRow("last option flag") << 264 << "1" << number([](const C& c) { return c.BypassWirelessDevice; }) << "1";
-    QTest::newRow("count 99 kept") << 274 << "99" << number([](const C& c) { return c.XCounts[1]; }) << "99";
-    QTest::newRow("count 150 stored as 0") << 274 << "150" << number([](const C& c) { return c.XCounts[1]; }) << "0";
-    QTest::newRow("last count of relay Y") << 372 << "7" << number([](const C& c) { return c.YCounts[49]; }) << "7";
-    QTest::newRow("peripheral code as signed") << 384 << "-1" << number([](const C& c) { return c.periferie.Kod[11]; }) << "-1";
+    const auto row = [](const char* name, int address, const char* value, const char* member, const char* stored) {
+        QTest::newRow(name) << address << QString(value) << QString(member) << QString(stored);
+    };
+    row("relay X on text", 3, " ZAP X ", "OutputTexts[X].OnText", " ZAP X ");
+    row("relay Y on text", 4, "ZAP Y", "OutputTexts[Y].OnText", "ZAP Y");
+    row("relay X off text", 5, "VYP X", "OutputTexts[X].OffText", "VYP X");
+    row("relay Y off text", 6, "VYP Y", "OutputTexts[Y].OffText", "VYP Y");
+    row("status text", 7, "STAV", "StatusSmsText", "STAV");
+    row("programming code", 54, "1357", "ProgrammingCode", "1357");
+    row("input A on text", 64, "ON A", "InputTexts[A].OnText", "ON A");
+    row("input B on text", 65, "ON B", "InputTexts[B].OnText", "ON B");
+    row("input C on text", 66, "ON C", "InputTexts[C].OnText", "ON C");
+    row("input D on text", 67, "ON D", "InputTexts[D].OnText", "ON D");
+    row("input A off text", 68, "OFF A", "InputTexts[A].OffText", "OFF A");
+    row("input B off text", 69, "OFF B", "InputTexts[B].OffText", "OFF B");
+    row("input C off text", 70, "OFF C", "InputTexts[C].OffText", "OFF C");
+    row("input D off text", 71, "OFF D", "InputTexts[D].OffText", "OFF D");
+    row("relay X on code reversed", 76, "4321", "DtmfCodes[X].OnCode", "1234");
+    row("relay Y on code reversed", 77, "8765", "DtmfCodes[Y].OnCode", "5678");
+    row("relay X off code reversed", 78, "7531", "DtmfCodes[X].OffCode", "1357");
+    row("relay Y off code reversed", 79, "8642", "DtmfCodes[Y].OffCode", "2468");
+    row("USSD code", 92, "*101#", "KreditUssd", "*101#");
+    row("service number 1", 108, "+4201", "ServiceNumber1", "+4201");
+    row("service number 2", 109, "+4202", "ServiceNumber2", "+4202");
+    row("first phone of input A", 111, "+111", "APhones[0]", "+111");
+    row("last phone of input A", 118, "+118", "APhones[7]", "+118");
+    row("first phone of input B", 119, "+119", "BPhones[0]", "+119");
+    row("last phone of input B", 126, "+126", "BPhones[7]", "+126");
+    row("first phone of input C", 127, "+127", "CPhones[0]", "+127");
+    row("last phone of input C", 134, "+134", "CPhones[7]", "+134");
+    row("first phone of input D", 135, "+135", "DPhones[0]", "+135");
+    row("last phone of input D", 142, "+142", "DPhones[7]", "+142");
+    row("first phone of relay X", 143, "+143", "XPhones[0]", "+143");
+    row("last phone of relay X", 192, "+192", "XPhones[49]", "+192");
+    row("first phone of relay Y", 193, "+193", "YPhones[0]", "+193");
+    row("last phone of relay Y", 242, "+242", "YPhones[49]", "+242");
+    row("relay X on-time in seconds", 244, "90", "RelayTime[X]", "90");
+    row("relay Y on-time in seconds", 245, "36000", "RelayTime[Y]", "36000");
+    row("on-time beyond 16 bits is 0", 245, "70000", "RelayTime[Y]", "0");
+    row("input A calls", 246, "1", "CallOnChange[A]", "true");
+    row("input B calls: any non-zero", 247, "2", "CallOnChange[B]", "true");
+    row("input C calls", 248, "1", "CallOnChange[C]", "true");
+    row("input D calls", 249, "1", "CallOnChange[D]", "true");
+    row("forward unknown SMS", 258, "1", "ForwardUnknownSms", "true");
+    row("check call every 24 h", 259, "1", "CheckCall24h", "true");
+    row("copy of sent SMS", 260, "1", "CopySentSms", "true");
+    row("at most 10 SMS", 261, "1", "Limit10Sms", "true");
+    row("confirm relay by ring", 262, "1", "ConfirmRelayByRing", "true");
+    row("confirm relay by SMS", 263, "1", "ConfirmRelayBySms", "true");
+    row("bypass wireless device", 264, "1", "BypassWirelessDevice", "true");
+    row("check period", 268, "30", "KreditPerioda", "30");
+    row("low-balance limit", 269, "999", "KreditLimit", "999");
+    row("balance position", 270, "16", "KreditPozice", "16");
+    row("first count of relay X", 273, "11", "XCounts[0]", "11");
+    row("count 150 stored as 0", 274, "150", "XCounts[1]", "0");
+    row("last count of relay X", 322, "12", "XCounts[49]", "12");
+    row("first count of relay Y", 323, "13", "YCounts[0]", "13");
+    row("last count of relay Y", 372, "14", "YCounts[49]", "14");
+    row("first peripheral code, signed", 373, "-2", "Kod[0]", "-2");
+    row("last peripheral code in use", 384, "77", "Kod[11]", "77");
+    row("first peripheral mode", 389, "9", "Mod[0]", "9");
+    row("last peripheral mode in use", 400, "10", "Mod[11]", "10");
+    for (int address : {1, 2, 8, 53, 55, 63, 72, 75, 80, 91, 93, 107, 110, 243, 250, 257, 265, 267, 271, 272, 385, 388,
+                        401, 404})
+        row(qPrintable(QStringLiteral("cell %1 is not kept").arg(address)), address, "9", "", "");
 }
 
-void TestConfigCodec::cellValue()
+// Each cell against a record whose members all differ from what it would store: a cell read into
+// a neighbour's member, or not read at all, changes the wrong member or none.
+void TestConfigCodec::cellFillsOneMember()
 {
     QFETCH(int, address);
     QFETCH(QString, value);
-    QFETCH(Field, field);
-    QFETCH(QString, expected);
-    RV23_Config config;
-    config.XCounts[1] = config.YCounts[49] = 42;
-    config.RelayTime = {42, 42};
+    QFETCH(QString, member);
+    QFETCH(QString, stored);
+    RV23_Config before;
+    before.XCounts[1] = 42;
+    before.RelayTime = {42, 42};
 
-    QCOMPARE(field(decoded({{address, value}}, config)), expected);
+    const QStringList expected = member.isEmpty() ? QStringList() : QStringList{member + " = " + stored};
+    QCOMPARE(Testing::changedFields(before, decoded({{address, value}}, before)), expected);
 }
 
 void TestConfigCodec::creditCells_data()
@@ -275,22 +370,6 @@ void TestConfigCodec::peripherals()
     QFETCH(QStringList, assigned);
 
     QCOMPARE(peripheralSlots(decoded(peripheralCells(codesAndModes)).periferie), assigned);
-}
-
-void TestConfigCodec::unmappedCellsChangeNothing()
-{
-    RV23_Config config;
-    config.ProgrammingCode = QStringLiteral("1357");
-    config.RelayTime = {5, 6};
-    config.periferie.A = QStringLiteral("11000000000001");
-
-    // Cell 1 is the behaviour version, which the record does not keep.
-    config = decoded({{1, "VB:004"}, {2, "x"}, {243, "9"}, {385, "7"}, {401, "5"}, {404, "1"}, {-1, "1"}}, config);
-
-    QCOMPARE(config.ProgrammingCode, QStringLiteral("1357"));
-    QCOMPARE(config.RelayTime[0], quint16(5));
-    QCOMPARE(config.periferie.A, QStringLiteral("11000000000001"));
-    QCOMPARE(config.periferie.Kod[12], 0);
 }
 
 QTEST_GUILESS_MAIN(TestConfigCodec)

@@ -1,3 +1,4 @@
+#include "configfields.h"
 #include "connectorsession.h"
 #include "localconnectoraccess.h"
 
@@ -50,6 +51,7 @@ private slots:
     void disconnectClosesThePort();
     void unconnectedLoadsFail();
     void unitUnpluggedDuringSave();
+    void everyFieldRoundTrip();
 
 private:
     QStringList saveAndCollect();
@@ -112,6 +114,155 @@ QStringList tableRows(const Framework::Item* events)
         rows << cells.join('|');
     }
     return rows;
+}
+
+// One field of the configuration: the control or table cell that shows it and the value typed
+// there, the memory cell the unit keeps it in and that cell's text, and the record member with
+// its value. A field without a control is only read; one without a cell only shown.
+struct Field
+{
+    QString target;
+    QVariant typed;
+    int cell;
+    QString cellText;
+    QString member;
+    QString memberText;
+};
+
+QString inputPhone(int input, int row)
+{
+    return QStringLiteral("+42070%1%2").arg(input).arg(row);
+}
+
+QString outputPhone(int output, int row)
+{
+    return QStringLiteral("+4206%1%2").arg(output + 1).arg(row, 2, 10, QLatin1Char('0'));
+}
+
+// Uses of relay X's rows 1..49, none for its last row; relay Y's 99 down to 50.
+int outputCount(int output, int row)
+{
+    if (output == 1)
+        return 99 - row;
+    return row < 49 ? row + 1 : 0;
+}
+
+const QString oldXPhone = QStringLiteral("+420100000000");
+const QString oldYPhone = QStringLiteral("+420200000000");
+
+// Every field with a value of its own: no two alike, no code that reads the same backwards, and
+// each flag the opposite of the unit's before the save.
+QList<Field> everyField()
+{
+    QList<Field> f;
+    const auto text = [&f](const QString& target, const QString& value, int cell, const QString& member) {
+        f.append({target, value, cell, value, member, value});
+    };
+    const auto flag = [&f](const QString& target, bool on, int cell, const QString& member) {
+        f.append({target, on, cell, on ? "1" : "0", member, on ? "true" : "false"});
+    };
+    const QString inputs = QStringLiteral("ABCD");
+    const bool calls[] = {true, true, false, true};
+    for (int i = 0; i < 4; ++i) {
+        const QChar in = inputs.at(i);
+        text(QStringLiteral("leSMSOn") + in, QStringLiteral("ALARM ") + in, 64 + i, QStringLiteral("InputTexts[%1].OnText").arg(in));
+        text(QStringLiteral("leSMSOff") + in, QStringLiteral("KLID ") + in, 68 + i, QStringLiteral("InputTexts[%1].OffText").arg(in));
+        flag(QStringLiteral("cbCall") + in, calls[i], 246 + i, QStringLiteral("CallOnChange[%1]").arg(in));
+        for (int r = 0; r < 8; ++r)
+            text(QStringLiteral("t%1Phones/1/%2").arg(in).arg(r), inputPhone(i, r), 111 + 8 * i + r,
+                 QStringLiteral("%1Phones[%2]").arg(in).arg(r));
+    }
+    text("leSMSOnX", "ZAP X", 3, "OutputTexts[X].OnText");
+    text("leSMSOnY", "ZAP Y", 4, "OutputTexts[Y].OnText");
+    text("leSMSOffX", "VYP X", 5, "OutputTexts[X].OffText");
+    text("leSMSOffY", "VYP Y", 6, "OutputTexts[Y].OffText");
+    f.append({"leDTMFOnX", "1234", 76, "4321", "DtmfCodes[X].OnCode", "1234"});
+    f.append({"leDTMFOnY", "5678", 77, "8765", "DtmfCodes[Y].OnCode", "5678"});
+    f.append({"leDTMFOffX", "1357", 78, "7531", "DtmfCodes[X].OffCode", "1357"});
+    f.append({"leDTMFOffY", "2468", 79, "8642", "DtmfCodes[Y].OffCode", "2468"});
+    f.append({"teDelayX", 90000, 244, "90", "RelayTime[X]", "90"});
+    f.append({"teDelayY", 3725000, 245, "3725", "RelayTime[Y]", "3725"});
+    f.append({"cbOutputXOn", false, -1, "", "", ""});
+    f.append({"cbOutputYOn", false, -1, "", "", ""});
+    for (int o = 0; o < 2; ++o) {
+        const QString table = o == 0 ? "tXPhones/%1/%2" : "tYPhones/%1/%2";
+        const char* out = o == 0 ? "X" : "Y";
+        for (int r = 0; r < 50; ++r) {
+            const QString count = QString::number(outputCount(o, r));
+            text(table.arg(1).arg(r), outputPhone(o, r), 143 + 50 * o + r, QStringLiteral("%1Phones[%2]").arg(out).arg(r));
+            f.append({table.arg(2).arg(r), outputCount(o, r), 273 + 50 * o + r, count,
+                      QStringLiteral("%1Counts[%2]").arg(out).arg(r), count});
+        }
+    }
+    text("lePIN", "9753", 54, "ProgrammingCode");
+    text("leTextStatusSMS", "STAV RV", 7, "StatusSmsText");
+    text("leServiceNumber", "+420601000001", 108, "ServiceNumber1");
+    text("leServiceNumber2", "+420601000002", 109, "ServiceNumber2");
+    f.append({"cbCreditActivated", true, -1, "", "KreditKontrolaZap", "true"});
+    text("leCreditCommand", "*104#", 92, "KreditUssd");
+    f.append({"leCreditDD", 12, 268, "12", "KreditPerioda", "12"});
+    f.append({"sbCreditLowLimit", 345, 269, "345", "KreditLimit", "345"});
+    f.append({"sbCreditPosition", 67, 270, "67", "KreditPozice", "67"});
+    flag("cbSMSReportForwardSMS", true, 258, "ForwardUnknownSms");
+    flag("cb24hCheckCall", false, 259, "CheckCall24h");
+    flag("cbSendSMSCopy", false, 260, "CopySentSms");
+    flag("cbLimit10SMS", true, 261, "Limit10Sms");
+    flag("cbConfirmRelayActivityByRing", true, 262, "ConfirmRelayByRing");
+    flag("cbConfirmRelayActivityBySMS", false, 263, "ConfirmRelayBySms");
+    flag("cblBypassWirelessDevice", true, 264, "BypassWirelessDevice");
+    // Learned in list order: the inputs' modes are 1..4, relay X's 5 and relay Y's 6.
+    const QStringList names{"INA", "INB", "INC", "IND", "OutX1", "OutX2", "OutX3", "OutX4", "OutY1", "OutY2", "OutY3", "OutY4"};
+    const int codes[] = {11, 12, 13, 14, 21, 22, 23, 24, 31, 32, 33, 34};
+    const int modes[] = {1, 2, 3, 4, 5, 5, 5, 5, 6, 6, 6, 6};
+    for (int n = 0; n < 12; ++n) {
+        const QString code = QStringLiteral("110000%1").arg(codes[n], 8, 10, QLatin1Char('0'));
+        const QString slot = QString(names.at(n)).remove(QStringLiteral("IN")).remove(QStringLiteral("Out"));
+        f.append({"le" + names.at(n), code, 373 + n, QString::number(codes[n]), "periferie." + slot, code});
+        f.append({"", {}, 389 + n, QString::number(modes[n]), QStringLiteral("Mod[%1]").arg(n), QString::number(modes[n])});
+    }
+    return f;
+}
+
+// The writes of a save of everyField(), in the order they go out.
+QStringList everyFieldWrites()
+{
+    QStringList w{"ATA,ALARM A", "DTA,KLID A", "DNA,1", "ATB,ALARM B", "DTB,KLID B", "DNB,1",
+                  "ATC,ALARM C", "DTC,KLID C", "DNC,0", "ATD,ALARM D", "DTD,KLID D", "DND,1"};
+    for (int i = 0; i < 4; ++i) {
+        QStringList numbers;
+        for (int r = 0; r < 8; ++r)
+            numbers << inputPhone(i, r);
+        w << QStringLiteral("TN%1,").arg(QChar('A' + i)) + numbers.join(',');
+    }
+    w << "ARX,ZAP X" << "DRX,VYP X" << "CAX,1234" << "CDX,1357" << "EDX," + oldXPhone;
+    w << "ARY,ZAP Y" << "DRY,VYP Y" << "CAY,5678" << "CDY,2468" << "EDY," + oldYPhone;
+    w << "TMX,90" << "TMY,3725";
+    for (int o = 0; o < 2; ++o) {
+        for (int r = 0; r < 50; ++r) {
+            const int count = outputCount(o, r);
+            const QString out = o == 0 ? "X," : "Y,";
+            w << (count > 0 ? "LD" + out + outputPhone(o, r) + "," + QString::number(count) : "AD" + out + outputPhone(o, r));
+        }
+    }
+    w << "NPC,9753" << "STS,STAV RV" << "CRD,*104#,12,345,67" << "DIP,1,0,0,1,1,0,1"
+      << "STN,+420601000001,+420601000002"
+      << "LRN,A,00000011,B,00000012,C,00000013,D,00000014,X,00000021,00000022,00000023,00000024,"
+         "Y,00000031,00000032,00000033,00000034";
+    return w;
+}
+
+// A unit whose every field differs from everyField(): empty, flags the other way, and one
+// number in the first row of each relay, which the save erases.
+QMap<int, QString> unitOtherThanEveryField()
+{
+    QMap<int, QString> cells;
+    for (const Field& field : everyField()) {
+        if (field.cell >= 0)
+            cells.insert(field.cell, field.typed.userType() == QMetaType::Bool ? (field.typed.toBool() ? "0" : "1") : "");
+    }
+    cells.insert(143, oldXPhone);
+    cells.insert(193, oldYPhone);
+    return cells;
 }
 
 } // namespace
@@ -498,6 +649,56 @@ void TestSimulatedUnit::unitUnpluggedDuringSave()
     QVERIFY(unplugged.errors.wait());
     QCOMPARE(unplugged.errors.emissions.first().first(), QVariant(-1));
     QCOMPARE(unplugged.receivedLines().filter("AT+OATSET=\"AT").size(), 3);
+}
+
+// Every field typed into the pages, saved, found in its memory cell, read back into the same
+// control and record member.
+void TestSimulatedUnit::everyFieldRoundTrip()
+{
+    QTemporaryDir roundTripFolder;
+    ConnectorSession unit(ConnectorSession::unitIn(roundTripFolder.path(), unitOtherThanEveryField()));
+    QVERIFY2(unit.start(), qPrintable(unit.error()));
+    QVERIFY(unit.load());
+    const QList<Field> fields = everyField();
+    for (const Field& field : fields) {
+        // The unlimited count of relay X's last row is what its empty row shows already.
+        if (!field.target.isEmpty() && field.target != "tXPhones/2/49")
+            QVERIFY2(edit(unit, {{field.target, field.typed}}), qPrintable(field.target));
+    }
+    const int before = unit.receivedLines().size();
+
+    QVERIFY(unit.save());
+
+    QCOMPARE(unit.receivedLines().mid(before).filter(QRegularExpression(QStringLiteral("^AT\\+OATSET="))),
+             writes(everyFieldWrites()));
+    QStringList cells;
+    QStringList expectedCells;
+    const QVector<QString> memory = unit.unit().state().memory;
+    for (const Field& field : fields) {
+        if (field.cell < 0)
+            continue;
+        cells << QStringLiteral("%1 = %2").arg(field.cell).arg(memory.value(field.cell));
+        expectedCells << QStringLiteral("%1 = %2").arg(field.cell).arg(field.cellText);
+    }
+    QCOMPARE(cells, expectedCells);
+
+    QVERIFY(unit.load());
+    RV23_Config read;
+    QVERIFY(unit.run([&](LocalConnector* connector) { read = LocalConnectorAccess(*connector).configData(); }));
+    const QMap<QString, QString> members = Testing::configFields(read);
+    QStringList shown;
+    QStringList expectedShown;
+    for (const Field& field : fields) {
+        if (!field.target.isEmpty()) {
+            shown << field.target + " = " + itemAt(unit, field.target)->currentValue().toString();
+            expectedShown << field.target + " = " + field.typed.toString();
+        }
+        if (!field.member.isEmpty()) {
+            shown << field.member + " = " + members.value(field.member);
+            expectedShown << field.member + " = " + field.memberText;
+        }
+    }
+    QCOMPARE(shown, expectedShown);
 }
 
 QTEST_MAIN(TestSimulatedUnit)

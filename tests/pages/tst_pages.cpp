@@ -267,23 +267,35 @@ void TestPages::descriptionItems()
     QCOMPARE(actual.join(' '), properties);
 }
 
-// Every control a page binds shows its hint as tool tip; the hint is the Czech source text.
+// Every control a page binds shows the hint of its item as tool tip, in the language loaded.
 void TestPages::boundControlsCarryCzechHints()
 {
+    QTranslator czech;
+    QVERIFY(czech.load(QStringLiteral("rv23_cs.qm"), QStringLiteral(RV23_CATALOGUE_DIR)));
+    QVERIFY(QCoreApplication::installTranslator(&czech));
+    cleanup();
+    init();
     static const QRegularExpression control(QStringLiteral("^(le|cb|sb|te|pb|t)[A-Z0-9]"));
     QStringList withoutHint;
-    const std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& object) {
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            if (it.key().startsWith(QLatin1Char('_')))
+    int controls = 0;
+    for (QWidget* page : {static_cast<QWidget*>(inputs.get()), static_cast<QWidget*>(outputs.get()),
+                          static_cast<QWidget*>(settings.get())}) {
+        for (QWidget* widget : page->findChildren<QWidget*>(control)) {
+            const auto* connectable = dynamic_cast<Connectable*>(widget);
+            if (!connectable || !connectable->item())
                 continue;
-            const QJsonObject child = it.value().toObject();
-            if (control.match(it.key()).hasMatch() && child.value(QLatin1String("_hint")).toString().size() < 20)
-                withoutHint << it.key();
-            walk(child);
+            QJsonObject entry = description;
+            for (const QString& key : connectable->item()->objectName().split(QLatin1Char('.')).mid(3))
+                entry = entry.value(key).toObject();
+            const QString hint = entry.value(QLatin1String("_hint")).toString();
+            ++controls;
+            if (hint.isEmpty() || widget->toolTip() != QStringLiteral("<span>%1</span>").arg(hint))
+                withoutHint << widget->objectName() + ": " + widget->toolTip();
         }
-    };
-    walk(description);
-    QVERIFY2(withoutHint.isEmpty(), qPrintable(withoutHint.join(QLatin1String(", "))));
+    }
+    QVERIFY(QCoreApplication::removeTranslator(&czech));
+    QVERIFY(controls > 50);
+    QVERIFY2(withoutHint.isEmpty(), qPrintable(withoutHint.join(QLatin1Char('\n'))));
 }
 
 // Table columns and cells live in the table's model; everything else needs its widget on the form,

@@ -131,13 +131,10 @@ void TestHistory::fromShortDateFormat_data()
     QTest::addColumn<QString>("shortFormat");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("single d and M doubled, separator before year kept")
-        << "d.M.yy" << "dd.MM.  HH:mm:ss";
+    QTest::newRow("single d and M doubled, the year's separator stays") << "d.M.yy" << "dd.MM.  HH:mm:ss";
     QTest::newRow("month first") << "M/d/yy" << "MM/dd/  HH:mm:ss";
-    QTest::newRow("two digits already, long year") << "dd.MM.yyyy" << "dd.MM.  HH:mm:ss";
-    QTest::newRow("year first leaves a leading separator") << "yyyy/MM/dd" << "/MM/dd  HH:mm:ss";
+    QTest::newRow("dd and MM kept, a long year removed") << "dd.MM.yyyy" << "dd.MM.  HH:mm:ss";
     QTest::newRow("day name kept as it is") << "ddd M/yy" << "ddd MM/  HH:mm:ss";
-    QTest::newRow("spaced separators") << "d. M. yyyy" << "dd. MM.   HH:mm:ss";
 }
 
 void TestHistory::fromShortDateFormat()
@@ -153,8 +150,6 @@ void TestHistory::followsTheDefaultLocale_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("american") << QLocale(QLocale::English, QLocale::UnitedStates)
-                              << "03/07/  08:05:09";
     QTest::newRow("czech") << QLocale(QLocale::Czech, QLocale::CzechRepublic) << "07.03.  08:05:09";
 }
 

@@ -25,8 +25,6 @@ class TestXmodem : public QObject
 private slots:
     void fileIsCutIntoPaddedBlocks_data();
     void fileIsCutIntoPaddedBlocks();
-    void blockCarriesNumberComplementAndChecksum_data();
-    void blockCarriesNumberComplementAndChecksum();
     void transfer_data();
     void transfer();
     void rxReceivesTheImage();
@@ -134,34 +132,6 @@ void TestXmodem::fileIsCutIntoPaddedBlocks()
     }
     QCOMPARE(data.left(size), file);
     QCOMPARE(data.mid(size), QByteArray(padding, Xmodem::padding));
-}
-
-void TestXmodem::blockCarriesNumberComplementAndChecksum_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("checksum");
-
-    QTest::newRow("first block is number 1") << QByteArray(128, '\x01') << 0 << 1 << 128;
-    QTest::newRow("checksum wraps at 256") << QByteArray(128, '\xff') << 0 << 1 << (128 * 255) % 256;
-    QTest::newRow("padding counts in the checksum") << QByteArray(1, '\x05') << 0 << 1 << (5 + 127 * 0x1A) % 256;
-    QTest::newRow("block 256 is number 0") << QByteArray(257 * 128, '\0') << 255 << 0 << 0;
-}
-
-void TestXmodem::blockCarriesNumberComplementAndChecksum()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, index);
-    QFETCH(int, number);
-    QFETCH(int, checksum);
-
-    const QByteArray block = Xmodem::blocks(file).at(index);
-
-    QCOMPARE(block.at(0), Xmodem::startOfHeader);
-    QCOMPARE(static_cast<quint8>(block.at(1)), static_cast<quint8>(number));
-    QCOMPARE(static_cast<quint8>(block.at(2)), static_cast<quint8>(255 - number));
-    QCOMPARE(static_cast<quint8>(block.at(131)), static_cast<quint8>(checksum));
 }
 
 void TestXmodem::transfer_data()

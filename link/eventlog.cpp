@@ -38,18 +38,18 @@ void LocalConnector::reloadEvents()
 {
     translator.rebuild();
     QThread::msleep(settleBeforeReadMs);
-    readEventLog();
+    const bool answered = readEventLog();
     QThread::msleep(settleAfterReadMs);
-    emit eventsLoaded(true);
+    emit eventsLoaded(answered);
 }
 
 // Dropped records are deleted at once: nothing refers to them, the table holds copies of their
-// texts.
-void LocalConnector::readEventLog()
+// texts. False when the unit did not answer.
+bool LocalConnector::readEventLog()
 {
     qDeleteAll(events);
     events.clear();
-    executeCmd(eventLogCommand());
+    return executeCmd(eventLogCommand());
 }
 
 void LocalConnector::handleEventLine(const QString& line)

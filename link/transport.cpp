@@ -20,6 +20,9 @@ const int readSliceMs = 3000;
 // The longest an event log read may take: the fullest log (1000 records) needs under 4 s at
 // 115200 baud.
 const int eventLogLimitMs = 20000;
+// A unit that stopped answering is given up after three silent exchanges, rather than letting
+// every remaining cell of a load or write of a save wait out its deadline.
+const int silentExchangeLimit = 3;
 
 // What trimming took off the end of text.
 QString trailingSpace(const QString& text)
@@ -81,7 +84,35 @@ CommandAnswer LocalConnector::sendAndReceive(const QString& command, int timeout
     // An error left by an earlier exchange must not end this one; a line that is really gone
     // reports itself again at the first wait.
     port->clearError();
-    return xmodemMode ? receiveRaw(result, timeoutMs) : receiveLines(result, timeoutMs);
+    if (xmodemMode)
+        return receiveRaw(result, timeoutMs);
+    result = receiveLines(result, timeoutMs);
+    countSilence(result);
+    return result;
+}
+
+// Only silence and text that never begins like an answer count: a unit that answers what the
+// command does not wait for (a firmware step's "OK") is alive. Block transfers keep their own
+// retry rules and are not counted.
+void LocalConnector::countSilence(const CommandAnswer& result)
+{
+    if (result.ok || !result.answer.isEmpty()) {
+        silentExchanges = 0;
+        return;
+    }
+    if (++silentExchanges < silentExchangeLimit || !port->isOpen())
+        return;
+    qCDebug(lcLink) << "No answer in" << silentExchanges << "exchanges, giving the line up";
+    lineGivenUp = true;
+    port->close();
+    emit communicationError(-1);
+}
+
+// A new port, or the same one opened again, starts with a clean record.
+void LocalConnector::hearAgain()
+{
+    silentExchanges = 0;
+    lineGivenUp = false;
 }
 
 // The unit echoes commands, mixes indications into the stream and may split an answer over

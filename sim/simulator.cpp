@@ -50,6 +50,7 @@ Simulator::Simulator(Options options, QObject* parent)
     , options(std::move(options))
     , faults(this->options.faults)
     , silentFrom(this->options.silentAfter > 0 ? this->options.silentAfter + 1 : 0)
+    , floodFrom(this->options.floodAfter > 0 ? this->options.floodAfter + 1 : 0)
 {
 }
 
@@ -65,6 +66,8 @@ bool Simulator::start()
         return false;
     if (!options.serial.isEmpty())
         state.serial = options.serial;
+    if (options.generatedEvents >= 0)
+        state.events = generatedLog(options.generatedEvents);
     if (!loadImage(state))
         return false;
     if (!options.logPath.isEmpty()) {
@@ -103,6 +106,8 @@ void Simulator::stop()
 {
     if (stepTimer)
         stepTimer->stop();
+    if (floodTimer)
+        floodTimer->stop();
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;
@@ -196,6 +201,12 @@ void Simulator::handleLine(const QByteArray& line)
         silentFrom = number;
     if (silentFrom > 0 && number >= silentFrom)
         return;
+    if (find(due, LineFault::Flood) && (floodFrom == 0 || number < floodFrom))
+        floodFrom = number;
+    if (floodFrom > 0 && number >= floodFrom) {
+        startFlood();
+        return;
+    }
     const QByteArray echo = unit->echo() ? line + "\r\n" : QByteArray();
     const LineFault* refused = find(due, LineFault::OatError);
     const Reply reply = refused && line.toUpper().startsWith("AT+OAT") ? Unit::refusal(refused->code)
@@ -349,12 +360,32 @@ void Simulator::queueRestart()
     });
 }
 
+// Junk as fast as the reader takes it, about 1 MB/s, never more than a few pieces ahead of it.
+void Simulator::startFlood()
+{
+    if (floodTimer)
+        return;
+    qCDebug(lcSim) << "flooding the line";
+    floodTimer = new QTimer(this);
+    floodTimer->setTimerType(Qt::PreciseTimer);
+    connect(floodTimer, &QTimer::timeout, this, [this] {
+        const QByteArray piece = LineFault::floodPiece();
+        if (!terminal->isOpen() || terminal->untaken() > 4 * piece.size())
+            return;
+        counters.bytesOut += piece.size();
+        terminal->write(piece);
+    });
+    floodTimer->start(1);
+}
+
 void Simulator::unplug()
 {
     if (!terminal || !terminal->isOpen())
         return;
     qCDebug(lcSim) << "line unplugged";
     stepTimer->stop();
+    if (floodTimer)
+        floodTimer->stop();
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;

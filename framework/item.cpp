@@ -678,8 +678,10 @@ void Item::fillColumns(int rows)
 void Item::removeRows(int rows)
 {
     for (Item* column : qAsConst(m_children)) {
-        while (column->m_children.size() > rows)
-            delete column->m_children.last();
+        // Front to back: a child is looked up in its parent's list from the front, so deleting
+        // the last of many first would cost the square of their number.
+        const QList<Item*> removed = column->m_children.values().mid(rows);
+        qDeleteAll(removed);
         // The removed cells may have been the ones that marked the column.
         column->childStateChanged();
     }

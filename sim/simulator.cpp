@@ -35,6 +35,9 @@ const LineFault* find(const QList<LineFault>& faults, LineFault::Kind kind)
     return nullptr;
 }
 
+// What a paced line writes at once at most.
+const int pacedPieceBytes = 4096;
+
 // A download's receiver asks for the first block every few seconds, gives up on a sender that
 // never starts, and on one that stops half-way.
 const int downloadRequestEverySeconds = 3;
@@ -266,11 +269,19 @@ void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer, co
     queueWrite(merge ? echo + answer : answer);
 }
 
+// On a paced line a long answer (an event log) goes out piece by piece as the wire carries it,
+// not all at once after its whole wire time; answers that fit one piece stay one write.
 void Simulator::queueWrite(const QByteArray& data)
 {
-    if (options.pace)
-        queueWait(wireUs(data.size()));
-    steps.enqueue({Step::Write, data, 0, {}});
+    if (!options.pace) {
+        steps.enqueue({Step::Write, data, 0, {}});
+        return;
+    }
+    for (int from = 0; from < data.size() || from == 0; from += pacedPieceBytes) {
+        const QByteArray piece = data.mid(from, pacedPieceBytes);
+        queueWait(wireUs(piece.size()));
+        steps.enqueue({Step::Write, piece, 0, {}});
+    }
 }
 
 void Simulator::queueAwaitTaken()

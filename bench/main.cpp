@@ -1,4 +1,5 @@
 // rv23-bench: how fast the module is where speed matters, as one table of medians and p95s.
+#include "eventlogrows.h"
 #include "measurement.h"
 
 #include "framework/item.h"
@@ -305,6 +306,12 @@ int main(int argc, char* argv[])
                   [&firmware] { return firmwareUpload(firmware); }});
     table.last().execute();
 
+    QTemporaryDir eventLogFolder;
+    for (Measurement& row : EventLogRows::hostExports(eventLogFolder.path())) {
+        row.execute();
+        table.append(row);
+    }
+
     QTextStream out(stdout);
     out << Measurement::header() << '\n';
     for (int row = 0; row < 5; ++row)
@@ -314,5 +321,6 @@ int main(int argc, char* argv[])
     QTemporaryDir hostFolder;
     const double peakMiB = hostPeakMiB(hostFolder);
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
+    out << EventLogRows::hostPeaks() << '\n';
     return 0;
 }

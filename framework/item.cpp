@@ -665,17 +665,23 @@ void Item::fillColumns(int rows)
     for (Item* column : qAsConst(m_children)) {
         if (column->m_children.isEmpty())
             continue;
-        // Appended, so the new key is the row number in a gap-free column.
+        // Appended, so the new key is the row number in a gap-free column. The first row is the
+        // pattern, not the last: a clone of a clone would carry every earlier row number in its
+        // name, and a log of many records would cost memory and saved text with the square of
+        // its length. So added rows are named as the described ones are (index01 ... index10).
+        const Item* pattern = column->m_children.first();
         while (column->m_children.size() < rows)
-            (new Item(column->lastChild(), column, -1))->setValue(QVariant());
+            (new Item(pattern, column, -1))->setValue(QVariant());
     }
 }
 
 void Item::removeRows(int rows)
 {
     for (Item* column : qAsConst(m_children)) {
-        while (column->m_children.size() > rows)
-            delete column->m_children.last();
+        // Front to back: a child is looked up in its parent's list from the front, so deleting
+        // the last of many first would cost the square of their number.
+        const QList<Item*> removed = column->m_children.values().mid(rows);
+        qDeleteAll(removed);
         // The removed cells may have been the ones that marked the column.
         column->childStateChanged();
     }

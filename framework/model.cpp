@@ -335,19 +335,18 @@ void Model::rowsAboutToBeRemoved(int before, int after)
 void Model::rowsRemoved()
 {
     endRemoveRows();
+    for (auto it = m_wiredCells.begin(); it != m_wiredCells.end(); ++it)
+        it.value() = qMin(it.value(), it.key()->children().size());
 }
 
-void Model::itemChanged()
+void Model::itemChanged(const Item* cell)
 {
     if (m_notify)
-        announceCell(qobject_cast<const Item*>(sender()), {Qt::DisplayRole, Qt::EditRole});
+        announceCell(cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
-void Model::itemStateChanged()
+void Model::itemStateChanged(const Item* cell)
 {
-    const Item* cell = qobject_cast<const Item*>(sender());
-    if (!cell)
-        return;
     const bool changed = cell->state() & Changed;
     for (Item* other : cell->rowItems()) {
         ItemState state = other->state();
@@ -408,11 +407,25 @@ void Model::connectTable(Item* table)
         connect(column, &Item::rowsAboutToBeAdded, this, &Model::rowsAboutToBeAdded, Qt::UniqueConnection);
         connect(column, &Item::rowsAdded, this, &Model::rowsAdded, Qt::UniqueConnection);
         connect(column, &Item::valueChanged, this, &Model::columnTitleChanged, Qt::UniqueConnection);
-        for (Item* cell : column->children()) {
-            connect(cell, &Item::valueChanged, this, &Model::itemChanged, Qt::UniqueConnection);
-            connect(cell, &Item::stateChanged, this, &Model::itemStateChanged, Qt::UniqueConnection);
-        }
+        connectNewCells(column);
     }
+}
+
+// Each cell is wired once, with itself bound to the call: finding the sender of a signal
+// searches all the model's connections, which would make a table of many rows cost the square
+// of its length.
+void Model::connectNewCells(const Item* column)
+{
+    const Item::Children cells = column->children();
+    int& wired = m_wiredCells[column];
+    int row = 0;
+    for (const Item* cell : cells) {
+        if (row++ < wired)
+            continue;
+        connect(cell, &Item::valueChanged, this, [this, cell] { itemChanged(cell); });
+        connect(cell, &Item::stateChanged, this, [this, cell] { itemStateChanged(cell); });
+    }
+    wired = cells.size();
 }
 
 // A column's value is its header text (it changes with the language).
@@ -428,12 +441,14 @@ void Model::columnTitleChanged()
 
 void Model::tableDestroyed()
 {
+    m_wiredCells.clear();
     beginResetModel();
     endResetModel();
 }
 
 void Model::disconnectTable(Item* table)
 {
+    m_wiredCells.clear();
     table->disconnect(this);
     for (Item* column : table->children()) {
         column->disconnect(this);

@@ -66,8 +66,6 @@ public:
 public slots:
     void rowsAdded();
     void rowsRemoved();
-    void itemChanged();
-    void itemStateChanged();
     void rowsAboutToBeAdded(int before, int after);
     void rowsAboutToBeRemoved(int before, int after);
 
@@ -75,7 +73,10 @@ private:
     int columnKey(int column) const;
     bool firstColumnIsHeader() const;
     void connectTable(Item* table);
+    void connectNewCells(const Item* column);
     void disconnectTable(Item* table);
+    void itemChanged(const Item* cell);
+    void itemStateChanged(const Item* cell);
     void tableDestroyed();
     void columnTitleChanged();
     void announceCell(const Item* cell, const QVector<int>& roles);
@@ -86,6 +87,8 @@ private:
     bool setStateData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
 
     QPointer<Item> m_tableItem;
+    // How many cells of each column are wired: rows come and go at the end of a column.
+    QHash<const Item*, int> m_wiredCells;
     bool m_extraColumn;
     bool m_notify = true;
     bool m_enabled = true;

@@ -228,7 +228,7 @@ void LocalConnector::save(Framework::Item* topItem)
             break;
         }
     }
-    emit savedSignal(ok);
+    emit savedSignal(ok && !lineGivenUp);
 }
 
 bool LocalConnector::saveInputsPage(Framework::Item* page)

@@ -3,6 +3,7 @@
 #include "eventlogformat.h"
 #include "logging.h"
 
+#include "framework/handover.h"
 #include "framework/item.h"
 #include "history/historyevent.h"
 #include "history/timestampformat.h"
@@ -38,18 +39,18 @@ void LocalConnector::reloadEvents()
 {
     translator.rebuild();
     QThread::msleep(settleBeforeReadMs);
-    readEventLog();
+    const bool answered = readEventLog();
     QThread::msleep(settleAfterReadMs);
-    emit eventsLoaded(true);
+    emit eventsLoaded(answered);
 }
 
 // Dropped records are deleted at once: nothing refers to them, the table holds copies of their
-// texts.
-void LocalConnector::readEventLog()
+// texts. False when the unit did not answer.
+bool LocalConnector::readEventLog()
 {
     qDeleteAll(events);
     events.clear();
-    executeCmd(eventLogCommand());
+    return executeCmd(eventLogCommand());
 }
 
 void LocalConnector::handleEventLine(const QString& line)
@@ -82,7 +83,9 @@ void LocalConnector::handleEventLine(const QString& line)
     events.append(new HistoryEvent(eventText, sourceText, dateTime, this));
 }
 
-// Each column is fetched once: every item operation from this thread is a hand-over.
+// The whole fill is one hand-over: every item operation from this thread would be one, and a
+// long log would spend its time passing cells between the threads. The records are only read
+// meanwhile, while this thread waits.
 void LocalConnector::loadEvents(Framework::Item* eventsItem)
 {
     qCDebug(lcLink) << Q_FUNC_INFO;
@@ -90,20 +93,22 @@ void LocalConnector::loadEvents(Framework::Item* eventsItem)
         emit eventsLoaded(false);
         return;
     }
-    eventsItem->setRowCount(0);
     qCDebug(lcLink) << "+++ Events Size : " << events.size();
-    eventsItem->setRowCount(events.size());
     const QString format = timeStampFormat();
-    const Framework::Item::Children dates = cellsOf(eventsItem, DatesColumn);
-    const Framework::Item::Children texts = cellsOf(eventsItem, EventsColumn);
-    const Framework::Item::Children sources = cellsOf(eventsItem, SourcesColumn);
-    for (int row = 0; row < events.size(); ++row) {
-        const HistoryEvent* record = events.at(row);
-        setCell(dates, row, record->dateTime().toString(format));
-        setCell(texts, row, record->eventText());
-        if (!record->sourceText().isEmpty())
-            setCell(sources, row, record->sourceText());
-    }
+    Framework::handOver(eventsItem, [this, eventsItem, &format] {
+        eventsItem->setRowCount(0);
+        eventsItem->setRowCount(events.size());
+        const Framework::Item::Children dates = cellsOf(eventsItem, DatesColumn);
+        const Framework::Item::Children texts = cellsOf(eventsItem, EventsColumn);
+        const Framework::Item::Children sources = cellsOf(eventsItem, SourcesColumn);
+        for (int row = 0; row < events.size(); ++row) {
+            const HistoryEvent* record = events.at(row);
+            setCell(dates, row, record->dateTime().toString(format));
+            setCell(texts, row, record->eventText());
+            if (!record->sourceText().isEmpty())
+                setCell(sources, row, record->sourceText());
+        }
+    });
     emit eventsLoaded(true);
 }
 

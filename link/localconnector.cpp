@@ -179,6 +179,7 @@ bool LocalConnector::openSelectedPort(bool startPolling)
         emit communicationError(-1);
         return false;
     }
+    hearAgain();
     if (!pingTimer)
         pingTimer = new QTimer(this);
     if (startPolling)
@@ -213,6 +214,7 @@ QSerialPort* LocalConnector::createPort(const PortCandidate& candidate)
 // the echo switch.
 bool LocalConnector::identifyUnit()
 {
+    hearAgain();
     if (!executeCmd(Commands::echoOn()))
         return false;
     executeCmd(Commands::statusRequest());

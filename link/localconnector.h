@@ -123,6 +123,8 @@ private:
     qint64 readChunk();
     bool waitForData(int timeoutMs);
     bool lineLost() const;
+    void countSilence(const CommandAnswer& result);
+    void hearAgain();
 
     // Answers.
     bool executeCmd(const QString& cmd);
@@ -133,8 +135,8 @@ private:
     void handleUnitError(const QString& line);
     void handleEventLine(const QString& line);
 
-    // Event log: empties events and reads the unit's whole log into it.
-    void readEventLog();
+    // Event log: empties events and reads the unit's whole log into it; false without an answer.
+    bool readEventLog();
 
     // Service.
     void toggleOutput(char output, bool isOn, std::atomic<bool>& lastToggleState);
@@ -174,6 +176,10 @@ private:
     QTimer* pingTimer = nullptr;
     bool connected = false;
     bool xmodemMode = false;
+    // Exchanges in a row that heard nothing that reads like an answer; at the limit the line is
+    // given up for dead and closed.
+    int silentExchanges = 0;
+    bool lineGivenUp = false;
     QString lastImei;
     // The one receive buffer every read goes through.
     QByteArray readBuffer;

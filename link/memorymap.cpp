@@ -158,7 +158,8 @@ void LocalConnector::decodeMemoryCell(int address, const QString& value)
 }
 
 // Each step goes on whatever the one before answered: a cell that does not answer keeps what
-// the last load, save or import left in the record.
+// the last load, save or import left in the record. Only a line given up for dead ends it
+// early: the reads after that return at once, the pauses would not.
 bool LocalConnector::reloadConstantData()
 {
     qCDebug(lcLink) << "reloadConstantData";
@@ -169,6 +170,8 @@ bool LocalConnector::reloadConstantData()
         executeCmd(QLatin1String(command));
     for (int cell : textCells)
         readMemory(cell);
+    if (lineGivenUp)
+        return false;
     QThread::msleep(afterTextsSleepMs);
     for (int cell = firstPhoneCell; cell <= lastPhoneCell; ++cell)
         readMemory(cell);
@@ -185,6 +188,8 @@ bool LocalConnector::reloadConstantData()
     for (int cell = firstCountCell; cell <= lastCountCell; ++cell)
         readMemory(cell);
     readEventLog();
+    if (lineGivenUp)
+        return false;
     QThread::msleep(afterEventsSleepMs);
     return true;
 }
@@ -197,7 +202,10 @@ void LocalConnector::load(Framework::Item* topItem)
     startPoll(true);
     if (pingTimer->isActive())
         pingTimer->stop();
-    reloadConstantData();
+    if (!reloadConstantData()) {
+        emit loadedSignal(false);
+        return;
+    }
     QThread::msleep(beforeFillSleepMs);
     const bool ok = fillPages(topItem, false);
     pingTimer->start();

@@ -17,9 +17,14 @@ const int lineWriteTimeoutMs = 1000;
 const int packetWriteTimeoutMs = 3000;
 // One wait for data; the exchange deadline is only looked at between these slices.
 const int readSliceMs = 3000;
-// The longest an event log read may take: the fullest log (1000 records) needs under 4 s at
-// 115200 baud.
-const int eventLogLimitMs = 20000;
+// The longest an event log read may go on without a new record: a unit that keeps talking but
+// sends no records is not sending its log. A whole log of any length is read, as long as its
+// records keep coming.
+const int eventLogRecordGapMs = 3000;
+const QLatin1String eventRecordMark("+OATEVENT:");
+// A unit that stopped answering is given up after three silent exchanges, rather than letting
+// every remaining cell of a load or write of a save wait out its deadline.
+const int silentExchangeLimit = 3;
 
 // What trimming took off the end of text.
 QString trailingSpace(const QString& text)
@@ -81,7 +86,35 @@ CommandAnswer LocalConnector::sendAndReceive(const QString& command, int timeout
     // An error left by an earlier exchange must not end this one; a line that is really gone
     // reports itself again at the first wait.
     port->clearError();
-    return xmodemMode ? receiveRaw(result, timeoutMs) : receiveLines(result, timeoutMs);
+    if (xmodemMode)
+        return receiveRaw(result, timeoutMs);
+    result = receiveLines(result, timeoutMs);
+    countSilence(result);
+    return result;
+}
+
+// Only silence and text that never begins like an answer count: a unit that answers what the
+// command does not wait for (a firmware step's "OK") is alive. Block transfers keep their own
+// retry rules and are not counted.
+void LocalConnector::countSilence(const CommandAnswer& result)
+{
+    if (result.ok || !result.answer.isEmpty()) {
+        silentExchanges = 0;
+        return;
+    }
+    if (++silentExchanges < silentExchangeLimit || !port->isOpen())
+        return;
+    qCDebug(lcLink) << "No answer in" << silentExchanges << "exchanges, giving the line up";
+    lineGivenUp = true;
+    port->close();
+    emit communicationError(-1);
+}
+
+// A new port, or the same one opened again, starts with a clean record.
+void LocalConnector::hearAgain()
+{
+    silentExchanges = 0;
+    lineGivenUp = false;
 }
 
 // The unit echoes commands, mixes indications into the stream and may split an answer over
@@ -200,18 +233,24 @@ CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
 // The event log is many times longer than one read of the line (a pseudo-terminal hands over at
 // most 4095 bytes, a USB unit far less) and its first piece already passes for an answer, so the
 // rest would turn up as stale lines in later exchanges. This answer alone is therefore read on,
-// joined as it came, until its final result line; a slice without data, a lost line or the
-// overall limit ends it early with the lines received so far.
+// joined as it came, until its final result line; a slice without data, a lost line or a
+// stretch without a new record ends it early with the lines received so far.
 void LocalConnector::receiveRest(CommandAnswer& result, const QString& acceptedChunk)
 {
-    const QDeadlineTimer limit(eventLogLimitMs);
+    QDeadlineTimer limit(eventLogRecordGapMs);
     QString text = result.data + trailingSpace(acceptedChunk);
     while (!endsWithFinalResult(text)) {
         const qint64 n = readChunk();
         if (n > 0) {
             const QString chunk = chunkText(readBuffer.constData(), n);
             qCDebug(lcLink).noquote() << "Answer from device : " << chunk;
+            // The mark may be cut between two reads.
+            const int from = qMax(0, text.size() - eventRecordMark.size());
             text += chunk;
+            if (text.indexOf(eventRecordMark, from) >= 0)
+                limit.setRemainingTime(eventLogRecordGapMs);
+            else if (limit.hasExpired())
+                break;
             continue;
         }
         const int slice = int(qMin<qint64>(readSliceMs, limit.remainingTime()));

@@ -190,6 +190,17 @@ void fillHistory(UnitState& state)
 
 } // namespace
 
+QVector<EventRecord> generatedLog(int count)
+{
+    constexpr int switchingCodes = 12;
+    const QDateTime start(QDate(2024, 1, 1), QTime(0, 0));
+    QVector<EventRecord> log;
+    log.reserve(count);
+    for (int i = 0; i < count; ++i)
+        log.append({i % switchingCodes, 0, start.addSecs(60 * qint64(i))});
+    return log;
+}
+
 UnitState factoryState()
 {
     UnitState state;

@@ -8,4 +8,7 @@ namespace Sim {
 // history, used when no state file exists yet.
 UnitState factoryState();
 
+// A log of count records, oldest first: inputs and relays switching a minute apart.
+QVector<EventRecord> generatedLog(int count);
+
 } // namespace Sim

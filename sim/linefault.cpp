@@ -25,6 +25,7 @@ bool LineFault::parse(const QString& text, int* command, LineFault* fault, QStri
         {QStringLiteral("long-line"), LongLine},  {QStringLiteral("wind-storm"), WindStorm},
         {QStringLiteral("merge-echo"), MergeEcho}, {QStringLiteral("oaterror"), OatError},
         {QStringLiteral("unplug"), Unplug},       {QStringLiteral("silent"), Silent},
+        {QStringLiteral("flood"), Flood},
     };
     const QString name = text.section(QLatin1Char(':'), 1).section(QLatin1Char('='), 0, 0);
     const bool takesCode = name == QLatin1String("oaterror");
@@ -34,13 +35,19 @@ bool LineFault::parse(const QString& text, int* command, LineFault* fault, QStri
     const LineFault result{kinds.value(name), takesCode ? text.section(QLatin1Char('='), 1).toInt(&codeOk) : 0};
     if (!numberOk || at < 1 || !kinds.contains(name) || !codeOk || (!takesCode && text.contains(QLatin1Char('=')))) {
         *error = QStringLiteral("a fault is N:KIND with N at least 1 and KIND one of garbage, nul, long-line, "
-                                "wind-storm, merge-echo, oaterror=CODE, unplug, silent; not \"%1\"")
+                                "wind-storm, merge-echo, oaterror=CODE, unplug, silent, flood; not \"%1\"")
                      .arg(text);
         return false;
     }
     *command = at;
     *fault = result;
     return true;
+}
+
+QByteArray LineFault::floodPiece()
+{
+    static const QByteArray piece = endlessLine().left(1024);
+    return piece;
 }
 
 QByteArray LineFault::noise() const

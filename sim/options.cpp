@@ -75,6 +75,8 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         {"stats", "Print the line statistics on exit."},
         {"unplug-after", "Close the line after N commands.", "N"},
         {"silent-after", "Answer nothing after N commands.", "N"},
+        {"flood-after", "Answer nothing but endless junk after N commands.", "N"},
+        {"events", "Replace the event log with N generated records.", "N"},
         {"garbage-every", "Line noise before every N-th answer.", "N"},
         {"wind-every", "An unsolicited +WIND: line before every N-th answer.", "N"},
         {"oaterror", "Refuse every AT+OAT command with +OATERROR: (CODE).", "CODE"},
@@ -117,6 +119,8 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
     if (!readCount(parser, "gap-ms", 0, &result.gapMs, error) || !readCount(parser, "restart-ms", 0, &result.restartMs, error)
         || !readCount(parser, "unplug-after", 1, &result.unplugAfter, error)
         || !readCount(parser, "silent-after", 1, &result.silentAfter, error)
+        || !readCount(parser, "flood-after", 1, &result.floodAfter, error)
+        || !readCount(parser, "events", 0, &result.generatedEvents, error)
         || !readCount(parser, "garbage-every", 1, &result.garbageEvery, error)
         || !readCount(parser, "wind-every", 1, &result.windEvery, error)
         || !readCount(parser, "oaterror", INT_MIN, &result.oatErrorCode, error)

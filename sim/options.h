@@ -24,6 +24,7 @@ struct Options
     bool stats = false;
     int unplugAfter = 0;    // 0: never
     int silentAfter = 0;
+    int floodAfter = 0;
     int garbageEvery = 0;
     int windEvery = 0;
     bool oatError = false;
@@ -33,6 +34,7 @@ struct Options
     QString downloadRefusal;  // answers "AT+WDWL" instead of "+WDWL: 0"
     XmodemReceiver::Faults xmodem;
     int unplugAtBlock = 0;  // 0: never
+    int generatedEvents = -1;  // the event log replaced by this many generated records; -1: kept
 
     bool wantsHelp = false;  // only the help text was asked for
 

@@ -35,6 +35,9 @@ const LineFault* find(const QList<LineFault>& faults, LineFault::Kind kind)
     return nullptr;
 }
 
+// What a paced line writes at once at most.
+const int pacedPieceBytes = 4096;
+
 // A download's receiver asks for the first block every few seconds, gives up on a sender that
 // never starts, and on one that stops half-way.
 const int downloadRequestEverySeconds = 3;
@@ -50,6 +53,7 @@ Simulator::Simulator(Options options, QObject* parent)
     , options(std::move(options))
     , faults(this->options.faults)
     , silentFrom(this->options.silentAfter > 0 ? this->options.silentAfter + 1 : 0)
+    , floodFrom(this->options.floodAfter > 0 ? this->options.floodAfter + 1 : 0)
 {
 }
 
@@ -65,6 +69,8 @@ bool Simulator::start()
         return false;
     if (!options.serial.isEmpty())
         state.serial = options.serial;
+    if (options.generatedEvents >= 0)
+        state.events = generatedLog(options.generatedEvents);
     if (!loadImage(state))
         return false;
     if (!options.logPath.isEmpty()) {
@@ -103,6 +109,8 @@ void Simulator::stop()
 {
     if (stepTimer)
         stepTimer->stop();
+    if (floodTimer)
+        floodTimer->stop();
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;
@@ -196,6 +204,12 @@ void Simulator::handleLine(const QByteArray& line)
         silentFrom = number;
     if (silentFrom > 0 && number >= silentFrom)
         return;
+    if (find(due, LineFault::Flood) && (floodFrom == 0 || number < floodFrom))
+        floodFrom = number;
+    if (floodFrom > 0 && number >= floodFrom) {
+        startFlood();
+        return;
+    }
     const QByteArray echo = unit->echo() ? line + "\r\n" : QByteArray();
     const LineFault* refused = find(due, LineFault::OatError);
     const Reply reply = refused && line.toUpper().startsWith("AT+OAT") ? Unit::refusal(refused->code)
@@ -255,11 +269,19 @@ void Simulator::queueAnswer(const QByteArray& echo, const QByteArray& answer, co
     queueWrite(merge ? echo + answer : answer);
 }
 
+// On a paced line a long answer (an event log) goes out piece by piece as the wire carries it,
+// not all at once after its whole wire time; answers that fit one piece stay one write.
 void Simulator::queueWrite(const QByteArray& data)
 {
-    if (options.pace)
-        queueWait(wireUs(data.size()));
-    steps.enqueue({Step::Write, data, 0, {}});
+    if (!options.pace) {
+        steps.enqueue({Step::Write, data, 0, {}});
+        return;
+    }
+    for (int from = 0; from < data.size() || from == 0; from += pacedPieceBytes) {
+        const QByteArray piece = data.mid(from, pacedPieceBytes);
+        queueWait(wireUs(piece.size()));
+        steps.enqueue({Step::Write, piece, 0, {}});
+    }
 }
 
 void Simulator::queueAwaitTaken()
@@ -349,12 +371,32 @@ void Simulator::queueRestart()
     });
 }
 
+// Junk as fast as the reader takes it, about 1 MB/s, never more than a few pieces ahead of it.
+void Simulator::startFlood()
+{
+    if (floodTimer)
+        return;
+    qCDebug(lcSim) << "flooding the line";
+    floodTimer = new QTimer(this);
+    floodTimer->setTimerType(Qt::PreciseTimer);
+    connect(floodTimer, &QTimer::timeout, this, [this] {
+        const QByteArray piece = LineFault::floodPiece();
+        if (!terminal->isOpen() || terminal->untaken() > 4 * piece.size())
+            return;
+        counters.bytesOut += piece.size();
+        terminal->write(piece);
+    });
+    floodTimer->start(1);
+}
+
 void Simulator::unplug()
 {
     if (!terminal || !terminal->isOpen())
         return;
     qCDebug(lcSim) << "line unplugged";
     stepTimer->stop();
+    if (floodTimer)
+        floodTimer->stop();
     steps.clear();
     lines.clear();
     stepRunning = awaiting = false;

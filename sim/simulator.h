@@ -68,6 +68,7 @@ private:
     void finishWait();
     void queueRestart();
     void unplug();
+    void startFlood();
     void saveState();
 
     // Firmware download.
@@ -96,6 +97,8 @@ private:
     QQueue<Step> steps;
     QMultiMap<int, LineFault> faults;   // still to come, by command number
     int silentFrom = 0;                 // 0: never
+    int floodFrom = 0;                  // 0: never
+    QTimer* floodTimer = nullptr;
     bool stepRunning = false;
     bool deaf = false;
     bool awaiting = false;

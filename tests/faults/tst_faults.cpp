@@ -28,8 +28,8 @@ enum class Operation { Connect, Load, Save, Events, Service, Firmware };
 // save: Done every edit reached the unit and the reload is Loaded, Stale the unit refused one and
 //   the reload is LoadedModified, Failed saveToDevice false or, since the answers to writes are
 //   not examined, the reload after it failed;
-// events: Done the whole log is shown, Stale the log did not come (refused, or its answer not taken)
-//   and the table is empty;
+// events: Done the whole log is shown, Stale the log was refused and the table is empty, Failed the
+//   reload told the host that no log came, or the link was lost;
 // service: Done the relay switched and the GSM part restarted, Stale the relay command was refused;
 // firmware: Done the upload succeeded and the unit runs the new image, Stale it succeeded but the
 //   unit kept its old image, Failed the upload failed.
@@ -38,6 +38,8 @@ enum class Outcome { Done, Stale, Failed, NotFound, Unexpected };
 
 // A command that waits out its deadline costs the 3000 ms deadline plus one 3000 ms read slice.
 const int stalledCommandMs = 6000;
+// A unit that stopped answering is given up after this many silent exchanges.
+const int silentExchangeLimit = 3;
 // The poll runs every 3000 ms; a failing one ends after its deadline and read slice.
 const int pollFailureMs = 3000 + stalledCommandMs;
 // Upper bounds of a healthy operation on a loaded machine: the fixed sleeps of the connector
@@ -278,7 +280,7 @@ Outcome TestFaults::eventsOutcome()
     if (!QTest::qWaitFor([&] { return history.size() >= 2 || !module->isConnected(); },
                          operationBoundMs(Operation::Events)))
         return Outcome::Unexpected;
-    if (!module->isConnected())
+    if (!module->isConnected() || !history.first().first().toBool())
         return Outcome::Failed;
     const int rows = module->configurationObject()->eventsModel()->rowCount();
     if (rows == unit->state().events.size())
@@ -419,8 +421,8 @@ void addQuickRows()
         << E << none << armAt(2, "oaterror=12") << 0 << Outcome::Stale << true
         << QStringList{"app.rv23.err.gsmbussy"};
     // The log's echo and its records in one read do not begin like an answer: all dropped.
-    QTest::newRow("events, echo merged into the log: waited out, the table stays empty")
-        << E << none << armAt(2, "merge-echo") << 1 << Outcome::Stale << true << none;
+    QTest::newRow("events, echo merged into the log: waited out, the reload fails, the table stays empty")
+        << E << none << armAt(2, "merge-echo") << 1 << Outcome::Failed << true << none;
     addHarmlessRows(E, "events", {2, 2, 2, 2});
 
     // Service: GSM restart (1), relay X on (2), the host's poll (3) and the log read its refresh
@@ -437,6 +439,11 @@ void addQuickRows()
     // The relay (2), the GSM restart (1), the poll (3), the relay.
     addHarmlessRows(V, "service", {2, 1, 3, 2});
 
+    // Junk without end from the middle of a load: each read waits out its deadline only (the
+    // junk keeps the line busy), and the third is the last.
+    QTest::newRow("load, flooded with junk from a phone cell: given up, fails, link lost")
+        << L << none << armAt(150, "flood") << silentExchangeLimit << Outcome::Failed << false << lost;
+
     // Firmware: the modem's first command is "AT+OATGSM=0"; a pulled plug ends the upload there.
     QTest::newRow("firmware, unplugged at the first command: fails, link lost")
         << F << none << armAt(1, "unplug") << 0 << Outcome::Failed << false
@@ -447,20 +454,23 @@ void addQuickRows()
 // command.
 void addSlowRows()
 {
-    // Silence leaves every later command of the operation to wait out its deadline, so it is
-    // placed where the operation ends soon or where the poll notices it.
     QTest::newRow("connect, silent at the handshake poll: the lost link is reported")
         << C << faultAt(4, "silent") << QString() << 1 << Outcome::Failed << false << lost;
-    // Silence earlier than the last read would have each of the ~300 reads wait out its deadline.
+    // A silent unit is given up after three silent exchanges, whatever is left of the operation:
+    // the bound is the fault's three deadlines on top of the work before it.
+    QTest::newRow("load, silent from a phone cell: given up, fails, link lost")
+        << L << none << armAt(150, "silent") << silentExchangeLimit << Outcome::Failed << false << lost;
+    // The last write goes unanswered; the reload that follows the save meets the silent poll.
+    QTest::newRow("save, silent from the second write: given up in the reload, fails, link lost")
+        << S << none << armAt(2, "silent") << silentExchangeLimit << Outcome::Failed << false << lost;
+    // The reload tells the host that no log came; the next poll finds the unit gone.
+    QTest::newRow("events, silent from the log read: the reload fails, link lost")
+        << E << none << armAt(2, "silent") << silentExchangeLimit << Outcome::Failed << false << lost;
+    // An isolated silence late in the load leaves the load to finish.
     QTest::newRow("load, silent at the event log: loaded, then the poll loses the link")
         << L << none << armAt(299, "silent") << 1 << Outcome::Done << false << lost;
-    // Silence at a write would leave the reload that follows every save to wait out ~300
-    // deadlines; at the reload's last read the restarted poll notices it at once.
     QTest::newRow("save, silent at the reload's event log: written and reloaded, then the poll loses the link")
         << S << none << armAt(301, "silent") << 1 << Outcome::Done << false << lost;
-    // The reload reports even a log that never came; the next poll finds the unit gone.
-    QTest::newRow("events, silent at the log read: the table stays empty, then the poll loses the link")
-        << E << none << armAt(2, "silent") << 1 << Outcome::Stale << false << lost;
     // The relay's answer carries its own record, which shows the relay on before the poll fails.
     QTest::newRow("service, silent at the host's poll: done, then the poll loses the link")
         << V << none << armAt(3, "silent") << 1 << Outcome::Done << false << lost;
@@ -471,7 +481,6 @@ void addSlowRows()
     // load of the whole memory (8..305, the event log read last).
     // A step that waits out its 60 s deadline and a read slice, in ordinary stalled commands.
     const int longStall = (60000 + 3000) / stalledCommandMs + 1;
-    // Silence any earlier would leave the closing load to wait out ~300 deadlines.
     QTest::newRow("firmware, silent at the closing event log read: installed, then the poll loses the link")
         << F << none << armAt(305, "silent") << 1 << Outcome::Done << false << lost;
     // The switch-off waits for "+WIND: 0" or "ERROR": the refusal is dropped and, after the

@@ -505,6 +505,9 @@ void TestItem::resizedTablesKeepOldRowsOnly()
     QCOMPARE(texts->children().lastKey(), 9);
     QCOMPARE(texts->child(9)->currentValue().toString(), QString()); // new rows start empty
     QCOMPARE(tree.at("t/indexes")->child(9)->currentValue(), QVariant(1)); // and are not counted up
+    // and are named as the described rows are, after the first one and their own number
+    QCOMPARE(texts->child(7)->shortName(), QString("s07"));
+    QCOMPARE(texts->child(9)->shortName(), QString("s09"));
 
     table->setRowCount(0);
     QCOMPARE(table->rowCount(), 1);
@@ -513,6 +516,8 @@ void TestItem::resizedTablesKeepOldRowsOnly()
     QSignalSpy removing(table, &Item::rowsAboutToBeRemoved);
     table->setRowCount(1);
     QVERIFY(removing.isEmpty());
+    table->setRowCount(12);
+    QCOMPARE(texts->child(11)->shortName(), QString("s11"));
 }
 
 void TestItem::findsRowItems()

@@ -33,6 +33,7 @@ struct Options
     QString downloadRefusal;  // answers "AT+WDWL" instead of "+WDWL: 0"
     XmodemReceiver::Faults xmodem;
     int unplugAtBlock = 0;  // 0: never
+    int longCells = 0;      // memory cells answer values of this many characters; 0: as kept
 
     bool wantsHelp = false;  // only the help text was asked for
 

@@ -51,11 +51,11 @@ void Connectable::setItem(Item* item)
 
     m_valueConnection = QObject::connect(item, &Item::valueChanged, bound, [this](const QVariant& value) {
         if (!m_writingItem)
-            setWidgetValue(value);
+            showItemValue(value);
     });
     const QVariant current = item->currentValue();
     if (!current.isNull())
-        setWidgetValue(current);
+        showItemValue(current);
     if (!item->label().isEmpty())
         setLabel(item->label());
 
@@ -125,9 +125,15 @@ void Connectable::setLabel(const QString&)
 {
 }
 
+void Connectable::showItemValue(const QVariant& value)
+{
+    QScopedValueRollback<bool> showing(m_showingItem, true);
+    setWidgetValue(value);
+}
+
 void Connectable::writeToItem(const QVariant& value)
 {
-    if (!m_boundItem)
+    if (!m_boundItem || m_showingItem)
         return;
     QScopedValueRollback<bool> writing(m_writingItem, true);
     m_boundItem->setCurrentValue(value);

@@ -37,6 +37,9 @@ public:
     virtual void updateStyle(QWidget* widget, ItemState state);
     // Wires the widget's own change signal to the item.
     virtual void connectWidget(Item* item);
+    // Shows the item's value. What the widget makes of a value it cannot hold as it is (cut,
+    // rounded, clamped) is not written back: the item keeps the value, marked by its rule.
+    void showItemValue(const QVariant& value);
     virtual QVariant widgetValue() const = 0;
     virtual void setWidgetValue(const QVariant& value) = 0;
     virtual void setLabel(const QString& label);
@@ -61,6 +64,7 @@ private:
     QMetaObject::Connection m_stateConnection;
     QMetaObject::Connection m_enabledConnection;
     bool m_writingItem = false;
+    bool m_showingItem = false;
 };
 
 // Size hint of a widget whose text may turn bold and italic, so that the state never

@@ -25,7 +25,7 @@ bool EventProcessor::eventFilter(QObject* watched, QEvent* event)
     case QEvent::LanguageChange:
         if (!m_item->label().isEmpty())
             m_connectable->setLabel(m_item->label());
-        m_connectable->setWidgetValue(m_item->currentValue());
+        m_connectable->showItemValue(m_item->currentValue());
         refreshTooltip(watched);
         break;
     default:

@@ -2,6 +2,7 @@
 
 #include "handover.h"
 #include "logging.h"
+#include "valuerule.h"
 
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -105,6 +106,7 @@ Item::Item(const Item* source, Item* parent, int index)
     m_tooltipId = source->tooltip(false);
     m_maximum = source->maximum();
     m_minimum = source->minimum();
+    m_grouped = source->isGrouped();
     m_role = source->role();
     m_childrenRole = source->childrenRole();
     m_editable = source->editable();
@@ -219,6 +221,7 @@ bool Item::readAttributeKeys(QJsonObject& description)
         m_maximum = qint64(description.take(QLatin1String("_max")).toDouble());
     if (description.contains(QLatin1String("_min")))
         m_minimum = qint64(description.take(QLatin1String("_min")).toDouble());
+    m_grouped = description.take(QLatin1String("_grouped")).toBool();
     if (description.take(QLatin1String("_silent")).toBool())
         m_state |= Silent;
     if (description.take(QLatin1String("_first_column_is_header")).toBool())
@@ -394,7 +397,9 @@ void Item::compareValues(bool compareToDefault)
     const QVariant reference = compareToDefault ? defaultValue(true) : value();
     const QVariant current = currentValue();
     ItemState state = m_state;
-    if (m_maximum > 0) {
+    if (role() & ReadFromFileBit) {
+        applyValueRule(current, state);
+    } else if (m_maximum > 0) {
         switch (current.userType()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
@@ -427,6 +432,19 @@ void Item::childStateChanged()
             state |= child->m_state & AggregatedBits;
     }
     changeState(state);
+}
+
+// A configuration value is held to the value rule as it stands: it is marked, never changed.
+// InputError is cleared here only when the rule set it, since bound widgets set it too.
+void Item::applyValueRule(const QVariant& current, ItemState& state)
+{
+    ItemStateFlag flag = NoState;
+    const QString fault = ValueRule(*this).fault(current, &flag);
+    state.setFlag(OutOfRange, !fault.isEmpty() && flag == OutOfRange);
+    const bool inputError = !fault.isEmpty() && flag == InputError;
+    if (inputError || m_ruleInputError)
+        state.setFlag(InputError, inputError);
+    m_ruleInputError = inputError;
 }
 
 void Item::changeState(ItemState state)
@@ -616,6 +634,13 @@ qint64 Item::minimum() const
     if (!inThreadOf(this))
         return handOver(this, [this] { return minimum(); });
     return m_minimum;
+}
+
+bool Item::isGrouped() const
+{
+    if (!inThreadOf(this))
+        return handOver(this, [this] { return isGrouped(); });
+    return m_grouped;
 }
 
 int Item::rowCount() const
@@ -862,8 +887,9 @@ int Item::fromJson(const QJsonObject& data, bool asValue, bool asCurrent)
     return changed;
 }
 
-int Item::readSavedValue(const QVariant& value, bool asValue, bool asCurrent)
+int Item::readSavedValue(const QVariant& saved, bool asValue, bool asCurrent)
 {
+    const QVariant value = ValueRule(*this).normalised(saved);
     if (asCurrent) {
         setCurrentValue(value);
         return 0;

@@ -120,6 +120,9 @@ public:
 
     qint64 maximum() const;
     qint64 minimum() const;
+    // The value travels as one field of a group command, where a comma separates fields
+    // ("_grouped").
+    bool isGrouped() const;
     int rowCount() const;
     void setRowCount(int rows);
     // The cells of this item's row in the other columns of its table.
@@ -174,6 +177,7 @@ private:
     bool storeCurrentValue(const QVariant& value, const QVariant& shown);
     void createDefaultFor(const QVariant& value);
     void compareValues(bool compareToDefault);
+    void applyValueRule(const QVariant& current, ItemState& state);
     void changeState(ItemState state);
     void fillColumns(int rows);
     void removeRows(int rows);
@@ -199,6 +203,9 @@ private:
     int m_index = -1;
     qint64 m_maximum = NoLimit;
     qint64 m_minimum = NoLimit;
+    bool m_grouped = false;
+    // InputError was set by the value rule, not by a bound widget.
+    bool m_ruleInputError = false;
     Item* m_parentItem = nullptr;
     mutable ItemRole m_role = InheritRole;
     mutable ItemRole m_childrenRole = InheritRole;

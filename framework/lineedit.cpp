@@ -3,6 +3,7 @@
 #include "utf8text.h"
 
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace Framework {
@@ -35,9 +36,19 @@ void LineEdit::setChangedText()
     setCursorPosition(qMin(m_changedCursor, m_changedText.size()));
 }
 
+void LineEdit::showText(const QString& text)
+{
+    QScopedValueRollback<bool> showing(m_showingText, true);
+    // A cut still pending from typing must not bring the typed text back over this one.
+    m_changedText = text;
+    setText(text);
+}
+
 bool LineEdit::onTextChange(const QString& text)
 {
     if (Utf8Text::length(text) > maxLength()) {
+        if (m_showingText)
+            return false;
         // Changing the text inside its own change notification would confuse the editing
         // in progress, so the shortened text is put back once control returns.
         m_changedText = Utf8Text::cutToLength(text, maxLength());

@@ -21,6 +21,11 @@ public:
     void setPattern(const QString& pattern);
     QString pattern() const;
 
+protected:
+    // Sets a text that did not come from typing: it is never shortened, since a value that
+    // is too long is the item's to mark, not the widget's to change.
+    void showText(const QString& text);
+
 public slots:
     // Puts back the text shortened by onTextChange().
     void setChangedText();
@@ -36,6 +41,7 @@ private:
     QString m_changedText;
     int m_changedCursor = 0;
     bool m_changePending = false;
+    bool m_showingText = false;
 };
 
 } // namespace Framework

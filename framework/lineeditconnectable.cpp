@@ -31,7 +31,7 @@ void LineEditConnectable::setWidgetValue(const QVariant& value)
     if (shown == text())
         return;
     const int cursor = cursorPosition();
-    setText(shown);
+    showText(shown);
     setCursorPosition(qMin(cursor, shown.size()));
 }
 

@@ -62,6 +62,18 @@ int Widget::addTab(QWidget* page, Item* pageItem, int index)
     return index;
 }
 
+void Widget::showPageOf(const Item* item)
+{
+    for (const Item* above = item; above; above = above->parentItem()) {
+        for (auto it = m_pages.cbegin(); it != m_pages.cend(); ++it) {
+            if (it.value().item == above && it.value().widget) {
+                m_ui->tabWidget->setCurrentWidget(it.value().widget);
+                return;
+            }
+        }
+    }
+}
+
 int Widget::indexOf(QWidget* page) const
 {
     return m_ui->tabWidget->indexOf(page);

@@ -55,6 +55,8 @@ public slots:
     // Asks every page; false when any page refuses.
     bool validate();
     void setTabVisible(int index, bool show);
+    // Makes the page that shows item (or its nearest page above it) the current tab.
+    void showPageOf(const Item* item);
 
 protected:
     void changeEvent(QEvent* event) override;

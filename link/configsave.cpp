@@ -196,6 +196,12 @@ SettingGroup takeSetting(const QString& name, const Item* control, RV23_Config& 
 
 void LocalConnector::sendParameter(const QString& command)
 {
+    const QString fault = ParameterCommands::lineFault(command);
+    if (!fault.isEmpty()) {
+        qCWarning(lcLink).noquote() << "Parameter write not sent:" << fault;
+        parameterRefused = true;
+        return;
+    }
     sendAndReceive(command, parameterTimeoutMs);
 }
 
@@ -207,6 +213,7 @@ void LocalConnector::save(Framework::Item* topItem)
     if (pingTimer && pingTimer->isActive())
         pingTimer->stop();
     emit setLoaderMax(3);
+    parameterRefused = false;
     // Without a tree every page is missing.
     bool ok = topItem != nullptr;
     const Item::Children pages = topItem ? topItem->children() : Item::Children();
@@ -228,7 +235,7 @@ void LocalConnector::save(Framework::Item* topItem)
             break;
         }
     }
-    emit savedSignal(ok && !lineGivenUp);
+    emit savedSignal(ok && !lineGivenUp && !parameterRefused);
 }
 
 bool LocalConnector::saveInputsPage(Framework::Item* page)

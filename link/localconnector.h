@@ -153,7 +153,8 @@ private:
     bool saveInputsPage(Framework::Item* page);
     bool saveOutputsPage(Framework::Item* page);
     bool saveSettingsPage(Framework::Item* page);
-    // The unit's answer to a parameter write is not looked at.
+    // The unit's answer to a parameter write is not looked at. A command that cannot go out as
+    // one line with one quoted argument is not sent and fails the save (parameterRefused).
     void sendParameter(const QString& command);
     // Shown in the input state fields until the next status tells.
     const QString unknownStateText = QStringLiteral("??");
@@ -180,6 +181,7 @@ private:
     // given up for dead and closed.
     int silentExchanges = 0;
     bool lineGivenUp = false;
+    bool parameterRefused = false;
     QString lastImei;
     // The one receive buffer every read goes through.
     QByteArray readBuffer;

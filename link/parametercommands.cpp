@@ -1,6 +1,7 @@
 #include "parametercommands.h"
 
 #include "configcodec.h"
+#include "logging.h"
 
 #include <QStringList>
 
@@ -25,7 +26,45 @@ QStringList nonEmpty(std::initializer_list<QString> texts)
     return result;
 }
 
+// The group command of key with fields joined by ","; empty when a field cannot travel in it.
+QString writeGroup(const QString& key, const QStringList& fields)
+{
+    for (const QString& field : fields) {
+        const QString fault = fieldFault(field, true);
+        if (!fault.isEmpty()) {
+            qCWarning(lcLink).noquote() << "Command" << key << "not built: a field" << fault;
+            return QString();
+        }
+    }
+    return write(key, fields.join(QLatin1Char(',')));
+}
+
 } // namespace
+
+QString fieldFault(const QString& value, bool grouped)
+{
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            return QStringLiteral("holds a line break");
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("holds a control character");
+        if (c == QLatin1Char('"'))
+            return QStringLiteral("holds a double quote");
+        if (grouped && c == QLatin1Char(','))
+            return QStringLiteral("holds a comma, which would split the group command's fields");
+    }
+    return QString();
+}
+
+QString lineFault(const QString& command)
+{
+    const QString opening = QStringLiteral("AT+OATSET=\"");
+    if (command.isEmpty())
+        return QStringLiteral("a value cannot travel in it");
+    if (!command.startsWith(opening) || !command.endsWith(QLatin1Char('"')) || command.size() < opening.size() + 1)
+        return QStringLiteral("it is no parameter write");
+    return fieldFault(command.mid(opening.size(), command.size() - opening.size() - 1), false);
+}
 
 QString start(const QString& key)
 {
@@ -44,6 +83,8 @@ QString write(const char* stem, QChar letter, const QString& value)
 
 QString inputPhones(QChar input, const RV23_Config::InputPhones& numbers)
 {
+    if (writeGroup(QStringLiteral("TN") + input, QStringList(numbers.begin(), numbers.end())).isEmpty())
+        return QString();
     return joinPhoneList(start(QStringLiteral("TN") + input), QStringList(numbers.begin(), numbers.end()),
                          int(numbers.size()));
 }
@@ -56,18 +97,17 @@ QString relayTime(QChar output, bool permanent, quint16 seconds)
 QString storePhone(QChar output, const QString& number, qint32 count)
 {
     if (count > 0 && count < 100)
-        return write("LD", output, number + QLatin1Char(',') + QString::number(count));
-    return write("AD", output, number);
+        return writeGroup(QStringLiteral("LD") + output, {number, QString::number(count)});
+    return writeGroup(QStringLiteral("AD") + output, {number});
 }
 
 QString credit(const RV23_Config& config)
 {
     if (!config.KreditKontrolaZap)
-        return write(QStringLiteral("CRD"), config.KreditUssd + QLatin1String(",0,0,0"));
-    return write(QStringLiteral("CRD"), QStringList{config.KreditUssd, QString::number(config.KreditPerioda),
-                                                    QString::number(config.KreditLimit),
-                                                    QString::number(config.KreditPozice)}
-                                            .join(QLatin1Char(',')));
+        return writeGroup(QStringLiteral("CRD"), {config.KreditUssd, QStringLiteral("0"), QStringLiteral("0"),
+                                                  QStringLiteral("0")});
+    return writeGroup(QStringLiteral("CRD"), {config.KreditUssd, QString::number(config.KreditPerioda),
+                                              QString::number(config.KreditLimit), QString::number(config.KreditPozice)});
 }
 
 QString options(const RV23_Config& config)
@@ -80,7 +120,7 @@ QString options(const RV23_Config& config)
 
 QString serviceNumbers(const RV23_Config& config)
 {
-    return write(QStringLiteral("STN"), nonEmpty({config.ServiceNumber1, config.ServiceNumber2}).join(QLatin1Char(',')));
+    return writeGroup(QStringLiteral("STN"), nonEmpty({config.ServiceNumber1, config.ServiceNumber2}));
 }
 
 QString peripherals(const RV23_Config::Peripherals& p)
@@ -97,7 +137,7 @@ QString peripherals(const RV23_Config::Peripherals& p)
         if (!codes.isEmpty())
             parts << QLatin1String(letter) << codes;
     }
-    return write(QStringLiteral("LRN"), parts.join(QLatin1Char(',')));
+    return writeGroup(QStringLiteral("LRN"), parts);
 }
 
 } // namespace ParameterCommands

@@ -11,12 +11,23 @@ namespace moduleRV_23 {
 // with the parameter's three-letter key and a comma.
 namespace ParameterCommands {
 
+// Why value cannot be a field of a command's quoted argument; empty when it can. Control
+// characters would end or split the line and a double quote the argument; a comma separates
+// the fields of a group command, so it is refused only where the value is one of several.
+QString fieldFault(const QString& value, bool grouped);
+// Why command cannot go out as it is; empty when it can. An empty command is one a builder
+// refused.
+QString lineFault(const QString& command);
+
 // The command up to and including the comma after the key.
 QString start(const QString& key);
 QString write(const QString& key, const QString& value);
 
 // Keys made of a two-letter stem and the letter of an input (A..D) or output (X, Y).
 QString write(const char* stem, QChar letter, const QString& value);
+
+// Every builder below gives an empty command, with a debug line that says why, when a value
+// cannot travel in it (fieldFault()).
 
 // The input's phone numbers, packed (TNA..TND).
 QString inputPhones(QChar input, const std::array<QString, 8>& numbers);

@@ -76,6 +76,7 @@ Module::Device::ConfigurationLoadResult RV_23::loadConfiguration(const QByteArra
             connect(local, &LocalConnector::timeChanged, this, &RV_23::timeChanged, Qt::UniqueConnection);
     }
     settingsPage->setControls();
+    showRefusedFields();
     if (!changed)
         return Loaded;
     unsaved = true;

@@ -4,6 +4,7 @@
 #include "configuration.h"
 #include "logging.h"
 #include "messages.h"
+#include "refusedfields.h"
 
 #include "framework/binditems.h"
 #include "framework/item.h"
@@ -162,6 +163,7 @@ void RV_23::showConfiguration(const QByteArray& data)
     }
     followChanges();
     widget->setDiscardEnabled(false);
+    showRefusedFields();
 }
 
 void RV_23::showImportedConfigurations(const QByteArray& data, const QString& selectedFilter)
@@ -181,6 +183,19 @@ void RV_23::showImportedConfigurations(const QByteArray& data, const QString& se
     waitForConnector();
     followChanges();
     widget->setDiscardEnabled(false);
+    showRefusedFields();
+}
+
+void RV_23::showRefusedFields()
+{
+    const QList<const Framework::Item*> refused = RefusedFields::marked(configuration->topItem());
+    if (!refused.isEmpty())
+        widget->showPageOf(refused.first());
+}
+
+QVariantList RV_23::refusedFields() const
+{
+    return configuration ? RefusedFields::describe(configuration->topItem()) : QVariantList();
 }
 
 void RV_23::resetItems()

@@ -94,6 +94,9 @@ public slots:
     // Writes the event history to path without asking: CSV, or HTML for ".htm", ".html" and
     // ".pdf" (rendered as PDF). For hosts without a file dialog.
     Q_INVOKABLE bool exportHistoryTo(const QString& path);
+    // The fields that block a save (refusedfields.h): maps of "path", "label", "value" and
+    // "why", in page order. For hosts that name them to the technician.
+    Q_INVOKABLE QVariantList refusedFields() const;
     void loadEvents();
     void clearEvents();
     void eventsLoaded(bool state);
@@ -130,6 +133,8 @@ signals:
     void saveSignal(Framework::Item* topItem);
 
 private:
+    // Opens the page of the first field that blocks a save, so that the red fields are seen.
+    void showRefusedFields();
     // Pages and live status.
     void createEventsPage();
     void onTabChanged(int index);

@@ -88,6 +88,7 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         {"xmodem-cancel", "Cancel a download when block K arrives.", "K"},
         {"xmodem-silent", "Answer nothing from block K of a download on.", "K"},
         {"unplug-at-block", "Close the line when block K of a download arrives.", "K"},
+        {"long-cells", "Answer every memory cell but the version with a value of N characters.", "N"},
     });
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
@@ -127,6 +128,7 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         || !readCount(parser, "xmodem-cancel", 1, &result.xmodem.cancelledBlock, error)
         || !readCount(parser, "xmodem-silent", 1, &result.xmodem.silentBlock, error)
         || !readCount(parser, "unplug-at-block", 1, &result.unplugAtBlock, error)
+        || !readCount(parser, "long-cells", 1, &result.longCells, error)
         || !readRefusal(parser, &result.xmodem, error) || !readFaults(parser, &result.faults, error))
         return false;
     *options = result;

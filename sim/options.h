@@ -35,6 +35,7 @@ struct Options
     XmodemReceiver::Faults xmodem;
     int unplugAtBlock = 0;  // 0: never
     int generatedEvents = -1;  // the event log replaced by this many generated records; -1: kept
+    int longCells = 0;      // memory cells answer values of this many characters; 0: as kept
 
     bool wantsHelp = false;  // only the help text was asked for
 

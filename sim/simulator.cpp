@@ -90,6 +90,7 @@ bool Simulator::start()
     unit->setOatError(options.oatError, options.oatErrorCode);
     unit->setRestartTime(options.restartMs);
     unit->setDownloadRefusal(options.downloadRefusal);
+    unit->setLongCells(options.longCells);
     connect(unit, &Unit::changed, this, &Simulator::saveState);
     connect(unit, &Unit::imageInstalled, this, &Simulator::saveImage);
     saveState();

@@ -196,7 +196,7 @@ Reply Unit::readMemory(const QString& arguments)
         return {{error}};
     // The first three characters of the version cell name the kind of record it is.
     const QString value = cell == Cell::BehaviourVersion ? QStringLiteral("VB:") + current.behaviourVersion
-                                                          : current.memory.at(cell);
+                                                          : current.memory.at(cell).leftJustified(longCells, 'x');
     return answer({QStringLiteral("+OATMEM: 0,%1,%2").arg(cell).arg(value)});
 }
 

@@ -28,6 +28,9 @@ public:
     void setRestartTime(int ms) { restartMs = ms; }
     // "AT+WDWL" is answered with this line instead of starting a download; empty: downloads.
     void setDownloadRefusal(const QString& line) { downloadRefusal = line; }
+    // Every memory cell but the version cell answers a value of this many characters (its own
+    // value filled up with "x"); 0: the values as kept.
+    void setLongCells(int length) { longCells = length; }
     // The image a download brought; the unit installs it at its next restart.
     void receiveImage(const QByteArray& image) { pendingImage = image; }
 
@@ -80,6 +83,7 @@ private:
     QTimer gsmRestart;
     QTimer relayTimers[2];
     QString downloadRefusal;
+    int longCells = 0;
     QByteArray pendingImage;
 };
 

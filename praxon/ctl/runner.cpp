@@ -5,6 +5,7 @@
 
 #include "praxon/core/hostpaths.h"
 #include "praxon/core/privatefile.h"
+#include "praxon/core/refusalreport.h"
 
 #include <QAbstractButton>
 #include <QDateTime>
@@ -322,6 +323,15 @@ int Runner::compareOrWrite(bool write)
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));
     if (boxes.count() > boxesBefore)
         return fail(UsageError, QStringLiteral("the module did not import %1").arg(path));
+    // Values the module refuses are named here; asking for the edited text would only bring
+    // the module's box saying that something is red.
+    const Praxon::RefusalReport refusal(session.device());
+    if (!refusal.isEmpty()) {
+        for (const QString& line : refusal.lines())
+            Console::error(QStringLiteral("rv23ctl: refused: ") + line);
+        return fail(Refused, QStringLiteral("%1 in %2; nothing was written to unit %3")
+                                 .arg(refusal.summary(), path, session.serial()));
+    }
     const QByteArray edited = session.snapshot();
     if (edited.isEmpty())
         return fail(Refused, QStringLiteral("the module refuses the settings of %1").arg(path));

@@ -7,6 +7,7 @@
 #include "praxon/core/diagnosticlog.h"
 #include "praxon/core/hostpaths.h"
 #include "praxon/core/privatefile.h"
+#include "praxon/core/refusalreport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -318,8 +319,12 @@ void MainWindow::openOffline()
         return;
     const QString file = QFileDialog::getOpenFileName(this, tr("Open saved settings"), QString(),
                                                       tr("RV-23 settings (%1)").arg(savedSettingsPattern));
-    if (!file.isEmpty() && !host.openOffline(file))
+    if (file.isEmpty())
+        return;
+    if (!host.openOffline(file))
         QMessageBox::warning(this, tr("Praxon"), host.errorString());
+    else
+        reportRefusedFields();
 }
 
 void MainWindow::importSettings()
@@ -338,6 +343,16 @@ void MainWindow::importSettings()
     if (filter.isEmpty())
         filter = HostSession::filterFor(types, file);
     host.importConfiguration(input.readAll(), filter);
+    reportRefusedFields();
+}
+
+// The module shows the fields red on their page; the count and the names stay in the status bar
+// until the technician has read them.
+void MainWindow::reportRefusedFields()
+{
+    const RefusalReport report(host.device());
+    if (!report.isEmpty())
+        statusBar()->showMessage(report.summary() + QStringLiteral(": ") + report.lines().join(QStringLiteral("; ")));
 }
 
 void MainWindow::exportSettings()

@@ -53,6 +53,7 @@ private:
     void reload();
     void openOffline();
     void importSettings();
+    void reportRefusedFields();
     void exportSettings();
     void checkFirmware();
     void upgradeFirmware();

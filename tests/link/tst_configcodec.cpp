@@ -33,6 +33,8 @@ private slots:
     void groupCommand();
     void storePhone_data();
     void storePhone();
+    void builderRefuses_data();
+    void builderRefuses();
     void cellFillsOneMember_data();
     void cellFillsOneMember();
     void creditCells_data();
@@ -209,6 +211,67 @@ void TestConfigCodec::storePhone()
     QFETCH(QString, line);
 
     QCOMPARE(ParameterCommands::storePhone(QLatin1Char('Y'), QStringLiteral("+420123"), count), line);
+}
+
+using Builder = std::function<QString()>;
+Q_DECLARE_METATYPE(Builder)
+
+// Whatever the record holds, a builder never makes a line that the unit would split or read
+// past the argument's closing quote; values at the edges of the rule still go out.
+void TestConfigCodec::builderRefuses_data()
+{
+    QTest::addColumn<Builder>("build");
+    QTest::addColumn<QString>("line");
+
+    const auto credit = [](const QString& ussd) {
+        return Builder([ussd] {
+            RV23_Config config;
+            config.KreditUssd = ussd;
+            config.KreditKontrolaZap = true;
+            return ParameterCommands::credit(config);
+        });
+    };
+    const auto text = [](const QString& value) {
+        return Builder([value] { return ParameterCommands::write("AT", QLatin1Char('A'), value); });
+    };
+    const auto sendable = [](const Builder& build) {
+        return Builder([build] {
+            const QString line = build();
+            return ParameterCommands::lineFault(line).isEmpty() ? line : QString();
+        });
+    };
+    QTest::newRow("CR LF smuggling a command") << sendable(text(QStringLiteral("X\r\nAT+OATSET=\"RST\"\r\n"))) << "";
+    QTest::newRow("double quote ending the argument") << sendable(text(QStringLiteral("A\",B"))) << "";
+    QTest::newRow("other control character") << sendable(text(QStringLiteral("A\tB"))) << "";
+    QTest::newRow("DEL") << sendable(text(QStringLiteral("A\x7f"))) << "";
+    QTest::newRow("comma inside a single field is kept") << sendable(text(QStringLiteral("A,B")))
+                                                         << "AT+OATSET=\"ATA,A,B\"";
+    QTest::newRow("30-character text") << sendable(text(QString(30, QLatin1Char('x'))))
+                                       << "AT+OATSET=\"ATA," + QString(30, QLatin1Char('x')) + "\"";
+    QTest::newRow("Czech diacritics") << sendable(text(QStringLiteral("Poplach v kuchyni č. 2 ŽÁR")))
+                                      << QStringLiteral("AT+OATSET=\"ATA,Poplach v kuchyni č. 2 ŽÁR\"");
+    QTest::newRow("comma shifting the credit fields") << credit(QStringLiteral("*1,01#")) << "";
+    QTest::newRow("quote in the credit command") << credit(QStringLiteral("*1\"#")) << "";
+    QTest::newRow("credit command at its edge") << credit(QStringLiteral("*101#")) << "AT+OATSET=\"CRD,*101#,0,0,0\"";
+    QTest::newRow("comma in a relay phone number") << Builder([] {
+        return ParameterCommands::storePhone(QLatin1Char('X'), QStringLiteral("1,2"), 5);
+    }) << "";
+    QTest::newRow("line feed in an input phone number") << Builder([] {
+        return ParameterCommands::inputPhones(QLatin1Char('A'), {QStringLiteral("1\n2")});
+    }) << "";
+    QTest::newRow("comma in a service number") << Builder([] {
+        RV23_Config config;
+        config.ServiceNumber1 = QStringLiteral("1,2");
+        return ParameterCommands::serviceNumbers(config);
+    }) << "";
+}
+
+void TestConfigCodec::builderRefuses()
+{
+    QFETCH(Builder, build);
+    QFETCH(QString, line);
+
+    QCOMPARE(build(), line);
 }
 
 void TestConfigCodec::cellFillsOneMember_data()

@@ -1,11 +1,15 @@
 #include "messagerecorder.h"
 
+#include "framework/item.h"
 #include "link/connector.h"
+#include "module/configuration.h"
 #include "link/localconnector.h"
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -80,6 +84,25 @@ bool connectTo(RV_23& module, const QString& serial)
     return false;
 }
 
+Framework::Item* field(RV_23& module, const QString& path)
+{
+    return module.configurationObject()->topItem()->findChild<Framework::Item*>("app.rv-23.topItem." + path);
+}
+
+QByteArray savedSettings(const QString& path, const QJsonValue& value)
+{
+    QJsonObject object{{"_value", value}};
+    const QStringList names = path.split('.');
+    for (auto name = names.crbegin(); name != names.crend(); ++name)
+        object = QJsonObject{{*name, object}};
+    return QJsonDocument(object).toJson();
+}
+
+QByteArray portalField(const QByteArray& key, const QByteArray& value)
+{
+    return "<fieldset><input type=\"text\" name=\"0[" + key + "]\" value=\"" + value + "\"></fieldset>\n";
+}
+
 QList<int> states(const QVariant& list)
 {
     QList<int> values;
@@ -115,6 +138,9 @@ private slots:
     void checkComparesVersionNumbers();
     void failedUploadDisconnects();
     void unsupportedFirmwareAcceptedIsUpgraded();
+    void hostileValuesAreMarkedNotChanged_data();
+    void hostileValuesAreMarkedNotChanged();
+    void builderRefusesWhatTheTreeHolds();
 
 private:
     QString defaultFirmwareFile() const { return systemDir.path() + "/Tessaline/Praxon/firmware/RV-23.dwl"; }
@@ -435,3 +461,128 @@ void TestRV23::unsupportedFirmwareAcceptedIsUpgraded()
 
 QTEST_MAIN(TestRV23)
 #include "tst_rv_23.moc"
+
+enum Entrance { SavedSettings, PortalText, OfflineConfiguration };
+
+void TestRV23::hostileValuesAreMarkedNotChanged_data()
+{
+    QTest::addColumn<int>("entrance");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("mark");
+    QTest::addColumn<QVariant>("held");
+
+    const QString smsA = "inputs.gbInputA.leSMSOnA";
+    const QString position = "settings.gbCredit.lCreditPosition.sbCreditPosition";
+    const QString onTime = "outputs.gbOutputX.teDelayX";
+    const QString injected = "X\r\nAT+OATSET=\"RST\"\r\n";
+    const QString longText(100000, 'x');
+    const int none = 0;
+    // A text without the credit fields would leave the record's zeros, which no unit was read for.
+    const QByteArray credit = portalField("CRD", "*101#,7,50,3");
+    const int inputError = Framework::InputError;
+    const int outOfRange = Framework::OutOfRange;
+
+    QTest::newRow("rv23: CR LF smuggling a command") << int(SavedSettings) << savedSettings(smsA, injected) << smsA
+                                                     << inputError << QVariant(injected);
+    QTest::newRow("rv23: quote in a text") << int(SavedSettings) << savedSettings(smsA, "A\",B") << smsA << inputError
+                                           << QVariant("A\",B");
+    QTest::newRow("rv23: 'twelve' as credit position") << int(SavedSettings) << savedSettings(position, "twelve")
+                                                       << position << inputError << QVariant("twelve");
+    QTest::newRow("rv23: 1e308 ms on-time") << int(SavedSettings) << savedSettings(onTime, 1e308) << onTime
+                                            << outOfRange << QVariant(1e308);
+    QTest::newRow("rv23: object as SMS text") << int(SavedSettings) << savedSettings(smsA, QJsonObject{{"a", 1}})
+                                              << smsA << inputError << QVariant(QVariantMap{{"a", 1}});
+    QTest::newRow("rv23: over-long text kept whole") << int(SavedSettings) << savedSettings(smsA, longText) << smsA
+                                                     << outOfRange << QVariant(longText);
+    QTest::newRow("rv23: comma in a service number") << int(SavedSettings)
+        << savedSettings("settings.gbSIMCard.lServiceNumber.leServiceNumber", "+420,1")
+        << "settings.gbSIMCard.lServiceNumber.leServiceNumber" << inputError << QVariant("+420,1");
+    QTest::newRow("offline: CR LF in the dynamic configuration") << int(OfflineConfiguration)
+        << savedSettings(smsA, injected) << smsA << inputError << QVariant(injected);
+    QTest::newRow("portal: CR LF smuggling a command") << int(PortalText)
+        << portalField("ATA", "X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;") + credit << smsA << inputError
+        << QVariant(injected);
+    QTest::newRow("portal: 'twelve' as credit position") << int(PortalText) << portalField("CRD", "*101#,7,50,twelve")
+                                                         << position << outOfRange << QVariant();
+
+    QTest::newRow("valid: 30-character text") << int(SavedSettings) << savedSettings(smsA, QString(30, 'x')) << smsA
+                                              << none << QVariant(QString(30, 'x'));
+    QTest::newRow("valid: Czech diacritics") << int(SavedSettings) << savedSettings(smsA, "Poplach č. 2 ŽÁR") << smsA
+                                             << none << QVariant("Poplach č. 2 ŽÁR");
+    QTest::newRow("valid: the maximum on-time") << int(SavedSettings) << savedSettings(onTime, 36000000) << onTime
+                                                << none << QVariant(36000000);
+    QTest::newRow("valid: a number written as text") << int(SavedSettings) << savedSettings(position, "12")
+                                                     << position << none << QVariant(12);
+    QTest::newRow("valid: portal text with diacritics") << int(PortalText) << portalField("ATA", "Vloupání") + credit
+                                                        << smsA << none << QVariant("Vloupání");
+}
+
+// Whichever way a value comes in, the field holds it as written: a value the rule refuses is
+// marked, named for the host and blocks the save; values at the rule's edges pass.
+void TestRV23::hostileValuesAreMarkedNotChanged()
+{
+    QFETCH(int, entrance);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, path);
+    QFETCH(int, mark);
+    QFETCH(QVariant, held);
+    std::unique_ptr<Sim::SimulatorThread> unit;
+    if (entrance == PortalText)
+        QVERIFY(unit = startUnit("123456"));
+    MessageRecorder messages;
+    RV_23 module;
+    std::unique_ptr<QWidget> widget(module.createWidget());
+    QVERIFY(unit ? connectTo(module, "123456") : module.connectDevice(Common::Offline));
+
+    if (entrance == OfflineConfiguration)
+        QCOMPARE(int(module.loadConfiguration(data)), int(RV_23::Loaded));
+    else
+        module.showImportedConfigurations(data, module.importFileTypes().at(entrance == PortalText ? 0 : 1));
+
+    Framework::Item* item = field(module, path);
+    QVERIFY(item);
+    QTRY_COMPARE(int(item->state() & (Framework::InputError | Framework::OutOfRange)), mark);
+    if (held.isValid())
+        QCOMPARE(item->currentValue(), held);
+    const QVariantList refused = module.refusedFields();
+    QCOMPARE(refused.size(), mark ? 1 : 0);
+    QSignalSpy request(&module, &RV_23::requestConfigurationSaveSignal);
+    module.configurationSaveRequest();
+    QCOMPARE(request.size(), mark ? 0 : 1);
+    if (mark) {
+        QVERIFY(refused[0].toMap()["path"].toString().endsWith(path));
+        QVERIFY(!refused[0].toMap()["why"].toString().isEmpty());
+        QCOMPARE(messages.shown.last().text, QStringLiteral("app.rv23.configuration.unabletosavepleasefix"));
+    }
+    module.disconnectDevice();
+}
+
+// Whatever the tree holds, a line break or quote never reaches the unit: the parameter is not
+// sent and the save fails, while the other edits still go out.
+void TestRV23::builderRefusesWhatTheTreeHolds()
+{
+    QTemporaryDir logDir;
+    Sim::Options options;
+    options.serial = "123456";
+    options.logPath = logDir.filePath("commands.log");
+    Sim::SimulatorThread unit(options);
+    QVERIFY(unit.start());
+    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+    MessageRecorder messages;
+    RV_23 module;
+    std::unique_ptr<QWidget> widget(module.createWidget());
+    QVERIFY(connectTo(module, "123456"));
+    field(module, "inputs.gbInputA.leSMSOnA")->setCurrentValue("X\r\nAT+OATSET=\"RST\"\r\n");
+    field(module, "inputs.gbInputB.leSMSOnB")->setCurrentValue("ALARM B");
+
+    QVERIFY(!module.saveToDevice());
+
+    QFile log(options.logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray sent = log.readAll();
+    QVERIFY(sent.contains("AT+OATSET=\"ATB,ALARM B\""));
+    QVERIFY(!sent.contains("ATA,"));
+    QVERIFY(!sent.contains("RST"));
+    module.disconnectDevice();
+}

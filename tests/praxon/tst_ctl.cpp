@@ -1,6 +1,7 @@
 #include "praxon/ctl/configurationdiff.h"
 #include "praxon/ctl/options.h"
 #include "praxon/ctl/progressbar.h"
+#include "praxon/core/refusalreport.h"
 
 #include <QtTest>
 
@@ -23,6 +24,8 @@ private slots:
     void comparesSettingsOnly();
     void unmetChangesAreThoseNotHeld();
     void progressLineShowsStepPercentAndTimeLeft();
+    void refusedValuesAreShownOnOneLine_data();
+    void refusedValuesAreShownOnOneLine();
 };
 
 void TestCtl::parsesValidCommandLines_data()
@@ -171,6 +174,32 @@ void TestCtl::progressLineShowsStepPercentAndTimeLeft()
     QVERIFY(bar.line().startsWith(QStringLiteral("[#####...............]  25% Saving")));
     QVERIFY(bar.line().endsWith(QStringLiteral(" left")));
     QCOMPARE(bar.line(20).size(), 19);
+}
+
+
+void TestCtl::refusedValuesAreShownOnOneLine_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("line breaks and quotes escaped") << QVariant("X\r\nAT+OATSET=\"RST\"\r\n")
+                                                    << R"("X\r\nAT+OATSET=\"RST\"\r\n")";
+    QTest::newRow("other control characters in hex") << QVariant(QString("a\x01\tb\x7f")) << R"("a\x01\tb\x7f")";
+    QTest::newRow("long text shortened in the middle") << QVariant(QString(30, 'a') + QString(30, 'b'))
+        << '"' + QString(20, 'a') + "...(60 characters)..." + QString(20, 'b') + '"';
+    QTest::newRow("an object as JSON") << QVariant(QVariantMap{{"a", 1}}) << R"({"a":1})";
+    QTest::newRow("a number as it is") << QVariant(1e308) << "1e+308";
+}
+
+void TestCtl::refusedValuesAreShownOnOneLine()
+{
+    QFETCH(QVariant, value);
+    QFETCH(QString, shown);
+
+    QCOMPARE(Praxon::RefusalReport::shownValue(value), shown);
+    const Praxon::RefusalReport report({QVariantMap{{"label", "Input A > leSMSOnA"}, {"value", value}, {"why", "holds x"}}});
+    QCOMPARE(report.lines(), QStringList{"Input A > leSMSOnA = " + shown + ": holds x"});
+    QCOMPARE(report.summary(), QStringLiteral("1 field needs fixing"));
 }
 
 QTEST_GUILESS_MAIN(TestCtl)

@@ -1,3 +1,4 @@
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,6 +22,8 @@ private slots:
     void writeSendsExactlyTheChanges();
     void failures_data();
     void failures();
+    void refusedValuesWriteNothing_data();
+    void refusedValuesWriteNothing();
     void firmware_data();
     void firmware();
 
@@ -264,6 +267,60 @@ void TestEndToEnd::failures()
     if (!unitAttached)
         return;
     QVERIFY2(parameterWrites(received()).size() <= 1, qPrintable(parameterWrites(received()).join('\n')));
+}
+
+void TestEndToEnd::refusedValuesWriteNothing_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("named");
+
+    const auto sms = [](const QByteArray& value) {
+        return R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":)" + value + "}}}}";
+    };
+    QTest::newRow("write: saved text smuggling a command") << "write" << "x.rv23" << sms(R"("X\r\nAT+OATSET=\"RST\"\r\n")")
+        << R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n": holds a control character)";
+    QTest::newRow("write: portal text smuggling a command") << "write" << "x.txt"
+        << QByteArray(R"(<fieldset><input type="text" name="0[ATA]" value="X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;"></fieldset>)"
+                      "\n<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,1,1,1\"></fieldset>\n")
+        << R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n")";
+    QTest::newRow("diff: 'twelve' as credit position") << "diff" << "x.rv23"
+        << QByteArray(R"({"settings":{"gbCredit":{"lCreditPosition":{"sbCreditPosition":{"_value":"twelve"}}}}})")
+        << R"(sbCreditPosition = "twelve": is not a number)";
+    QTest::newRow("write: 1e308 ms as on-time") << "write" << "x.rv23"
+        << QByteArray(R"({"outputs":{"gbOutputX":{"teDelayX":{"_value":1e308}}}})") << "teDelayX = 1e+308: is above the maximum";
+    QTest::newRow("write: an object as SMS text") << "write" << "x.rv23" << sms(R"({"a":1})")
+        << R"(leSMSOnA = {"a":1}: is not a text)";
+    QTest::newRow("write: a 1 MB text") << "write" << "x.rv23" << sms('"' + QByteArray(1 << 20, 'y') + '"')
+        << "...(1048576 characters)...yyyyyyyyyyyyyyyyyyyy\": is longer than 30 bytes";
+}
+
+// A file whose values the pages refuse is named field by field, exit 3, and neither reaches
+// the unit nor the store that the next load hands back.
+void TestEndToEnd::refusedValuesWriteNothing()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QVERIFY(startUnit());
+    QFile input(dir->filePath(file));
+    QVERIFY(input.open(QIODevice::WriteOnly));
+    input.write(content);
+    input.close();
+
+    const Result result = run({command, input.fileName()});
+
+    QCOMPARE(result.code, 3);
+    QFETCH(QString, named);
+    QVERIFY2(result.err.contains("rv23ctl: refused: ") && result.err.contains(named), qPrintable(result.err));
+    QVERIFY2(result.err.contains("1 field needs fixing in "), qPrintable(result.err));
+    QCOMPARE(parameterWrites(received()), QStringList());
+    QDirIterator stored(dir->filePath("data"), QDir::Files, QDirIterator::Subdirectories);
+    while (stored.hasNext()) {
+        QFile kept(stored.next());
+        QVERIFY(kept.open(QIODevice::ReadOnly) && !kept.readAll().contains("RST"));
+    }
 }
 
 // The module offers an upgrade to a unit of behaviour version 003; the image brings 004, the

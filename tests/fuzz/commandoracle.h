@@ -1,0 +1,24 @@
+#pragma once
+
+#include "fuzzinput.h"
+
+#include "link/parametercommands.h"
+
+#include <QString>
+
+// What every parameter write that may go out must be: one line, one quoted argument, and in it
+// only characters the value rule lets through. A builder's refusal (an empty command) is fine.
+namespace Fuzz {
+
+inline void requireSendable(const QString& command)
+{
+    if (command.isEmpty())
+        return;
+    Fuzz::require(command.startsWith(QLatin1String("AT+OATSET=\"")) && command.endsWith(QLatin1Char('"')));
+    Fuzz::require(command.count(QLatin1Char('"')) == 2);
+    for (const QChar c : command)
+        Fuzz::require(c.unicode() >= 0x20 && c.unicode() != 0x7f);
+    Fuzz::require(moduleRV_23::ParameterCommands::lineFault(command).isEmpty());
+}
+
+} // namespace Fuzz

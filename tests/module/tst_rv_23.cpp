@@ -1,6 +1,8 @@
 #include "messagerecorder.h"
 
+#include "framework/item.h"
 #include "link/connector.h"
+#include "module/configuration.h"
 #include "link/localconnector.h"
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
@@ -78,6 +80,12 @@ bool connectTo(RV_23& module, const QString& serial)
         }
     }
     return false;
+}
+
+QString information(const RV_23& module, const char* row)
+{
+    const Framework::Item* values = module.configurationObject()->informations()->child(QStringLiteral("values"));
+    return values->child(QLatin1String(row))->currentValue().toString();
 }
 
 QList<int> states(const QVariant& list)
@@ -160,6 +168,7 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     qputenv("RV23_EXTRA_PORTS", (unit->portPath() + ';' + other->portPath()).toLocal8Bit());
     MessageRecorder messages;
     RV_23 module;
+    const std::unique_ptr<QWidget> widget(module.createWidget());
 
     QList<DeviceInfo> found;
     for (int search = 0; search < 2; ++search) {
@@ -192,10 +201,20 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     QVERIFY(inputs.wait(5000));
     QCOMPARE(states(inputs.last().at(0)), QList<int>({2, 0, 0, 2}));
 
+    // Connecting again keeps the open line and polls at once.
     QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);
+    inputs.clear();
+    QVERIFY(module.connectDevice(Common::Local));
+    QVERIFY(module.isConnected());
+    QVERIFY(inputs.wait(1000));
+
+    // Nothing of the unit stays on show for the next one.
+    QTRY_VERIFY(!information(module, "imei").isEmpty());
     module.disconnectDevice();
     QVERIFY(!module.isConnected());
     QCOMPARE(connection.size(), 1);
+    for (const char* row : {"imei", "serial", "firmware", "behavversion", "operator"})
+        QVERIFY2(information(module, row).isEmpty(), row);
     QVERIFY(messages.shown.isEmpty());
 }
 

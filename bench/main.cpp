@@ -218,8 +218,10 @@ double hostPeakMiB(const QTemporaryDir& folder, const HostPrograms& programs)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
-    // The plug-in of this build, not one installed elsewhere.
+    // The plug-in of this build, not one installed elsewhere, and only the unit started here:
+    // the in-process units of the other measurements announce their ports in RV23_EXTRA_PORTS.
     environment.insert(QStringLiteral("RV23_PLUGIN"), programs.plugin);
+    environment.remove(QStringLiteral("RV23_EXTRA_PORTS"));
     host.setProcessEnvironment(environment);
     host.start(ctl, {QStringLiteral("--port"), port, QStringLiteral("read"), QStringLiteral("-o"),
                      folder.filePath(QStringLiteral("read.json"))});
@@ -335,6 +337,7 @@ int main(int argc, char* argv[])
         table[row].execute();
     for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
+    out.flush();
     QTemporaryDir hostFolder;
     const double peakMiB = hostPeakMiB(hostFolder, programs);
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";

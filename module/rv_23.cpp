@@ -484,9 +484,10 @@ void RV_23::bailOut(int errcode)
         linkLost = true;
         emit connectionStateChangedSignal(Disconnected);
         emit showLoaderSignal(false, QString());
+        const QPointer<RV_23> alive(this);
         //% "Communication with the unit failed."
         Messages::critical(nullptr, qtTrId("app.rv23.communicationerror"));
-        if (connected)
+        if (alive && connected)
             disconnectDevice();
         return;
     }

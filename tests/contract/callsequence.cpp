@@ -1,5 +1,9 @@
 #include "callsequence.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace {
 
 const char* const callNames[] = {"createWidget", "search", "searchWhileConnected", "connect", "load",
@@ -59,12 +63,28 @@ QString Step::text() const
     return shown;
 }
 
+QList<Step> parsedSequence(const QString& text)
+{
+    QList<Step> steps;
+    const QRegularExpression pattern(QStringLiteral("^(\\w+)(?: \\((\\w+) after (\\d+) ms\\))?$"));
+    for (const QString& part : text.split(QLatin1Char(';'))) {
+        const QRegularExpressionMatch match = pattern.match(part.trimmed());
+        const auto call = std::find(std::begin(callNames), std::end(callNames), match.captured(1));
+        const auto meanwhile = std::find(std::begin(meanwhileNames), std::end(meanwhileNames), match.captured(2));
+        if (!match.hasMatch() || call == std::end(callNames) || meanwhile == std::end(meanwhileNames))
+            return {};
+        steps << Step{Call(call - std::begin(callNames)), Meanwhile(meanwhile - std::begin(meanwhileNames)),
+                      match.captured(3).toInt()};
+    }
+    return steps;
+}
+
 QList<Step> callSequence(QRandomGenerator& random)
 {
     // Mostly the host's normal order; the rest anything a host may call.
     const QList<QPair<Call, int>> anyCall = {
         {Call::Search, 3},          {Call::SearchWhileConnected, 1}, {Call::Connect, 4},
-        {Call::Load, 3},            {Call::SaveRequested, 2},        {Call::SaveUnrequested, 1},
+        {Call::Load, 1},            {Call::SaveRequested, 2},        {Call::SaveUnrequested, 1},
         {Call::ReloadEvents, 2},    {Call::Upload, 1},               {Call::Disconnect, 2},
         {Call::Unplug, 1},          {Call::DeleteWidget, 1},
     };
@@ -73,7 +93,7 @@ QList<Step> callSequence(QRandomGenerator& random)
     while (random.bounded(4) == 0)
         steps << step(random, pick(random, anyCall));
     steps << Step{Call::CreateWidget};
-    if (random.bounded(2) == 0)
+    if (random.bounded(4) == 0)
         steps << Step{Call::Search} << step(random, Call::Connect) << step(random, Call::Load);
     for (int count = random.bounded(2, 8); count > 0; --count)
         steps << step(random, pick(random, anyCall));

@@ -37,3 +37,5 @@ struct Step
 // The steps of one host run. The last is DeleteInstance or LeaveEverything (return from main
 // with the instance, its widget and the library left to the process's end).
 QList<Step> callSequence(QRandomGenerator& random);
+// Steps written out as Step::text() writes them, joined by ";": a fixed regression case.
+QList<Step> parsedSequence(const QString& text);

@@ -1,7 +1,7 @@
 // A host written against Module::Device alone: it loads the plug-in file, runs one seeded call
 // sequence against rv23-sim and checks the contract after every call. It ends by returning from
 // main, deleting nothing the sequence left alive. Exit status 0 when every check held.
-//   contract-host SEED PLUGIN SIMULATOR FOLDER
+//   contract-host SEED|STEPS PLUGIN SIMULATOR FOLDER  (STEPS as callsequence.h describes)
 #include "callsequence.h"
 
 #include "host/device.h"
@@ -267,9 +267,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc != 5)
         return 2;
-    QRandomGenerator random(QByteArray(argv[1]).toUInt());
+    bool isSeed = false;
+    QRandomGenerator random(QByteArray(argv[1]).toUInt(&isSeed));
+    const QList<Step> steps = isSeed ? callSequence(random) : parsedSequence(QString::fromLocal8Bit(argv[1]));
+    if (steps.isEmpty())
+        return 2;
     Host host(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
-    const bool held = host.run(callSequence(random));
+    const bool held = host.run(steps);
     // Nothing of the plug-in is deleted here: its instance, its widget and the library are left
     // to the process's end, as many hosts do.
     return held ? 0 : 1;

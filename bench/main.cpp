@@ -1,4 +1,5 @@
 // rv23-bench: how fast the module is where speed matters, as one table of medians and p95s.
+#include "buildtree.h"
 #include "eventlogrows.h"
 #include "measurement.h"
 
@@ -199,11 +200,30 @@ Measurement::Sample firmwareUpload(const QString& path)
 
 // The highest resident memory of rv23ctl, a host like praxon without its window, over a full
 // load of the simulated unit with its 320 events: plug-in, item tree, pages and all.
-double hostPeakMiB(const QTemporaryDir& folder)
+struct HostPrograms
 {
+    QString simulator;
+    QString ctl;
+    QString plugin;
+};
+
+// Looked up before any measurement, so that a missing one is told at once.
+HostPrograms hostPrograms()
+{
+    BuildTree tree;
+    HostPrograms found{tree.find(QStringLiteral(RV23_SIM_PROGRAM)), tree.find(QStringLiteral(RV23CTL_PROGRAM)),
+                       tree.find(QStringLiteral(RV23_PLUGIN_FILE))};
+    if (!tree.report().isEmpty())
+        qFatal("%s", qPrintable(tree.report()));
+    return found;
+}
+
+double hostPeakMiB(const QTemporaryDir& folder, const HostPrograms& programs)
+{
+    const QString& ctl = programs.ctl;
     QProcess unit;
     unit.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    unit.start(QStringLiteral(RV23_SIM_PROGRAM),
+    unit.start(programs.simulator,
                {QStringLiteral("--state"), folder.filePath(QStringLiteral("unit.json"))});
     if (!unit.waitForReadyRead(10000))
         qFatal("rv23-bench: rv23-sim did not start");
@@ -212,11 +232,16 @@ double hostPeakMiB(const QTemporaryDir& folder)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath(QStringLiteral("config")));
+    // The plug-in of this build, not one installed elsewhere, and only the unit started here:
+    // the in-process units of the other measurements announce their ports in RV23_EXTRA_PORTS.
+    environment.insert(QStringLiteral("RV23_PLUGIN"), programs.plugin);
+    environment.remove(QStringLiteral("RV23_EXTRA_PORTS"));
     host.setProcessEnvironment(environment);
-    host.start(QStringLiteral(RV23CTL_PROGRAM), {QStringLiteral("--port"), port, QStringLiteral("read"), QStringLiteral("-o"),
-                                                 folder.filePath(QStringLiteral("read.json"))});
-    if (!host.waitForFinished(60000) || host.exitCode() != 0)
-        qFatal("rv23-bench: rv23ctl read failed");
+    host.start(ctl, {QStringLiteral("--port"), port, QStringLiteral("read"), QStringLiteral("-o"),
+                     folder.filePath(QStringLiteral("read.json"))});
+    if (!host.waitForFinished(60000) || host.exitStatus() != QProcess::NormalExit || host.exitCode() != 0)
+        qFatal("rv23-bench: %s read failed (exit code %d): %s", qPrintable(ctl), host.exitCode(),
+               host.readAllStandardError().right(2000).constData());
     // Taken before the simulator is reaped, so only the host counts.
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
@@ -243,6 +268,7 @@ int main(int argc, char* argv[])
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     moduleRV_23::registerLinkTypes();
+    const HostPrograms programs = hostPrograms();
 
     const QJsonObject description = pageDescription();
     ConnectedUnit unit(Sim::Options{});
@@ -332,8 +358,9 @@ int main(int argc, char* argv[])
         table[row].execute();
     for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
+    out.flush();
     QTemporaryDir hostFolder;
-    const double peakMiB = hostPeakMiB(hostFolder);
+    const double peakMiB = hostPeakMiB(hostFolder, programs);
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
     out << EventLogRows::hostPeaks() << '\n';
     return 0;

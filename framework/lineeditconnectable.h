@@ -17,11 +17,15 @@ public:
     void connectWidget(Item* item) override;
     QVariant widgetValue() const override;
     void setWidgetValue(const QVariant& value) override;
+    void updateStyle(QWidget* widget, ItemState state) override;
 
 public slots:
     // Writes a changed text into the item. The name hides QLineEdit's signal of the same name:
     // connect to that signal as &QLineEdit::textChanged.
     void textChanged(const QString& text);
+
+private:
+    void applyForeground(ItemState state);
 };
 
 } // namespace Framework

@@ -104,6 +104,11 @@ void LocalConnector::probePort(const PortCandidate& info)
 
 void LocalConnector::deviceSelected(DeviceInfo di)
 {
+    // Selected again while connected: the open port is that unit's, and no probe could open it.
+    if (port && port->isOpen() && liveStatus.serialNumber == di.serialNumber) {
+        emit deviceSelectionResult(true);
+        return;
+    }
     QSerialPort* selected = foundPorts.take(di.serialNumber);
     if (!selected)
         qCDebug(lcLink) << "Unable to found selected device!";
@@ -166,6 +171,11 @@ bool LocalConnector::openSelectedPort(bool startPolling)
         qCDebug(lcLink) << "There is not any selected port!";
         return false;
     }
+    if (port->isOpen()) {
+        if (startPolling)
+            startPoll(false);
+        return true;
+    }
     port->setFlowControl(QSerialPort::HardwareControl);
     qCDebug(lcLink).noquote() << "Opening port " << port->portName();
     if (!port->open(QIODevice::ReadWrite)) {
@@ -199,6 +209,8 @@ void LocalConnector::disconnectDevice()
 {
     qCDebug(lcLink) << Q_FUNC_INFO;
     connected = false;
+    // The next unit on this connector must not be taken for this one.
+    liveStatus = LiveStatus();
     if (port)
         port->close();
 }

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QSerialPort>
+#include <QThread>
 
 namespace moduleRV_23 {
 
@@ -220,11 +221,13 @@ CommandAnswer LocalConnector::receiveRaw(CommandAnswer result, int timeoutMs)
         qCDebug(lcLink) << static_cast<quint8>(readBuffer.at(static_cast<int>(i)));
     const QString chunk = chunkText(readBuffer.constData(), n);
     qCDebug(lcLink).noquote() << "Answer from device : " << chunk;
-    result.firstChar = chunk.isEmpty() ? 0 : chunk.at(0).toLatin1();
-    qCDebug(lcLink).noquote() << "qc = " << chunk.left(1)
+    // Judged without the line ends, so that a stray CR or LF before a NAK is not the answer.
+    const QString trimmed = chunk.trimmed();
+    result.firstChar = trimmed.isEmpty() ? 0 : trimmed.at(0).toLatin1();
+    qCDebug(lcLink).noquote() << "qc = " << trimmed.left(1)
                               << QString::number(static_cast<quint8>(result.firstChar), 16);
     result.answer = chunk;
-    result.data = chunk.trimmed();
+    result.data = trimmed;
     result.ok = true;
     qCDebug(lcLink) << "*** Konec nekonecne smycky";
     return result;
@@ -276,10 +279,12 @@ bool LocalConnector::waitForData(int timeoutMs)
 }
 
 // A pseudo-terminal whose other side closed reports ReadError and stays open; a USB unplug
-// may report ResourceError. Either way nothing more will come.
+// may report ResourceError. Either way nothing more will come. A connector whose thread is asked
+// to stop treats its line as lost, so that a long exchange ends at its next wait.
 bool LocalConnector::lineLost() const
 {
-    return !port->isOpen() || port->error() == QSerialPort::ReadError
+    return QThread::currentThread()->isInterruptionRequested() || !port->isOpen()
+        || port->error() == QSerialPort::ReadError
         || port->error() == QSerialPort::ResourceError;
 }
 

@@ -1,5 +1,6 @@
 #include "modulesettings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace moduleRV_23::ModuleSettings {
@@ -23,6 +24,9 @@ bool readExtended(bool fallback)
 
 void writeExtended(bool extended)
 {
+    // QSettings needs the application object; a plug-in unloaded at process exit outlives it.
+    if (!QCoreApplication::instance())
+        return;
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, organisation, application);
     settings.beginGroup(group);
     settings.setValue(extendedKey, extended);

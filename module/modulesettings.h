@@ -8,6 +8,7 @@ namespace ModuleSettings {
 
 // The stored extended-view flag, or fallback when none is stored.
 bool readExtended(bool fallback);
+// Does nothing without an application object.
 void writeExtended(bool extended);
 
 } // namespace ModuleSettings

@@ -34,8 +34,11 @@ bool RV_23::readFromUnit()
     });
     connect(this, &RV_23::loadSignal, connector, &Connector::load);
     emit loadSignal(configuration->topItem());
+    const QPointer<RV_23> alive(this);
     wait.exec();
     disconnect(handler);
+    if (!alive)
+        return false;
     disconnect(this, &RV_23::loadSignal, nullptr, nullptr);
     // What a connector read from a line that was lost meanwhile is not the unit's configuration.
     loaded = loaded && connector && !linkLost;
@@ -104,7 +107,8 @@ bool RV_23::saveToDevice()
     //% "Saving the configuration to the unit..."
     emit showLoaderSignal(true, qtTrId("app.cfg.savingtodevice"));
     bool saved = false;
-    if (connector && configuration) {
+    // Without a unit nobody takes the save, whatever a connector left from a search would say.
+    if (connected && connector && configuration) {
         NestedWait wait(connector);
         const auto handler = connect(connector, &Connector::savedSignal, this, [&](bool result) {
             saved = result;
@@ -112,8 +116,11 @@ bool RV_23::saveToDevice()
         });
         connect(this, &RV_23::saveSignal, connector, &Connector::save);
         emit saveSignal(configuration->topItem());
+        const QPointer<RV_23> alive(this);
         wait.exec();
         disconnect(handler);
+        if (!alive)
+            return false;
         disconnect(this, &RV_23::saveSignal, nullptr, nullptr);
         saved = saved && connector && !linkLost;
         if (saved)

@@ -57,7 +57,7 @@ QWidget* RV_23::createWidget()
 
     connect(widget, &Framework::Widget::discardClicked, this, &RV_23::discard);
     connect(widget, &Framework::Widget::saveClicked, this, &RV_23::configurationSaveRequest);
-    connect(widget, &Framework::Widget::extendedToggled, this, [this](bool on) { extended = on; });
+    connect(widget, &Framework::Widget::extendedToggled, this, &RV_23::setExtended);
     connect(widget, &Framework::Widget::retranslated, this, &RV_23::reshowStates);
 
     Framework::bindItems(inputsPage, configuration->inputs()->children());
@@ -375,8 +375,9 @@ void RV_23::stopTimeUpdates()
 
 void RV_23::resetStatusDisplay()
 {
-    setInformation(QStringLiteral("rssi"), QString());
-    setInformation(QStringLiteral("voltage"), QString());
+    // Nothing of a unit that is gone may be shown as the next one's.
+    for (const char* row : {"rssi", "voltage", "imei", "operator", "serial", "firmware", "behavversion"})
+        setInformation(QLatin1String(row), QString());
 }
 
 } // namespace moduleRV_23

@@ -17,6 +17,7 @@
 #include "pages/outputs.h"
 #include "pages/settings.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 
@@ -76,11 +77,19 @@ RV_23::RV_23(QObject* parent)
     info.ownRecord = true;
     searchTimer.setSingleShot(true);
     extended = ModuleSettings::readExtended(extended);
+    // Not every host deletes the instance: many leave it to the library's unload at exit, after
+    // the application object is gone.
+    if (QCoreApplication::instance())
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { ModuleSettings::writeExtended(extended); });
 }
 
 RV_23::~RV_23()
 {
     qCDebug(lcModule) << "Destroying RV_23";
+    if (!QCoreApplication::instance()) {
+        endAtExit();
+        return;
+    }
     ModuleSettings::writeExtended(extended);
     // The connector may still be working on the item tree: it goes first.
     stopConnectorThread();
@@ -91,6 +100,14 @@ RV_23::~RV_23()
 bool RV_23::extendedView() const
 {
     return extended;
+}
+
+void RV_23::setExtended(bool on)
+{
+    if (on == extended)
+        return;
+    extended = on;
+    ModuleSettings::writeExtended(extended);
 }
 
 bool RV_23::isConnected() const
@@ -161,8 +178,12 @@ DeviceInfo* RV_23::nextFoundDevice()
         QEventLoop loop;
         connect(&searchTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
         connect(local, &LocalConnector::deviceFound, &loop, &QEventLoop::quit);
+        connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
         searchTimer.start(searchTimeout);
+        const QPointer<RV_23> alive(this);
         loop.exec();
+        if (!alive)
+            return nullptr;
         searchTimer.stop();
     }
 
@@ -261,8 +282,11 @@ bool RV_23::selectLocalDevice()
         wait.finish();
     });
     emit localDeviceSelectedSignal(info);
+    const QPointer<RV_23> alive(this);
     wait.exec();
     disconnect(handler);
+    if (!alive)
+        return false;
     disconnect(this, &RV_23::localDeviceSelectedSignal, nullptr, nullptr);
 
     if (!selected) {
@@ -339,8 +363,11 @@ bool RV_23::handshake()
     });
     connect(this, &RV_23::connectDeviceSignal, connector, &Connector::connectDevice);
     emit connectDeviceSignal();
+    const QPointer<RV_23> alive(this);
     const bool answered = wait.exec();
     disconnect(handler);
+    if (!alive)
+        return false;
     disconnect(this, &RV_23::connectDeviceSignal, nullptr, nullptr);
 
     // A link lost while connecting has already been reported by bailOut.
@@ -394,12 +421,34 @@ void RV_23::stopConnectorThread()
     }
     if (!thread)
         return;
+    // A load or an upload under way gives up at its next wait for the line.
+    thread->requestInterruption();
     // Not QThread::wait(): the connector may be handing item work over to this thread and
     // must be served until it ends.
     thread->quit();
     Framework::waitForThread(thread);
     delete thread;
     thread = nullptr;
+}
+
+void RV_23::endAtExit()
+{
+    // Without an application object there are no events to serve here and nothing left to hand
+    // over: the connector ends with its thread's last events.
+    if (connector)
+        connector->deleteLater();
+    connector = nullptr;
+    if (thread) {
+        thread->requestInterruption();
+        thread->quit();
+        thread->wait();
+        delete thread;
+        thread = nullptr;
+    }
+    // The item tree stays while the host's widgets do: its models would reset views that can
+    // no longer be touched.
+    if (!widget)
+        delete configuration;
 }
 
 void RV_23::bailOut(int errcode)
@@ -435,9 +484,10 @@ void RV_23::bailOut(int errcode)
         linkLost = true;
         emit connectionStateChangedSignal(Disconnected);
         emit showLoaderSignal(false, QString());
+        const QPointer<RV_23> alive(this);
         //% "Communication with the unit failed."
         Messages::critical(nullptr, qtTrId("app.rv23.communicationerror"));
-        if (connected)
+        if (alive && connected)
             disconnectDevice();
         return;
     }

@@ -70,7 +70,9 @@ public:
     void resetItems() override;
 
     bool extendedView() const;
-    bool isConnected() const;
+    // Stored at once: the instance may never be deleted while the application object exists.
+    void setExtended(bool on);
+    Q_INVOKABLE bool isConnected() const;
     Configuration* configurationObject() const;
     // Supplies the connector a Remote source talks to, already living in its own running thread;
     // the module takes both over and stops them as it stops its own.
@@ -166,6 +168,8 @@ private:
     void disconnectStatus();
     bool handshake();
     void stopConnectorThread();
+    // The library is unloaded at process exit after the application object is gone.
+    void endAtExit();
 
     QPointer<Framework::Widget> widget;
     QPointer<Inputs> inputsPage;

@@ -21,7 +21,7 @@ constexpr int CountColumnWidth = 60;
 // On-times are shown in whole seconds; the items hold milliseconds.
 constexpr int DelayStep = 1000;
 
-void setUpPhoneTable(QTableView* table)
+void setUpPhoneTable(QTableView* table, bool wideNumbers)
 {
     table->setItemDelegateForColumn(0, new Framework::LineEditDelegate(Patterns::PhoneNumber, table));
     table->setItemDelegateForColumn(1, new Framework::SpinBoxDelegate(table));
@@ -31,6 +31,8 @@ void setUpPhoneTable(QTableView* table)
     // The stretched count column never gets narrower than the default size.
     header->setDefaultSectionSize(CountColumnWidth);
     // The columns arrive with the model, which the binding installs after construction.
+    if (!wideNumbers)
+        return;
     QObject::connect(header, &QHeaderView::sectionCountChanged, table, [header](int oldCount, int newCount) {
         if (oldCount == 0 && newCount > 1)
             header->resizeSection(0, NumberColumnWidth);
@@ -49,8 +51,9 @@ Outputs::Outputs(QWidget* parent)
     connect(ui->pbInOutX, &QPushButton::clicked, this, &Outputs::xInOutclicked);
     connect(ui->pbInOutY, &QPushButton::clicked, this, &Outputs::yInOutclicked);
 
-    setUpPhoneTable(ui->tXPhones);
-    setUpPhoneTable(ui->tYPhones);
+    // Only X's numbers get the fixed width; Y's column is sized to its contents.
+    setUpPhoneTable(ui->tXPhones, true);
+    setUpPhoneTable(ui->tYPhones, false);
 
     for (Framework::LineEdit* dtmf : {ui->leDTMFOnX, ui->leDTMFOffX, ui->leDTMFOnY, ui->leDTMFOffY})
         dtmf->setPattern(Patterns::DtmfCode);

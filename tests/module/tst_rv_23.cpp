@@ -103,6 +103,12 @@ QByteArray portalField(const QByteArray& key, const QByteArray& value)
     return "<fieldset><input type=\"text\" name=\"0[" + key + "]\" value=\"" + value + "\"></fieldset>\n";
 }
 
+QString information(const RV_23& module, const char* row)
+{
+    const Framework::Item* values = module.configurationObject()->informations()->child(QStringLiteral("values"));
+    return values->child(QLatin1String(row))->currentValue().toString();
+}
+
 QList<int> states(const QVariant& list)
 {
     QList<int> values;
@@ -186,6 +192,7 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     qputenv("RV23_EXTRA_PORTS", (unit->portPath() + ';' + other->portPath()).toLocal8Bit());
     MessageRecorder messages;
     RV_23 module;
+    const std::unique_ptr<QWidget> widget(module.createWidget());
 
     QList<DeviceInfo> found;
     for (int search = 0; search < 2; ++search) {
@@ -218,10 +225,21 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     QVERIFY(inputs.wait(5000));
     QCOMPARE(states(inputs.last().at(0)), QList<int>({2, 0, 0, 2}));
 
+    // Connecting again keeps the open line, which goes on being polled.
     QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);
+    QVERIFY(module.connectDevice(Common::Local));
+    QVERIFY(module.isConnected());
+    inputs.clear();
+    QVERIFY(unit->control("input B 1"));
+    QVERIFY(inputs.wait(5000));
+
+    // Nothing of the unit stays on show for the next one.
+    QTRY_VERIFY(!information(module, "imei").isEmpty());
     module.disconnectDevice();
     QVERIFY(!module.isConnected());
     QCOMPARE(connection.size(), 1);
+    for (const char* row : {"imei", "serial", "firmware", "behavversion", "operator"})
+        QVERIFY2(information(module, row).isEmpty(), row);
     QVERIFY(messages.shown.isEmpty());
 }
 

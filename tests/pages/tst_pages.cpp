@@ -14,6 +14,7 @@
 #include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
@@ -492,9 +493,11 @@ void TestPages::languageChangeRetitlesPageTexts()
 void TestPages::phoneCellsHaveNoStrayLines_data()
 {
     QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("wideNumbers");
 
-    QTest::newRow("input numbers") << "tAPhones";
-    QTest::newRow("output numbers beside counts") << "tXPhones";
+    QTest::newRow("input numbers") << "tAPhones" << false;
+    QTest::newRow("relay X numbers beside counts, 200 px wide") << "tXPhones" << true;
+    QTest::newRow("relay Y numbers beside counts, sized to contents") << "tYPhones" << false;
 }
 
 // An empty number cell shows nothing but its background under the module's style sheet.
@@ -510,6 +513,7 @@ void TestPages::phoneCellsHaveNoStrayLines()
     QVERIFY(QTest::qWaitForWindowExposed(page));
     auto* view = page->findChild<QTableView*>(table);
     QVERIFY(view);
+    QTEST(view->horizontalHeader()->sectionSize(0) == 200, "wideNumbers");
 
     const QImage picture = view->viewport()->grab().toImage();
     const QRect cell = view->visualRect(view->model()->index(0, 0)).adjusted(2, 2, -2, -2);

@@ -88,6 +88,26 @@ void TestScreenshots::rawIdentifierIsFound()
     QTEST(int(found.size()), "found");
 }
 
+// The text colour inside area: the one of its most saturated pixel.
+QString textColour(const QImage& picture, const QRect& area)
+{
+    QColor strongest(Qt::white);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (pixel.hsvSaturation() * pixel.value() > strongest.hsvSaturation() * strongest.value())
+                strongest = pixel;
+        }
+    }
+    if (strongest.hsvSaturation() < 128)
+        return QStringLiteral("none");
+    if (strongest.hue() < 20 || strongest.hue() > 340)
+        return QStringLiteral("red");
+    if (strongest.hue() > 100 && strongest.hue() < 140 && strongest.value() < 180)
+        return QStringLiteral("darkgreen");
+    return strongest.name();
+}
+
 void TestScreenshots::everyTabInEveryLanguage()
 {
     Sim::Options options;
@@ -95,6 +115,8 @@ void TestScreenshots::everyTabInEveryLanguage()
     options.serial = QStringLiteral("23SHOT01");
     Sim::SimulatorThread unit(options);
     QVERIFY2(unit.start(), qPrintable(unit.errorString()));
+    for (const char* command : {"input A 1", "input B 0", "input C 0", "input D 1"})
+        QVERIFY(unit.control(command));
     qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
     const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
     Praxon::MainWindow window(dir.filePath("store"));
@@ -116,6 +138,16 @@ void TestScreenshots::everyTabInEveryLanguage()
         QVERIFY2(picture.size() == window.size(), qPrintable(file));
     }
     QVERIFY2(tour.rawIdentifiers().isEmpty(), qPrintable(tour.rawIdentifiers().join('\n')));
+
+    // The Inputs page tells the inputs' states at a glance: active red, inactive dark green.
+    tabs->setCurrentIndex(0);
+    const QImage inputs = tabs->currentWidget()->grab().toImage();
+    QStringList colours;
+    for (const char* name : {"leStavA", "leStavB", "leStavC", "leStavD"}) {
+        const auto* state = tabs->currentWidget()->findChild<QLineEdit*>(name);
+        colours << textColour(inputs, QRect(state->mapTo(tabs->currentWidget(), QPoint()), state->size()));
+    }
+    QCOMPARE(colours, QStringList({"red", "darkgreen", "darkgreen", "red"}));
     const QString czech = tabs->tabText(0);
     QVERIFY(window.setLanguage(QStringLiteral("en")));
     QTRY_VERIFY2_WITH_TIMEOUT(tabs->tabText(0) != czech, qPrintable(czech), 2000);

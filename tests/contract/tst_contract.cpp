@@ -1,0 +1,128 @@
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+// Hosts written against the device interface alone, each a child process running one seeded
+// call sequence (contract-host). RV23_CONTRACT_SEED replays one seed; RV23_CONTRACT_SEQUENCES
+// sets how many are run.
+class TestContract : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void regressions_data();
+    void regressions();
+    void randomSequences();
+
+private:
+    // Runs one host per sequence (a seed or written-out steps), several at a time; the failed ones
+    // with their output.
+    QStringList runHosts(const QStringList& sequences);
+};
+
+namespace {
+
+// The hosts mostly wait for the unit's fixed pauses, so more run than there are cores.
+constexpr int Parallel = 8;
+
+struct Child
+{
+    QString seed;
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<QProcess> process;
+};
+
+// Any sanitizer report fails the run, even one that left the exit status alone.
+bool reportsProblems(const QByteArray& output)
+{
+    return output.contains("runtime error:") || output.contains("ERROR: AddressSanitizer")
+        || output.contains("ERROR: LeakSanitizer") || output.contains("CONTRACT BROKEN");
+}
+
+} // namespace
+
+QStringList TestContract::runHosts(const QStringList& seeds)
+{
+    QStringList failures;
+    std::vector<Child> running;
+    int next = 0;
+    while (next < seeds.size() || !running.empty()) {
+        while (int(running.size()) < Parallel && next < seeds.size()) {
+            Child child{seeds.at(next++), std::make_unique<QTemporaryDir>(), std::make_unique<QProcess>()};
+            child.process->setProcessChannelMode(QProcess::MergedChannels);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), child.folder->path());
+            // The host leaves everything to the process's end on purpose: no leak to report.
+            environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                               environment.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+            child.process->setProcessEnvironment(environment);
+            child.process->start(QStringLiteral(CONTRACT_HOST), {child.seed,
+                                                                  QStringLiteral(RV23_PLUGIN_FILE),
+                                                                  QStringLiteral(RV23_SIM_PROGRAM),
+                                                                  child.folder->path()});
+            running.push_back(std::move(child));
+        }
+        running.front().process->waitForFinished(100);
+        for (int i = int(running.size()) - 1; i >= 0; --i) {
+            QProcess& process = *running[i].process;
+            if (process.state() != QProcess::NotRunning && !process.waitForFinished(0))
+                continue;
+            const QByteArray output = process.readAll();
+            if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || reportsProblems(output))
+                failures << QStringLiteral("sequence %1 (exit %2, status %3):\n%4")
+                                .arg(running[i].seed)
+                                .arg(process.exitCode())
+                                .arg(process.exitStatus())
+                                .arg(QString::fromLocal8Bit(output.right(6000)));
+            running.erase(running.begin() + i);
+        }
+    }
+    return failures;
+}
+
+void TestContract::regressions_data()
+{
+    QTest::addColumn<QString>("steps");
+
+    QTest::newRow("left to the library's unload with its widget")
+        << "createWidget;search;connect;load;disconnect;leaveEverything";
+    QTest::newRow("left to the library's unload while connected") << "createWidget;search;connect;leaveEverything";
+    QTest::newRow("a search leaves no unit to save to") << "createWidget;searchWhileConnected;saveUnrequested;leaveEverything";
+    QTest::newRow("connected twice") << "createWidget;search;connect;connect;disconnect;deleteInstance";
+    QTest::newRow("deleted while connecting") << "createWidget;search;connect (deleteInstance after 61 ms);leaveEverything";
+    QTest::newRow("deleted during a load") << "createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything";
+    QTest::newRow("deleted during an upload") << "createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything";
+    QTest::newRow("widget deleted first") << "createWidget;search;connect;deleteWidget;deleteInstance";
+}
+
+void TestContract::regressions()
+{
+    QFETCH(QString, steps);
+    const QStringList failures = runHosts({steps});
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+}
+
+void TestContract::randomSequences()
+{
+    QStringList seeds;
+    if (!qEnvironmentVariableIsEmpty("RV23_CONTRACT_SEED")) {
+        seeds << qEnvironmentVariable("RV23_CONTRACT_SEED");
+    } else {
+        const int count = qEnvironmentVariableIntValue("RV23_CONTRACT_SEQUENCES");
+        for (int i = 0; i < (count > 0 ? count : 200); ++i)
+            seeds << QString::number(QRandomGenerator::global()->generate());
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const QStringList failures = runHosts(seeds);
+    qInfo("%d sequences in %lld ms", int(seeds.size()), clock.elapsed());
+    QVERIFY2(failures.isEmpty(),
+             qPrintable(failures.join('\n') + "\nReplay one with RV23_CONTRACT_SEED=<seed>."));
+}
+
+QTEST_GUILESS_MAIN(TestContract)
+#include "tst_contract.moc"

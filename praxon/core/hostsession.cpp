@@ -260,13 +260,17 @@ bool HostSession::storeText(const QByteArray& text)
     return true;
 }
 
-QByteArray HostSession::storedText() const
+QByteArray HostSession::storedText()
 {
     if (source == Common::Offline) {
         QFile file(offlinePath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    return store->read(unitSerial);
+    QString damaged;
+    const QByteArray text = store->readUsable(unitSerial, &damaged);
+    if (!damaged.isEmpty())
+        emit notice(damaged);
+    return text;
 }
 
 void HostSession::onLoadRequested()

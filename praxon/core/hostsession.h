@@ -92,6 +92,8 @@ signals:
     void historyAvailable(bool available);
     void loadFinished(Module::Device::ConfigurationLoadResult result);
     void saveFinished(Praxon::HostSession::SaveResult result, const QString& message);
+    // Something the technician should know that did not stop the operation.
+    void notice(const QString& message);
 
 private:
     void wireModule();
@@ -100,7 +102,7 @@ private:
     void onDisconnected();
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
-    QByteArray storedText() const;
+    QByteArray storedText();
     // Has the module hand over its configuration text without storing it.
     bool captureConfiguration();
     // Asks the module to read the event log and waits for its answer; false when none came.

@@ -101,6 +101,8 @@ Runner::Runner(const Options& options, QObject* parent)
         emit unitStateChanged();
     });
     connect(&session, &Praxon::HostSession::connectionChanged, this, &Runner::unitStateChanged);
+    connect(&session, &Praxon::HostSession::notice, this,
+            [](const QString& message) { Console::error(QStringLiteral("rv23ctl: note: ") + message); });
 }
 
 Runner::~Runner()

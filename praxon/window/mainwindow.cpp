@@ -197,6 +197,8 @@ void MainWindow::wireSession()
     });
     connect(&host, &HostSession::loadFinished, this, &MainWindow::loaded);
     connect(&host, &HostSession::saveFinished, this, &MainWindow::saved);
+    connect(&host, &HostSession::notice, this,
+            [this](const QString& message) { QMessageBox::warning(this, tr("Praxon"), message); });
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configurationdiff.h"
+
 #include "host/device.h"
 
 #include <QByteArray>
@@ -66,6 +68,8 @@ public:
     // Asks the module for its configuration and saves it: store, saveToDevice, configurationSaved
     // and the load the module asks for afterwards.
     SaveResult save();
+    // The changes of the last save that the unit, read back, does not hold (before: what it holds).
+    QList<ConfigurationDiff::Change> notTaken() const { return refused; }
     // The module's saved-configuration text of what it shows now, not stored; empty when the
     // module refuses to hand it over.
     QByteArray snapshot();
@@ -122,6 +126,8 @@ private:
     QByteArray captured;
     bool saving = false;
     bool reloadAsked = false;
+    QByteArray loadedText;
+    QList<ConfigurationDiff::Change> refused;
 };
 
 } // namespace Praxon

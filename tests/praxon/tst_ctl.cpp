@@ -1,10 +1,10 @@
-#include "praxon/ctl/configurationdiff.h"
+#include "praxon/core/configurationdiff.h"
 #include "praxon/ctl/options.h"
 #include "praxon/ctl/progressbar.h"
 
 #include <QtTest>
 
-using Ctl::ConfigurationDiff;
+using Praxon::ConfigurationDiff;
 using Ctl::Options;
 
 // rv23ctl's pieces that need no module: the command line, the comparison of configurations and

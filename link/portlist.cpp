@@ -1,6 +1,8 @@
 #include "portlist.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
+#include <QSet>
 #include <QStringList>
 
 namespace moduleRV_23 {
@@ -42,6 +44,28 @@ QList<PortCandidate> parseExtraPorts(const QString& value)
     return candidates;
 }
 
+QString canonicalPortPath(const QString& location)
+{
+    const QString canonical = QFileInfo(location).canonicalFilePath();
+    return canonical.isEmpty() ? location : canonical;
+}
+
+// A unit reached by a stable link and by its device name, or named twice, is probed once: the
+// first entry is kept.
+QList<PortCandidate> distinctPorts(const QList<PortCandidate>& candidates)
+{
+    QList<PortCandidate> distinct;
+    QSet<QString> seen;
+    for (const PortCandidate& candidate : candidates) {
+        const QString device = canonicalPortPath(candidate.location);
+        if (seen.contains(device))
+            continue;
+        seen.insert(device);
+        distinct.append(candidate);
+    }
+    return distinct;
+}
+
 QList<PortCandidate> candidatePorts()
 {
     QList<PortCandidate> candidates;
@@ -49,7 +73,7 @@ QList<PortCandidate> candidatePorts()
     for (const QSerialPortInfo& info : system)
         candidates.append(fromSystem(info));
     candidates.append(parseExtraPorts(qEnvironmentVariable("RV23_EXTRA_PORTS")));
-    return candidates;
+    return distinctPorts(candidates);
 }
 
 } // namespace moduleRV_23

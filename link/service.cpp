@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "logging.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace moduleRV_23 {
@@ -11,6 +12,8 @@ namespace moduleRV_23 {
 namespace {
 
 const int serviceTimeoutMs = 3000;
+// How long a unit may stay deaf while it restarts after a reset.
+const int restartLimitMs = 30000;
 
 } // namespace
 
@@ -39,10 +42,16 @@ void LocalConnector::ping()
     ping(false);
 }
 
+// The unit hears nothing while it restarts: the requests queued after the reset (the reload) wait
+// until it answers its status again, within a bound.
 void LocalConnector::resetDevice()
 {
     const CommandAnswer answer = sendAndReceive(Commands::unitReset(), serviceTimeoutMs);
     qCDebug(lcLink).noquote() << answer.data;
+    QElapsedTimer restart;
+    restart.start();
+    while (connected && !restart.hasExpired(restartLimitMs) && !executeCmd(Commands::statusRequest()))
+        qCDebug(lcLink) << "The unit is still restarting";
 }
 
 void LocalConnector::performGlobalReset()

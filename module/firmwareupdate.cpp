@@ -32,9 +32,12 @@ QString defaultFirmwareFile()
 
 } // namespace
 
-FirmwareCheckResult RV_23::checkFirmware(QString&, QString&, QString)
+FirmwareCheckResult RV_23::checkFirmware(QString& oldOut, QString& newOut, QString)
 {
     const QString unitVersion = info.behaviourVersion;
+    // The host tells an upgrade from a downgrade with these.
+    oldOut = unitVersion;
+    newOut = moduleFirmwareVersion;
     if (moduleFirmwareVersion.isEmpty())
         return UpToDate;
     qCDebug(lcModule).noquote() << "Comparing firmware: new:" << moduleFirmwareVersion << ", old:" << unitVersion;

@@ -21,6 +21,9 @@ public:
     bool contains(const QString& serial) const;
     // The stored text, empty when none was stored.
     QByteArray read(const QString& serial) const;
+    // The stored text as read(), but a text that is no saved configuration (cut short, overwritten)
+    // is renamed beside it and kept, *notice tells which file and why, and empty is returned.
+    QByteArray readUsable(const QString& serial, QString* notice);
     bool write(const QString& serial, const QByteArray& text);
     QString errorString() const { return error; }
 

@@ -34,6 +34,12 @@ QString withSlash(const QString& folder)
 
 } // namespace
 
+QString portDevice(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
 QString pluginFile(const QString& explicitPath)
 {
     const QStringList list = candidates(explicitPath, "RV23_PLUGIN",
@@ -82,7 +88,16 @@ void addExtraPorts(const QStringList& paths)
     if (paths.isEmpty())
         return;
     QStringList entries = qEnvironmentVariable("RV23_EXTRA_PORTS").split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    entries << paths;
+    QStringList devices;
+    for (const QString& entry : qAsConst(entries))
+        devices << portDevice(entry.section(QLatin1Char('|'), 0, 0).trimmed());
+    // A port named twice, or by a link and by its target, is one unit.
+    for (const QString& path : paths) {
+        if (devices.contains(portDevice(path)))
+            continue;
+        devices << portDevice(path);
+        entries << path;
+    }
     qputenv("RV23_EXTRA_PORTS", entries.join(QLatin1Char(';')).toLocal8Bit());
 }
 

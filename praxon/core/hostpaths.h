@@ -20,7 +20,11 @@ QString baseDirectory(const QString& explicitPath = QString());
 // there is none.
 QString translationsDirectory(const QString& explicitPath = QString());
 
-// Adds paths to RV23_EXTRA_PORTS, the module's list of extra candidate ports (";"-separated).
+// The device a port path leads to (links resolved); the path itself when it leads nowhere.
+QString portDevice(const QString& path);
+
+// Adds paths to RV23_EXTRA_PORTS, the module's list of extra candidate ports (";"-separated),
+// each device once.
 void addExtraPorts(const QStringList& paths);
 
 } // namespace Praxon::HostPaths

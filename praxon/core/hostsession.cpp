@@ -180,6 +180,8 @@ Module::Device::ConfigurationLoadResult HostSession::load()
     lastLoad = module->loadConfiguration(storedText());
     if (lastLoad == Module::Device::LoadFailed)
         error = tr("The configuration could not be loaded");
+    else
+        loadedText = snapshot();
     emit loadFinished(lastLoad);
     return lastLoad;
 }
@@ -233,11 +235,14 @@ HostSession::SaveResult HostSession::storeAndSave(const QByteArray& text)
     }
     saving = true;
     reloadAsked = false;
+    refused.clear();
+    const QList<ConfigurationDiff::Change> changes = ConfigurationDiff::compare(loadedText, text);
     const bool written = source != Common::Local || module->saveToDevice();
     module->configurationSaved(true);
     saving = false;
-    if (reloadAsked)
-        load();
+    // What the unit refused shows only in what it holds when read back.
+    if (reloadAsked && load() != Module::Device::LoadFailed && isConnected())
+        refused = ConfigurationDiff::unmet(changes, loadedText);
     const SaveResult result = written ? SaveResult::Saved : SaveResult::UnitFailed;
     if (!written)
         error = tr("The unit did not take every change; the configuration is kept in %1").arg(store->pathFor(unitSerial));
@@ -260,13 +265,17 @@ bool HostSession::storeText(const QByteArray& text)
     return true;
 }
 
-QByteArray HostSession::storedText() const
+QByteArray HostSession::storedText()
 {
     if (source == Common::Offline) {
         QFile file(offlinePath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    return store->read(unitSerial);
+    QString damaged;
+    const QByteArray text = store->readUsable(unitSerial, &damaged);
+    if (!damaged.isEmpty())
+        emit notice(damaged);
+    return text;
 }
 
 void HostSession::onLoadRequested()

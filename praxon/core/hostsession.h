@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configurationdiff.h"
+
 #include "host/device.h"
 
 #include <QByteArray>
@@ -66,6 +68,8 @@ public:
     // Asks the module for its configuration and saves it: store, saveToDevice, configurationSaved
     // and the load the module asks for afterwards.
     SaveResult save();
+    // The changes of the last save that the unit, read back, does not hold (before: what it holds).
+    QList<ConfigurationDiff::Change> notTaken() const { return refused; }
     // The module's saved-configuration text of what it shows now, not stored; empty when the
     // module refuses to hand it over.
     QByteArray snapshot();
@@ -92,6 +96,8 @@ signals:
     void historyAvailable(bool available);
     void loadFinished(Module::Device::ConfigurationLoadResult result);
     void saveFinished(Praxon::HostSession::SaveResult result, const QString& message);
+    // Something the technician should know that did not stop the operation.
+    void notice(const QString& message);
 
 private:
     void wireModule();
@@ -100,7 +106,7 @@ private:
     void onDisconnected();
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
-    QByteArray storedText() const;
+    QByteArray storedText();
     // Has the module hand over its configuration text without storing it.
     bool captureConfiguration();
     // Asks the module to read the event log and waits for its answer; false when none came.
@@ -120,6 +126,8 @@ private:
     QByteArray captured;
     bool saving = false;
     bool reloadAsked = false;
+    QByteArray loadedText;
+    QList<ConfigurationDiff::Change> refused;
 };
 
 } // namespace Praxon

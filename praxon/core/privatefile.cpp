@@ -1,18 +1,28 @@
 #include "privatefile.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace Praxon {
 
-bool writePrivateFile(const QString& path, const QByteArray& data, QString* error)
+QString outputProblem(const QString& path)
 {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        *error = QObject::tr("Cannot create the folder %1").arg(info.absolutePath());
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QObject::tr("Cannot write %1: the folder %2 does not exist").arg(path, folder.filePath());
+    if (info.isDir())
+        return QObject::tr("Cannot write %1: it is a folder").arg(path);
+    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        return QObject::tr("Cannot write %1: permission denied").arg(path);
+    return {};
+}
+
+bool writePrivateFile(const QString& path, const QByteArray& data, QString* error)
+{
+    *error = outputProblem(path);
+    if (!error->isEmpty())
         return false;
-    }
     QSaveFile file(path);
     // Unbuffered, because a buffered flush that writes only part of the data (a full disk, a size
     // limit) still lets commit() succeed. The mode is set before any byte is written, so no copy

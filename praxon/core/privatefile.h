@@ -10,4 +10,8 @@ namespace Praxon {
 // content stays whole when the write fails. False with a message in *error on failure.
 bool writePrivateFile(const QString& path, const QByteArray& data, QString* error);
 
+// Why path cannot be written (its folder is missing, or it may not be written), empty when it
+// can. A missing folder is not made: a mistyped path is the technician's to correct.
+QString outputProblem(const QString& path);
+
 } // namespace Praxon

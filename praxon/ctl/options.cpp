@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8 };
 
 struct Command
 {
@@ -25,9 +25,11 @@ const Command table[] = {
     {"read", "read [-o FILE]", "save the unit's configuration",
      "Reads the unit's configuration and writes it as saved-configuration JSON (.rv23) to FILE or\n"
      "standard output. FILE is made readable only by you: it holds the unit's programming code.", 0, 0, Output},
-    {"write", "write FILE", "write a .rv23 or portal .txt to the unit",
+    {"write", "write FILE [--yes]", "write a .rv23 or portal .txt to the unit",
      "Writes the settings of FILE (a .rv23 file or a web-portal .txt) to the unit: only what differs\n"
-     "is written, then the unit is read again and checked. Prints what changed.", 1, 1, NoOption},
+     "is written, then the unit is read again and checked. Prints what changed. A web-portal text\n"
+     "empties every setting it does not name: a change that would clear the programming code, the\n"
+     "service numbers, the phone tables or the peripheral codes is written only with --yes.", 1, 1, Yes},
     {"diff", "diff FILE", "show what write FILE would change",
      "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
      "without writing anything.", 1, 1, NoOption},
@@ -100,7 +102,7 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     };
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
-        || refuse(options->force, Force, "--force"))
+        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes"))
         return false;
     const QString name = QLatin1String(command.name);
     if (name == QLatin1String("toggle")) {
@@ -116,6 +118,11 @@ bool checkCommand(const Command& command, Options* options, QString* error)
     }
     if (name == QLatin1String("export-portal") && options->output.isEmpty()) {
         *error = QStringLiteral("export-portal needs -o FILE.txt");
+        return false;
+    }
+    if (name == QLatin1String("export-portal") && QFileInfo(options->output).suffix().toLower() != QLatin1String("txt")) {
+        *error = QStringLiteral("export-portal writes a web-portal .txt form, not %1 (read -o writes .rv23)")
+                     .arg(options->output);
         return false;
     }
     if (name == QLatin1String("events") && !options->output.isEmpty()
@@ -165,6 +172,8 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
             options->watch = true;
         } else if (argument == QLatin1String("--force")) {
             options->force = true;
+        } else if (argument == QLatin1String("--yes")) {
+            options->yes = true;
         } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             options->help = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument != QLatin1String("-")) {

@@ -27,6 +27,7 @@ struct Options
     QString output;
     bool watch = false;
     bool force = false;
+    bool yes = false; // write: also a change that clears protected settings
     bool help = false; // help was asked for: for the command, or the general one without
 
     // Parses the arguments after the program's name; false with a message in *error.

@@ -1,9 +1,13 @@
 #include "runner.h"
 
-#include "configurationdiff.h"
 #include "console.h"
 
+#include "praxon/core/clearingcheck.h"
+#include "praxon/core/configurationdiff.h"
 #include "praxon/core/hostpaths.h"
+#include "praxon/core/owneronlyfiles.h"
+#include "praxon/core/portproblem.h"
+#include "praxon/core/versions.h"
 #include "praxon/core/privatefile.h"
 #include "praxon/core/refusalreport.h"
 
@@ -102,6 +106,8 @@ Runner::Runner(const Options& options, QObject* parent)
         emit unitStateChanged();
     });
     connect(&session, &Praxon::HostSession::connectionChanged, this, &Runner::unitStateChanged);
+    connect(&session, &Praxon::HostSession::notice, this,
+            [](const QString& message) { Console::error(QStringLiteral("rv23ctl: note: ") + message); });
 }
 
 Runner::~Runner()
@@ -129,6 +135,10 @@ int Runner::run()
     }
     if (const int code = checkInputFiles())
         return code;
+    // Output files are checked before any unit is touched, too.
+    const QString outputProblem = options.output.isEmpty() ? QString() : Praxon::outputProblem(options.output);
+    if (!outputProblem.isEmpty())
+        return fail(UsageError, outputProblem);
     Praxon::HostPaths::addExtraPorts(options.ports);
     translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
@@ -209,9 +219,9 @@ int Runner::openUnit()
             matching << unit;
     }
     if (matching.isEmpty()) {
-        return fail(UnitFailure, options.serial.isEmpty()
-                                     ? QStringLiteral("no RV-23 unit found")
-                                     : QStringLiteral("no RV-23 unit with serial number %1 found").arg(options.serial));
+        return noUnitFound(options.serial.isEmpty()
+                               ? QStringLiteral("no RV-23 unit found")
+                               : QStringLiteral("no RV-23 unit with serial number %1 found").arg(options.serial));
     }
     if (matching.size() > 1) {
         QStringList serials;
@@ -223,6 +233,18 @@ int Runner::openUnit()
     if (!session.connectUnit(matching.first()))
         return fail(UnitFailure, session.errorString());
     return Success;
+}
+
+// The module's search passes over a port it cannot open: for the ports named here, say why.
+int Runner::noUnitFound(const QString& message)
+{
+    QStringList causes;
+    for (const QString& port : qAsConst(options.ports)) {
+        const QString cause = Praxon::PortProblem::explain(port);
+        if (!cause.isEmpty() && !causes.contains(cause))
+            causes << cause;
+    }
+    return fail(UnitFailure, causes.isEmpty() ? message : causes.join(QStringLiteral("\nrv23ctl: ")));
 }
 
 int Runner::openAndLoad()
@@ -270,7 +292,7 @@ int Runner::list()
 {
     const QList<DeviceInfo> units = session.search();
     if (units.isEmpty())
-        return fail(UnitFailure, QStringLiteral("no RV-23 unit found"));
+        return noUnitFound(QStringLiteral("no RV-23 unit found"));
     QString text = QStringLiteral("%1 %2 %3 %4\n").arg(QStringLiteral("SERIAL"), -12).arg(QStringLiteral("FIRMWARE"), -12)
                        .arg(QStringLiteral("BEHAVIOUR"), -10).arg(QStringLiteral("MODEL"));
     for (const DeviceInfo& unit : units) {
@@ -336,11 +358,17 @@ int Runner::compareOrWrite(bool write)
     if (edited.isEmpty())
         return fail(Refused, QStringLiteral("the module refuses the settings of %1").arg(path));
 
-    const QList<ConfigurationDiff::Change> changes = ConfigurationDiff::compare(before, edited);
-    for (const ConfigurationDiff::Change& change : changes)
-        Console::out(ConfigurationDiff::describe(change) + QLatin1Char('\n'));
+    const QList<Praxon::ConfigurationDiff::Change> changes = Praxon::ConfigurationDiff::compare(before, edited);
+    for (const Praxon::ConfigurationDiff::Change& change : changes)
+        Console::out(Praxon::ConfigurationDiff::describe(change) + QLatin1Char('\n'));
     if (changes.isEmpty())
         Console::out(QStringLiteral("unit %1 already holds these settings\n").arg(session.serial()));
+    const Praxon::ClearingCheck clearing(changes);
+    if (clearing.count() > 0)
+        Console::error(QStringLiteral("rv23ctl: warning: ") + clearing.warning());
+    if (write && clearing.needsConfirmation() && !options.yes)
+        return fail(UsageError, QStringLiteral("nothing written: add --yes to write a change that clears %1")
+                                    .arg(clearing.sensitive().join(QStringLiteral(", "))));
     if (!write || changes.isEmpty())
         return Success;
 
@@ -359,16 +387,18 @@ int Runner::compareOrWrite(bool write)
                                      .arg(session.serial(), store.pathFor(session.serial())));
     if (session.lastLoadResult() == Module::Device::LoadFailed && session.load() == Module::Device::LoadFailed)
         return fail(UnitFailure, QStringLiteral("the unit could not be read back after writing"));
-    const QList<ConfigurationDiff::Change> missing = ConfigurationDiff::unmet(changes, session.snapshot());
-    for (const ConfigurationDiff::Change& change : missing) {
+    const QList<Praxon::ConfigurationDiff::Change> missing = Praxon::ConfigurationDiff::unmet(changes, session.snapshot());
+    for (const Praxon::ConfigurationDiff::Change& change : missing) {
         Console::error(QStringLiteral("rv23ctl: the unit did not take %1 = %2; it holds %3")
-                           .arg(change.path, ConfigurationDiff::valueText(change.after),
-                                ConfigurationDiff::valueText(change.before)));
+                           .arg(change.path, Praxon::ConfigurationDiff::valueText(change.after),
+                                Praxon::ConfigurationDiff::valueText(change.before)));
     }
     if (!missing.isEmpty())
         return fail(UnitFailure, QStringLiteral("%1 of %2 changes were not taken; the configuration is kept in %3")
                                      .arg(missing.size()).arg(changes.size()).arg(store.pathFor(session.serial())));
-    Console::out(QStringLiteral("%1 settings written to unit %2 and read back\n").arg(changes.size()).arg(session.serial()));
+    const QString written = changes.size() == 1 ? QStringLiteral("1 setting")
+                                                : QStringLiteral("%1 settings").arg(changes.size());
+    Console::out(QStringLiteral("%1 written to unit %2 and read back\n").arg(written, session.serial()));
     return Success;
 }
 
@@ -433,7 +463,11 @@ int Runner::exportPortal()
     if (const int code = openAndLoad())
         return code;
     const FileChange change(options.output);
-    session.device()->exportSettings(options.output);
+    {
+        // The form holds the unit's programming code.
+        const Praxon::OwnerOnlyFiles privately(options.output);
+        session.device()->exportSettings(options.output);
+    }
     if (!change.happened())
         return fail(UnitFailure, QStringLiteral("the module wrote nothing to %1").arg(options.output));
     return Success;
@@ -450,15 +484,22 @@ int Runner::firmware()
     const bool offered = session.device()->checkFirmware(unitVersion, offeredVersion, image) == UpdateAvailable;
     const QString versions = QStringLiteral("unit %1 (firmware %2, behaviour version %3)")
                                  .arg(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
+    // The module offers any other version; an older one would take the unit back.
+    const bool downgrade = offered && Praxon::Versions::compare(offeredVersion, unitVersion) < 0;
     if (image.isEmpty()) {
-        Console::out(versions + (offered ? QStringLiteral(": the module offers a firmware upgrade\n")
-                                         : QStringLiteral(": the firmware is up to date\n")));
+        Console::out(versions + (!offered ? QStringLiteral(": the firmware is up to date\n")
+                                 : downgrade ? QStringLiteral(": the module's firmware (behaviour version %1) is older, a downgrade\n").arg(offeredVersion)
+                                             : QStringLiteral(": the module offers a firmware upgrade to behaviour version %1\n").arg(offeredVersion)));
         return Success;
     }
     if (!offered && !options.force) {
         Console::out(versions + QStringLiteral(": the firmware is up to date; nothing uploaded (--force uploads)\n"));
         return Success;
     }
+    if (downgrade && !options.force)
+        return fail(UsageError, versions + QStringLiteral(": the module's firmware (behaviour version %1) is older, a "
+                                                          "downgrade; nothing uploaded (--force uploads it)")
+                                               .arg(offeredVersion));
     if (!session.device()->uploadFirmware(image))
         return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
     Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));

@@ -40,6 +40,7 @@ private:
     int checkFirmwareImage(const QString& path, qint64 size);
     int startModule();
     int openUnit();
+    int noUnitFound(const QString& message);
     int openAndLoad();
     bool waitUntil(const std::function<bool()>& done, int timeoutMs);
     bool waitForStates();

@@ -4,10 +4,13 @@
 #include "loaderdialog.h"
 #include "unitdialog.h"
 
+#include "praxon/core/clearingcheck.h"
 #include "praxon/core/diagnosticlog.h"
 #include "praxon/core/hostpaths.h"
+#include "praxon/core/owneronlyfiles.h"
 #include "praxon/core/privatefile.h"
 #include "praxon/core/refusalreport.h"
+#include "praxon/core/versions.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,6 +18,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -82,6 +86,13 @@ bool MainWindow::setLanguage(const QString& language)
     if (!translations.setLanguage(language))
         return false;
     (language == QLatin1String("cs") ? czechAction : englishAction)->setChecked(true);
+    // The module puts the unit's event texts into words as it reads the log: it reads it again,
+    // and a table already shown is filled anew.
+    if (host.isConnected()) {
+        host.device()->refreshDevice();
+        if (historyReady)
+            host.loadHistory();
+    }
     return true;
 }
 
@@ -198,6 +209,8 @@ void MainWindow::wireSession()
     });
     connect(&host, &HostSession::loadFinished, this, &MainWindow::loaded);
     connect(&host, &HostSession::saveFinished, this, &MainWindow::saved);
+    connect(&host, &HostSession::notice, this,
+            [this](const QString& message) { QMessageBox::warning(this, tr("Praxon"), message); });
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -307,10 +320,21 @@ void MainWindow::loaded(Module::Device::ConfigurationLoadResult result)
 
 void MainWindow::saved(HostSession::SaveResult result, const QString& message)
 {
-    if (result == HostSession::SaveResult::Saved)
+    const QList<ConfigurationDiff::Change> refused = host.notTaken();
+    if (result == HostSession::SaveResult::Saved && refused.isEmpty())
         statusBar()->showMessage(tr("Configuration saved"), 5000);
-    else if (result != HostSession::SaveResult::Refused)
+    else if (result != HostSession::SaveResult::Refused && refused.isEmpty())
         QMessageBox::warning(this, tr("Praxon"), message);
+    if (refused.isEmpty())
+        return;
+    QStringList lines;
+    for (const ConfigurationDiff::Change& change : refused) {
+        lines << tr("%1: written %2, the unit holds %3")
+                     .arg(change.path, ConfigurationDiff::valueText(change.after),
+                          ConfigurationDiff::valueText(change.before));
+    }
+    QMessageBox::warning(this, tr("Praxon"),
+                         tr("The unit did not take these settings:\n%1").arg(lines.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::openOffline()
@@ -329,21 +353,41 @@ void MainWindow::openOffline()
 
 void MainWindow::importSettings()
 {
-    const QStringList types = host.device()->importFileTypes();
     QString filter;
     const QString file = QFileDialog::getOpenFileName(this, tr("Import settings"), QString(),
-                                                      types.join(QStringLiteral(";;")), &filter);
-    if (file.isEmpty())
-        return;
+                                                      host.device()->importFileTypes().join(QStringLiteral(";;")),
+                                                      &filter);
+    if (!file.isEmpty())
+        importSettingsFrom(file, filter);
+}
+
+void MainWindow::importSettingsFrom(const QString& file, QString filter)
+{
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
         QMessageBox::warning(this, tr("Praxon"), tr("Cannot read %1: %2").arg(file, input.errorString()));
         return;
     }
     if (filter.isEmpty())
-        filter = HostSession::filterFor(types, file);
+        filter = HostSession::filterFor(host.device()->importFileTypes(), file);
+    const QByteArray before = host.snapshot();
     host.importConfiguration(input.readAll(), filter);
+    // Saved settings are taken at once; other formats pass through the unit's link first.
+    if (!file.endsWith(QLatin1String(".rv23"), Qt::CaseInsensitive) && !host.settleImport())
+        return;
     reportRefusedFields();
+    const ClearingCheck clearing(ConfigurationDiff::compare(before, host.snapshot()));
+    if (clearing.count() == 0)
+        return;
+    if (!clearing.needsConfirmation()) {
+        statusBar()->showMessage(clearing.warning(), 10000);
+        return;
+    }
+    // Nothing is written yet: dropping the imported edits reads the unit (or the file) again.
+    if (QMessageBox::question(this, tr("Import settings"), clearing.warning() + QLatin1Char('\n')
+                                                              + tr("Keep these changes?"))
+        != QMessageBox::Yes)
+        host.load();
 }
 
 // The module shows the fields red on their page; the count and the names stay in the status bar
@@ -360,25 +404,40 @@ void MainWindow::exportSettings()
     QStringList types = host.device()->exportFileTypes();
     if (HostSession::filterFor(types, QStringLiteral("settings.rv23")).isEmpty())
         types.prepend(tr("RV-23 settings (%1)").arg(savedSettingsPattern));
-    QString filter;
     const QString file = QFileDialog::getSaveFileName(this, tr("Export settings"), QString(),
-                                                      types.join(QStringLiteral(";;")), &filter);
-    if (file.isEmpty())
-        return;
-    if (!HostSession::filterFor({filter}, QStringLiteral("settings.rv23")).isEmpty()
-        || file.endsWith(QLatin1String(".rv23"))) {
+                                                      types.join(QStringLiteral(";;")));
+    if (!file.isEmpty())
+        exportSettingsTo(file);
+}
+
+// The format follows the file's ending, whatever filter was chosen.
+void MainWindow::exportSettingsTo(const QString& file)
+{
+    const bool saved = file.endsWith(QLatin1String(".rv23"), Qt::CaseInsensitive);
+    QString error = outputProblem(file);
+    if (error.isEmpty() && !saved && HostSession::filterFor(host.device()->exportFileTypes(), file).isEmpty())
+        error = tr("Cannot export to %1: the file must end in .rv23 (saved settings) or name one of: %2")
+                    .arg(file, host.device()->exportFileTypes().join(QStringLiteral("; ")));
+    if (error.isEmpty() && saved) {
         // What was last stored for the unit; before the first save, what the module shows.
         QByteArray text = host.isConnected() ? store.read(host.serial()) : QByteArray();
         if (text.isEmpty())
             text = host.snapshot();
-        QString error;
         if (text.isEmpty())
-            QMessageBox::warning(this, tr("Praxon"), tr("The module handed over no configuration to export."));
-        else if (!writePrivateFile(file, text, &error))
-            QMessageBox::warning(this, tr("Praxon"), error);
-        return;
+            error = tr("The module handed over no configuration to export.");
+        else
+            writePrivateFile(file, text, &error);
+    } else if (error.isEmpty()) {
+        {
+            // The form holds the unit's programming code.
+            const OwnerOnlyFiles privately(file);
+            host.device()->exportSettings(file);
+        }
+        if (!QFileInfo::exists(file))
+            error = tr("The module wrote nothing to %1").arg(file);
     }
-    host.device()->exportSettings(file);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, tr("Praxon"), error);
 }
 
 void MainWindow::checkFirmware()
@@ -389,8 +448,15 @@ void MainWindow::checkFirmware()
         QMessageBox::information(this, tr("Firmware"), tr("The unit's firmware is up to date."));
         return;
     }
-    if (QMessageBox::question(this, tr("Firmware"), tr("A firmware upgrade is available for the unit. Upgrade now?"))
-        == QMessageBox::Yes)
+    // The module offers any other version; an older one would take the unit back.
+    const QString question = Versions::compare(offered, unitVersion) < 0
+                                 ? tr("Warning: the module's firmware (behaviour version %1) is older than the "
+                                      "unit's (%2). Uploading it is a downgrade. Downgrade now?")
+                                       .arg(offered, unitVersion)
+                                 : tr("A firmware upgrade to behaviour version %1 is available for the unit. "
+                                      "Upgrade now?")
+                                       .arg(offered);
+    if (QMessageBox::question(this, tr("Firmware"), question) == QMessageBox::Yes)
         upgradeFirmware();
 }
 

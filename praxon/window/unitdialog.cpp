@@ -35,7 +35,15 @@ UnitDialog::UnitDialog(HostSession* session, QWidget* parent)
     connect(list, &QTreeWidget::itemSelectionChanged, this, &UnitDialog::updateButtons);
     connect(list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     resize(560, 300);
+    fitColumns();
     updateButtons();
+}
+
+// Each column as wide as its header or its widest entry, whichever is wider.
+void UnitDialog::fitColumns()
+{
+    for (int column = 0; column < list->columnCount(); ++column)
+        list->resizeColumnToContents(column);
 }
 
 void UnitDialog::showEvent(QShowEvent* event)
@@ -60,6 +68,7 @@ void UnitDialog::search()
     }
     if (!units.isEmpty())
         list->setCurrentItem(list->topLevelItem(0));
+    fitColumns();
     searchButton->setEnabled(true);
     updateButtons();
 }

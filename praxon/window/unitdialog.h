@@ -28,6 +28,7 @@ protected:
 
 private:
     void updateButtons();
+    void fitColumns();
 
     HostSession* session;
     QTreeWidget* list;

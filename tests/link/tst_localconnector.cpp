@@ -3,7 +3,9 @@
 #include "link/linktypes.h"
 #include "link/portlist.h"
 
+#include <QDir>
 #include <QSerialPortInfo>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,6 +30,8 @@ private slots:
     void extraPorts_data();
     void extraPorts();
     void extraPortsFollowTheSystemPorts();
+    void oneDeviceCountsOnce_data();
+    void oneDeviceCountsOnce();
     void announcesUnitsOfTheMakerOnly();
     void selectionAfterEmptyScanSearchesBySerial_data();
     void selectionAfterEmptyScanSearchesBySerial();
@@ -110,6 +114,39 @@ void TestLocalConnector::extraPortsFollowTheSystemPorts()
     QCOMPARE(ports.at(ports.size() - 2).location, QStringLiteral("/dev/pts/90"));
     QCOMPARE(ports.last().manufacturer, QStringLiteral("ACME"));
     QCOMPARE(ports.size() - 2, QSerialPortInfo::availablePorts().size());
+}
+
+// Entries are paths in a folder holding the files "a" and "b" and the links "la" -> a, "lla" -> la.
+void TestLocalConnector::oneDeviceCountsOnce_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("kept");
+
+    QTest::newRow("same path twice") << QStringList{"a", "a"} << QStringList{"a"};
+    QTest::newRow("link after its target") << QStringList{"a", "la"} << QStringList{"a"};
+    QTest::newRow("link of a link before the target") << QStringList{"lla", "b", "a"} << QStringList{"lla", "b"};
+    QTest::newRow("path with dots") << QStringList{"b", "../d/./b"} << QStringList{"b"};
+    QTest::newRow("missing paths compared as written") << QStringList{"x", "x", "y"} << QStringList{"x", "y"};
+}
+
+void TestLocalConnector::oneDeviceCountsOnce()
+{
+    QFETCH(QStringList, entries);
+    QTemporaryDir root;
+    const QString folder = root.filePath("d");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile(folder + "/a").open(QIODevice::WriteOnly) && QFile(folder + "/b").open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(folder + "/a", folder + "/la") && QFile::link(folder + "/la", folder + "/lla"));
+    QList<PortCandidate> candidates;
+    for (const QString& entry : entries)
+        candidates.append(PortCandidate{entry, folder + '/' + entry, {}, {}});
+    QCOMPARE(moduleRV_23::canonicalPortPath(folder + "/lla"), QFileInfo(folder + "/a").canonicalFilePath());
+
+    QStringList kept;
+    for (const PortCandidate& port : moduleRV_23::distinctPorts(candidates))
+        kept << port.portName;
+
+    QTEST(kept, "kept");
 }
 
 void TestLocalConnector::announcesUnitsOfTheMakerOnly()

@@ -1,11 +1,13 @@
-#include "praxon/ctl/configurationdiff.h"
+#include "praxon/core/clearingcheck.h"
+#include "praxon/core/configurationdiff.h"
+#include "praxon/core/versions.h"
 #include "praxon/ctl/options.h"
 #include "praxon/ctl/progressbar.h"
 #include "praxon/core/refusalreport.h"
 
 #include <QtTest>
 
-using Ctl::ConfigurationDiff;
+using Praxon::ConfigurationDiff;
 using Ctl::Options;
 
 // rv23ctl's pieces that need no module: the command line, the comparison of configurations and
@@ -23,6 +25,10 @@ private slots:
     void comparesSettingsOnly_data();
     void comparesSettingsOnly();
     void unmetChangesAreThoseNotHeld();
+    void clearingNamesProtectedSettings_data();
+    void clearingNamesProtectedSettings();
+    void versionsCompareAsNumbers_data();
+    void versionsCompareAsNumbers();
     void progressLineShowsStepPercentAndTimeLeft();
     void refusedValuesAreShownOnOneLine_data();
     void refusedValuesAreShownOnOneLine();
@@ -79,12 +85,16 @@ void TestCtl::rejectsBadCommandLines_data()
     QTest::newRow("port without path") << QStringList{"list", "--port"} << "option --port needs a value";
     QTest::newRow("empty serial") << QStringList{"list", "--serial="} << "option --serial needs a value";
     QTest::newRow("language we lack") << QStringList{"--lang", "de", "list"} << "--lang takes en or cs, not de";
-    QTest::newRow("write without file") << QStringList{"write"} << "usage: rv23ctl write FILE";
+    QTest::newRow("write without file") << QStringList{"write"} << "usage: rv23ctl write FILE [--yes]";
+    QTest::newRow("confirmation for a diff") << QStringList{"diff", "a.txt", "--yes"} << "diff takes no --yes";
     QTest::newRow("relay Z") << QStringList{"toggle", "Z"} << "toggle needs X or Y, not Z";
     QTest::newRow("output for list") << QStringList{"list", "-o", "x"} << "list takes no -o";
     QTest::newRow("firmware forced without image") << QStringList{"firmware", "--force"}
                                                    << "firmware --force needs the FILE.dwl to upload";
     QTest::newRow("portal export without file") << QStringList{"export-portal"} << "export-portal needs -o FILE.txt";
+    QTest::newRow("portal form under a settings name")
+        << QStringList{"export-portal", "-o", "x.rv23"}
+        << "export-portal writes a web-portal .txt form, not x.rv23 (read -o writes .rv23)";
     QTest::newRow("history as a spreadsheet")
         << QStringList{"events", "-o", "log.xlsx"} << "events writes .csv, .html, .htm or .pdf files, not log.xlsx";
     QTest::newRow("help for an unknown command") << QStringList{"help", "flash"} << "unknown command flash";
@@ -160,6 +170,71 @@ void TestCtl::unmetChangesAreThoseNotHeld()
     QCOMPARE(unmet.first().path, QStringLiteral("b"));
     QCOMPARE(unmet.first().before.toString(), QStringLiteral("x"));
     QCOMPARE(unmet.first().after.toString(), QStringLiteral("y"));
+}
+
+// Each "old=new" of edits replaces a quoted value of a unit's configuration.
+void TestCtl::clearingNamesProtectedSettings_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("confirm");
+
+    QTest::newRow("a value changed, none cleared") << QStringList{"1357=2468"} << "The file would clear 0 settings."
+                                                   << false;
+    QTest::newRow("a text and a box cleared") << QStringList{"ALARM=", "true=false"}
+                                              << "The file would clear 2 settings." << false;
+    QTest::newRow("programming code") << QStringList{"1357="}
+                                      << "The file would clear 1 setting, among them the programming code." << true;
+    QTest::newRow("every protected kind")
+        << QStringList{"1357=", "+420=", "1100=", "+421="}
+        << "The file would clear 4 settings, among them the programming code, the service numbers, the phone tables, "
+           "the peripheral codes."
+        << true;
+}
+
+void TestCtl::clearingNamesProtectedSettings()
+{
+    QFETCH(QStringList, edits);
+    const QByteArray before = R"({"i":{"leSMSOnA":{"_value":"ALARM"},"cbCallA":{"_value":true}},
+                                  "s":{"gbSIMCard":{"lPIN":{"lePIN":{"_value":"1357"}},
+                                                    "lServiceNumber2":{"leServiceNumber2":{"_value":"+420"}}},
+                                       "gbDeviceCodes":{"lINA":{"leINA":{"_value":"1100"}}}},
+                                  "o":{"tXPhones":{"valueColumn":{"value01":{"_value":"+421"}}}}})";
+    QByteArray after = before;
+    for (const QString& edit : edits) {
+        const QString old = edit.section('=', 0, 0);
+        const QString now = edit.section('=', 1);
+        const bool quoted = old != "true";
+        after.replace((quoted ? '"' + old + '"' : old).toUtf8(), (quoted ? '"' + now + '"' : now).toUtf8());
+    }
+
+    const Praxon::ClearingCheck clearing(ConfigurationDiff::compare(before, after));
+
+    QTEST(clearing.warning(), "warning");
+    QTEST(clearing.needsConfirmation(), "confirm");
+}
+
+void TestCtl::versionsCompareAsNumbers_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+
+    QTest::newRow("older behaviour") << "004" << "005" << -1;
+    QTest::newRow("leading zeros") << "004" << "4" << 0;
+    QTest::newRow("tenth after ninth") << "2.10.0001" << "2.9.0318" << 1;
+    QTest::newRow("more parts is newer") << "2.14" << "2.14.1" << -1;
+    QTest::newRow("same firmware") << "2.14.0318" << "2.14.0318" << 0;
+}
+
+void TestCtl::versionsCompareAsNumbers()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+
+    QCOMPARE(qBound(-1, Praxon::Versions::compare(a, b), 1), order);
+    QCOMPARE(qBound(-1, Praxon::Versions::compare(b, a), 1), -order);
 }
 
 void TestCtl::progressLineShowsStepPercentAndTimeLeft()

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,6 +25,9 @@ private slots:
     void failures();
     void refusedValuesWriteNothing_data();
     void refusedValuesWriteNothing();
+    void oneUnitByTwoNames();
+    void resetWaitsForTheUnit();
+    void damagedStoreIsSetAside();
     void firmware_data();
     void firmware();
 
@@ -187,6 +191,7 @@ void TestEndToEnd::readingCommandsShowTheUnit()
 
     const QString portal = dir->filePath("portal.txt");
     QCOMPARE(run({"export-portal", "-o", portal}).code, 0);
+    QCOMPARE(QFile::permissions(portal), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QFile form(portal);
     QVERIFY(form.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(form.readAll());
@@ -238,6 +243,18 @@ void TestEndToEnd::failures_data()
     QTest::newRow("portal form cut off") << true << QStringList{"diff", "@cut.txt"}
                                          << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"PO")
                                          << 2 << "the module did not import";
+    QTest::newRow("port that does not exist")
+        << false << QStringList{"--port", "/nonexistent/rv23", "list"} << QByteArray() << 1
+        << "The port /nonexistent/rv23 does not exist";
+    QTest::newRow("output folder missing") << true << QStringList{"read", "-o", "/nonexistent/dir/f.rv23"}
+                                           << QByteArray() << 2 << "the folder /nonexistent/dir does not exist";
+    QTest::newRow("history folder missing") << true << QStringList{"events", "-o", "/nonexistent/x.pdf"}
+                                            << QByteArray() << 2 << "the folder /nonexistent does not exist";
+    QTest::newRow("partial portal text clears protected settings")
+        << true << QStringList{"write", "@ata.txt"}
+        << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n") << 2
+        << "would clear 65 settings, among them the programming code, the service numbers, the phone tables, "
+           "the peripheral codes.\nrv23ctl: nothing written: add --yes";
     QTest::newRow("text the unit refuses") << true << QStringList{"write", "@comma.rv23"}
                                            << QByteArray(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})")
                                            << 1 << "not taken";
@@ -323,11 +340,65 @@ void TestEndToEnd::refusedValuesWriteNothing()
     }
 }
 
+// The port given by a link and by its target, and listed twice: still one unit.
+void TestEndToEnd::oneUnitByTwoNames()
+{
+    QVERIFY(startUnit());
+    const QString link = dir->filePath("rv23");
+    QVERIFY(QFile::link(port, link));
+
+    const Result result = run({"--port", link, "--port", port, "read", "--serial", serial});
+
+    QCOMPARE(result.code, 0);
+    QVERIFY(result.out.contains(serial));
+}
+
+// The unit hears nothing for a while after its reset; the reload waits for it.
+void TestEndToEnd::resetWaitsForTheUnit()
+{
+    QVERIFY(startUnit({"--restart-ms", "2000"}));
+
+    const Result result = run({"reset"});
+
+    QVERIFY2(result.code == 0, qPrintable(result.err));
+    QCOMPARE(result.out, "unit " + serial + " reset and read again\n");
+    QVERIFY(received().contains("AT+OATSET=\"RST\""));
+}
+
+// A stored configuration cut short is renamed and kept; the unit is read as if none was stored.
+void TestEndToEnd::damagedStoreIsSetAside()
+{
+    QVERIFY(startUnit());
+    const QString folder = dir->filePath("data/Tessaline/Praxon/configurations");
+    QVERIFY(QDir().mkpath(folder));
+    QFile stored(folder + '/' + serial + ".rv23");
+    QVERIFY(stored.open(QIODevice::WriteOnly));
+    stored.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_val)");
+    stored.close();
+    QFile one(dir->filePath("one.rv23"));
+    QVERIFY(one.open(QIODevice::WriteOnly));
+    one.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}}}})");
+    one.close();
+
+    const Result result = run({"write", one.fileName()});
+
+    QVERIFY2(result.code == 0, qPrintable(result.err));
+    QVERIFY2(result.err.contains("note: The stored configuration " + stored.fileName() + " is damaged (unterminated"),
+             qPrintable(result.err));
+    QVERIFY(result.out.endsWith("1 setting written to unit " + serial + " and read back\n"));
+    const QStringList aside = QDir(folder).entryList({serial + ".rv23.damaged-*"});
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(result.err.contains(aside.first()));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QVERIFY(stored.readAll().contains("POPLACH A"));
+}
+
 // The module offers an upgrade to a unit of behaviour version 003; the image brings 004, the
 // module's own, with a newer modem firmware. A whole upload lasts over a minute: the modem's
 // application stop commands wait out their deadlines.
 void TestEndToEnd::firmware_data()
 {
+    QTest::addColumn<QString>("behaviour");
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("code");
@@ -337,18 +408,24 @@ void TestEndToEnd::firmware_data()
 
     const QByteArray image = "#RV-23 behaviour=004 firmware=2.15.0401\n" + QByteArray(300, '\x5a');
     const QString before = QStringLiteral("2\\.14\\.0318 +003");
-    QTest::newRow("image cut short") << QStringList() << QByteArray("#RV-23\n") << 2
+    QTest::newRow("image cut short") << "003" << QStringList() << QByteArray("#RV-23\n") << 2
                                      << "new.dwl is no firmware image: it holds only 7 bytes" << false << before;
     QTest::newRow("download cancelled by the modem")
-        << QStringList{"--xmodem-cancel", "2"} << image << 1
+        << "003" << QStringList{"--xmodem-cancel", "2"} << image << 1
         << "rv23ctl: error: The firmware upgrade failed.\nrv23ctl: the firmware upgrade of unit " + serial + " failed"
         << true << before;
-    QTest::newRow("upgrade") << QStringList() << image << 0 << "unit " + serial + ": firmware upgraded from " << true
+    QTest::newRow("newer unit is not downgraded unasked")
+        << "005" << QStringList() << image << 2
+        << "behaviour version 005): the module's firmware (behaviour version 004) is older, a downgrade; "
+           "nothing uploaded (--force uploads it)"
+        << false << QStringLiteral("2\\.14\\.0318 +005");
+    QTest::newRow("upgrade") << "003" << QStringList() << image << 0 << "unit " + serial + ": firmware upgraded from " << true
                              << QStringLiteral("2\\.15\\.0401 +004");
 }
 
 void TestEndToEnd::firmware()
 {
+    QFETCH(QString, behaviour);
     QFETCH(QStringList, faults);
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
@@ -356,7 +433,7 @@ void TestEndToEnd::firmware()
     QFETCH(QString, versionsAfter);
     QFile state(dir->filePath("unit.json"));
     QVERIFY(state.open(QIODevice::WriteOnly));
-    state.write(QJsonDocument(QJsonObject{{"behaviourVersion", "003"}}).toJson());
+    state.write(QJsonDocument(QJsonObject{{"behaviourVersion", behaviour}}).toJson());
     state.close();
     QVERIFY(startUnit(QStringList{"--restart-ms", "100"} + faults));
     QFile file(dir->filePath("new.dwl"));

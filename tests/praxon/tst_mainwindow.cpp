@@ -2,9 +2,13 @@
 #include "praxon/window/mainwindow.h"
 #include "praxon/window/unitdialog.h"
 
+#include "praxon/core/messageboxwatcher.h"
+
 #include "sim/simulatorthread.h"
 
 #include <QAction>
+#include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
@@ -25,6 +29,7 @@ private slots:
     void languageChangeReachesTheModulePages();
     void unusableModuleIsExplained();
     void followsTheSimulatedUnit();
+    void explainsAndAsksBeforeHarm();
 
 private:
     QStringList calls() const;
@@ -114,6 +119,7 @@ void TestMainWindow::followsTheSimulatedUnit()
     QCOMPARE(list->topLevelItemCount(), 1);
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("23GUI001"));
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("004"));
+    QVERIFY(list->columnWidth(2) >= list->header()->sectionSizeHint(2));
     QVERIFY(window->session()->connectUnit(dialog.chosen()));
     QVERIFY(unit.control("input C 1"));
     auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
@@ -126,6 +132,66 @@ void TestMainWindow::followsTheSimulatedUnit()
     QVERIFY(!window->session()->isConnected());
     QCOMPARE(inputC->colour(), QColor(Qt::gray));
     QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
+}
+
+// A damaged stored file, an import that would erase protected settings, a text the unit refuses
+// and an export nowhere: each is told in a box, and the erasing import is undone when declined.
+void TestMainWindow::explainsAndAsksBeforeHarm()
+{
+    Sim::Options options;
+    options.statePath = dir->filePath("sim.json");
+    options.serial = QStringLiteral("23GUI002");
+    Sim::SimulatorThread unit(options);
+    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
+    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
+    const auto write = [this](const QString& name, const QByteArray& text) {
+        QFile file(dir->filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    QVERIFY(QDir().mkpath(dir->filePath("store")));
+    QVERIFY(write("store/23GUI002.rv23", "{\"inputs\":"));
+    QVERIFY(write("ata.txt", "<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n"));
+    QVERIFY(write("comma.rv23", R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})"));
+    Praxon::MessageBoxWatcher boxes;
+    QStringList texts;
+    connect(&boxes, &Praxon::MessageBoxWatcher::boxShown, this,
+            [&texts](QMessageBox::Icon, const QString&, const QString& text) { texts << text; });
+    Praxon::HostSession* host = window->session();
+    QVERIFY(host->connectUnit(host->search().value(0)));
+
+    QVERIFY(host->load() != Module::Device::LoadFailed);
+    QTRY_COMPARE(texts.size(), 1);
+    QVERIFY2(texts.last().contains(dir->filePath("store/23GUI002.rv23") + " is damaged"), qPrintable(texts.last()));
+
+    window->importSettingsFrom(dir->filePath("ata.txt"));
+    QTRY_COMPARE(texts.size(), 2);
+    QVERIFY2(texts.last().startsWith("The file would clear 65 settings, among them the programming code"),
+             qPrintable(texts.last()));
+    QVERIFY(host->snapshot().contains("\"1357\""));
+
+    window->importSettingsFrom(dir->filePath("comma.rv23"));
+    QCOMPARE(host->save(), Praxon::HostSession::SaveResult::Saved);
+    QTRY_COMPARE(texts.size(), 3);
+    QVERIFY2(texts.last().startsWith("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
+                                     "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""),
+             qPrintable(texts.last()));
+
+    window->exportSettingsTo("/nonexistent/x.txt");
+    QTRY_COMPARE(texts.size(), 4);
+    QCOMPARE(texts.last(), QStringLiteral("Cannot write /nonexistent/x.txt: the folder /nonexistent does not exist"));
+
+    // The event texts follow a change of language, and so does their export.
+    QVERIFY(host->loadHistory());
+    QVERIFY(window->setLanguage("cs"));
+    const QString csv = dir->filePath("events.csv");
+    QVERIFY(QMetaObject::invokeMethod(host->device(), "exportHistoryTo", Q_ARG(QString, csv)));
+    QFile events(csv);
+    QVERIFY(events.open(QIODevice::ReadOnly));
+    const QString table = QString::fromUtf8(events.readAll());
+    QVERIFY2(table.contains(QString::fromUtf8("Zapnutí zařízení")) && !table.contains("Unit switched on"),
+             qPrintable(table.left(400)));
 }
 
 QTEST_MAIN(TestMainWindow)

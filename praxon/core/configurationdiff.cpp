@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace Ctl {
+namespace Praxon {
 
 namespace {
 
@@ -79,4 +79,4 @@ QString ConfigurationDiff::describe(const Change& change)
     return QStringLiteral("%1: %2 -> %3").arg(change.path, valueText(change.before), valueText(change.after));
 }
 
-} // namespace Ctl
+} // namespace Praxon

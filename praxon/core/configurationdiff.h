@@ -6,7 +6,7 @@
 #include <QMap>
 #include <QString>
 
-namespace Ctl {
+namespace Praxon {
 
 // Compares saved-configuration texts item by item. An item is named by its path of short names
 // ("inputs.leSMSOnA"); live state read from the unit ("_role": "dynamicState") is no setting and
@@ -33,4 +33,4 @@ public:
     ConfigurationDiff() = delete;
 };
 
-} // namespace Ctl
+} // namespace Praxon

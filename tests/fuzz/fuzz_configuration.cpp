@@ -36,7 +36,7 @@ void requireAcceptedSendable(const Framework::Item* item)
     const QString command = item->isGrouped() ? moduleRV_23::ParameterCommands::serviceNumbers(config)
                                               : moduleRV_23::ParameterCommands::write(QStringLiteral("STS"),
                                                                                       config.ServiceNumber1);
-    Fuzz::require(!command.isEmpty());
+    Fuzz::require(moduleRV_23::ParameterCommands::lineFault(command).isEmpty());
     Fuzz::requireSendable(command);
 }
 

@@ -213,18 +213,15 @@ void TestConfigCodec::storePhone()
     QCOMPARE(ParameterCommands::storePhone(QLatin1Char('Y'), QStringLiteral("+420123"), count), line);
 }
 
-using Builder = std::function<QString()>;
-Q_DECLARE_METATYPE(Builder)
-
 // Whatever the record holds, a builder never makes a line that the unit would split or read
 // past the argument's closing quote; values at the edges of the rule still go out.
 void TestConfigCodec::builderRefuses_data()
 {
-    QTest::addColumn<Builder>("build");
+    QTest::addColumn<Build>("build");
     QTest::addColumn<QString>("line");
 
     const auto credit = [](const QString& ussd) {
-        return Builder([ussd] {
+        return Build([ussd] {
             RV23_Config config;
             config.KreditUssd = ussd;
             config.KreditKontrolaZap = true;
@@ -232,10 +229,10 @@ void TestConfigCodec::builderRefuses_data()
         });
     };
     const auto text = [](const QString& value) {
-        return Builder([value] { return ParameterCommands::write("AT", QLatin1Char('A'), value); });
+        return Build([value] { return ParameterCommands::write("AT", QLatin1Char('A'), value); });
     };
-    const auto sendable = [](const Builder& build) {
-        return Builder([build] {
+    const auto sendable = [](const Build& build) {
+        return Build([build] {
             const QString line = build();
             return ParameterCommands::lineFault(line).isEmpty() ? line : QString();
         });
@@ -253,13 +250,13 @@ void TestConfigCodec::builderRefuses_data()
     QTest::newRow("comma shifting the credit fields") << credit(QStringLiteral("*1,01#")) << "";
     QTest::newRow("quote in the credit command") << credit(QStringLiteral("*1\"#")) << "";
     QTest::newRow("credit command at its edge") << credit(QStringLiteral("*101#")) << "AT+OATSET=\"CRD,*101#,0,0,0\"";
-    QTest::newRow("comma in a relay phone number") << Builder([] {
+    QTest::newRow("comma in a relay phone number") << Build([] {
         return ParameterCommands::storePhone(QLatin1Char('X'), QStringLiteral("1,2"), 5);
     }) << "";
-    QTest::newRow("line feed in an input phone number") << Builder([] {
+    QTest::newRow("line feed in an input phone number") << Build([] {
         return ParameterCommands::inputPhones(QLatin1Char('A'), {QStringLiteral("1\n2")});
     }) << "";
-    QTest::newRow("comma in a service number") << Builder([] {
+    QTest::newRow("comma in a service number") << Build([] {
         RV23_Config config;
         config.ServiceNumber1 = QStringLiteral("1,2");
         return ParameterCommands::serviceNumbers(config);
@@ -268,7 +265,7 @@ void TestConfigCodec::builderRefuses_data()
 
 void TestConfigCodec::builderRefuses()
 {
-    QFETCH(Builder, build);
+    QFETCH(Build, build);
     QFETCH(QString, line);
 
     QCOMPARE(build(), line);

@@ -174,9 +174,8 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     window->importSettingsFrom(dir->filePath("comma.rv23"));
     QCOMPARE(host->save(), Praxon::HostSession::SaveResult::Saved);
     QTRY_COMPARE(texts.size(), 3);
-    QVERIFY2(texts.last().startsWith("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
-                                     "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""),
-             qPrintable(texts.last()));
+    QCOMPARE(texts.last(), QStringLiteral("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
+                                          "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""));
 
     window->exportSettingsTo("/nonexistent/x.txt");
     QTRY_COMPARE(texts.size(), 4);

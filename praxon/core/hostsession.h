@@ -126,6 +126,7 @@ private:
     QByteArray captured;
     bool saving = false;
     bool reloadAsked = false;
+    // What the module showed after the last load: a save's changes are taken against it.
     QByteArray loadedText;
     QList<ConfigurationDiff::Change> refused;
 };

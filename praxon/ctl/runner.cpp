@@ -485,11 +485,15 @@ int Runner::firmware()
     const QString versions = QStringLiteral("unit %1 (firmware %2, behaviour version %3)")
                                  .arg(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
     // The module offers any other version; an older one would take the unit back.
-    const bool downgrade = offered && Praxon::Versions::compare(offeredVersion, unitVersion) < 0;
+    const bool downgrade = offered && !offeredVersion.isEmpty()
+                           && Praxon::Versions::compare(offeredVersion, unitVersion) < 0;
     if (image.isEmpty()) {
-        Console::out(versions + (!offered ? QStringLiteral(": the firmware is up to date\n")
-                                 : downgrade ? QStringLiteral(": the module's firmware (behaviour version %1) is older, a downgrade\n").arg(offeredVersion)
-                                             : QStringLiteral(": the module offers a firmware upgrade to behaviour version %1\n").arg(offeredVersion)));
+        QString verdict = QStringLiteral(": the firmware is up to date\n");
+        if (downgrade)
+            verdict = QStringLiteral(": the module's firmware (behaviour version %1) is older, a downgrade\n").arg(offeredVersion);
+        else if (offered)
+            verdict = QStringLiteral(": the module offers a firmware upgrade\n");
+        Console::out(versions + verdict);
         return Success;
     }
     if (!offered && !options.force) {

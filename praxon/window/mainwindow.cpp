@@ -449,13 +449,11 @@ void MainWindow::checkFirmware()
         return;
     }
     // The module offers any other version; an older one would take the unit back.
-    const QString question = Versions::compare(offered, unitVersion) < 0
-                                 ? tr("Warning: the module's firmware (behaviour version %1) is older than the "
-                                      "unit's (%2). Uploading it is a downgrade. Downgrade now?")
-                                       .arg(offered, unitVersion)
-                                 : tr("A firmware upgrade to behaviour version %1 is available for the unit. "
-                                      "Upgrade now?")
-                                       .arg(offered);
+    QString question = tr("A firmware upgrade is available for the unit. Upgrade now?");
+    if (!offered.isEmpty() && Versions::compare(offered, unitVersion) < 0)
+        question = tr("Warning: the module's firmware (behaviour version %1) is older than the unit's (%2). "
+                      "Uploading it is a downgrade. Downgrade now?")
+                       .arg(offered, unitVersion);
     if (QMessageBox::question(this, tr("Firmware"), question) == QMessageBox::Yes)
         upgradeFirmware();
 }

@@ -73,6 +73,7 @@ void TestEndToEnd::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
+    port.clear();
 }
 
 void TestEndToEnd::cleanup()

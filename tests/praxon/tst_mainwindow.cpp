@@ -174,24 +174,12 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     window->importSettingsFrom(dir->filePath("comma.rv23"));
     QCOMPARE(host->save(), Praxon::HostSession::SaveResult::Saved);
     QTRY_COMPARE(texts.size(), 3);
-    QVERIFY2(texts.last().startsWith("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
-                                     "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""),
-             qPrintable(texts.last()));
+    QCOMPARE(texts.last(), QStringLiteral("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
+                                          "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""));
 
     window->exportSettingsTo("/nonexistent/x.txt");
     QTRY_COMPARE(texts.size(), 4);
     QCOMPARE(texts.last(), QStringLiteral("Cannot write /nonexistent/x.txt: the folder /nonexistent does not exist"));
-
-    // The event texts follow a change of language, and so does their export.
-    QVERIFY(host->loadHistory());
-    QVERIFY(window->setLanguage("cs"));
-    const QString csv = dir->filePath("events.csv");
-    QVERIFY(QMetaObject::invokeMethod(host->device(), "exportHistoryTo", Q_ARG(QString, csv)));
-    QFile events(csv);
-    QVERIFY(events.open(QIODevice::ReadOnly));
-    const QString table = QString::fromUtf8(events.readAll());
-    QVERIFY2(table.contains(QString::fromUtf8("Zapnutí zařízení")) && !table.contains("Unit switched on"),
-             qPrintable(table.left(400)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -306,6 +306,9 @@ int main(int argc, char* argv[])
                   [&firmware] { return firmwareUpload(firmware); }});
     table.last().execute();
 
+    // Before the long logs' hosts: the peak of all children so far is taken.
+    QTemporaryDir hostFolder;
+    const double peakMiB = hostPeakMiB(hostFolder);
     QTemporaryDir eventLogFolder;
     for (Measurement& row : EventLogRows::hostExports(eventLogFolder.path())) {
         row.execute();
@@ -318,8 +321,6 @@ int main(int argc, char* argv[])
         table[row].execute();
     for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
-    QTemporaryDir hostFolder;
-    const double peakMiB = hostPeakMiB(hostFolder);
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
     out << EventLogRows::hostPeaks() << '\n';
     return 0;

@@ -20,3 +20,11 @@ private:
     QString root;
     QStringList missing;
 };
+
+// What rv23-bench runs as a host: the simulated unit, rv23ctl and the plug-in rv23ctl loads.
+struct HostPrograms
+{
+    QString simulator;
+    QString ctl;
+    QString plugin;
+};

@@ -62,7 +62,7 @@ bool runMeasured(const QString& program, const QStringList& arguments, const QSt
 
 // rv23ctl reads a unit whose log holds events records (the configuration and the whole log)
 // and exports the history as CSV.
-HostRun loadAndExport(const QString& folder, int events, bool paced)
+HostRun loadAndExport(const QString& folder, int events, bool paced, const HostPrograms& programs)
 {
     QProcess unit;
     QStringList unitArguments = {QStringLiteral("--state"), QDir(folder).filePath(QStringLiteral("unit.json")),
@@ -70,7 +70,7 @@ HostRun loadAndExport(const QString& folder, int events, bool paced)
     if (paced)
         unitArguments << QStringLiteral("--pace");
     QFile::remove(QDir(folder).filePath(QStringLiteral("unit.json")));
-    unit.start(QStringLiteral(RV23_SIM_PROGRAM), unitArguments);
+    unit.start(programs.simulator, unitArguments);
     if (!unit.waitForReadyRead(10000))
         qFatal("rv23-bench: rv23-sim did not start");
     const QString port = QString::fromUtf8(unit.readLine()).trimmed().section(QLatin1Char(' '), 1);
@@ -79,10 +79,13 @@ HostRun loadAndExport(const QString& folder, int events, bool paced)
     environment.insert(QStringLiteral("XDG_DATA_HOME"), QDir(folder).filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir(folder).filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("rv23.*=false"));
+    // Set for the bench's own units: a terminal of one that has ended may be this unit's now.
+    environment.remove(QStringLiteral("RV23_EXTRA_PORTS"));
+    environment.insert(QStringLiteral("RV23_PLUGIN"), programs.plugin);
     rusage usage{};
     QElapsedTimer timer;
     timer.start();
-    if (!runMeasured(QStringLiteral(RV23CTL_PROGRAM),
+    if (!runMeasured(programs.ctl,
                      {QStringLiteral("--port"), port, QStringLiteral("events"), QStringLiteral("-o"),
                       QDir(folder).filePath(QStringLiteral("events.csv"))},
                      environment.toStringList(), &usage))
@@ -98,13 +101,14 @@ HostRun loadAndExport(const QString& folder, int events, bool paced)
     return {ms, usage.ru_maxrss / 1024.0, waited.captured(1).toDouble()};
 }
 
-Measurement exportRow(const QString& folder, int events, bool paced, int runs, const QString& target)
+Measurement exportRow(const QString& folder, int events, bool paced, int runs, const QString& target,
+                      const HostPrograms& programs)
 {
     const QString name = QStringLiteral("host: load and export the history, %L1 events%2")
                              .arg(events)
                              .arg(paced ? QStringLiteral(" at 115200 baud") : QString());
-    return {name, target, runs, [folder, events, paced] {
-                const HostRun run = loadAndExport(folder, events, paced);
+    return {name, target, runs, [folder, events, paced, programs] {
+                const HostRun run = loadAndExport(folder, events, paced, programs);
                 if (!paced)
                     peaks[events] = qMax(peaks.value(events), run.peakMiB);
                 return Measurement::Sample{run.ms, fixedLoadSleepsMs + run.waitedMs};
@@ -113,12 +117,13 @@ Measurement exportRow(const QString& folder, int events, bool paced, int runs, c
 
 } // namespace
 
-QVector<Measurement> hostExports(const QString& folder)
+QVector<Measurement> hostExports(const QString& folder, const HostPrograms& programs)
 {
     QVector<Measurement> rows;
     for (int events : sizes)
-        rows.append(exportRow(folder, events, false, 3, events == longest ? QStringLiteral("< 10000 ms") : QStringLiteral("-")));
-    rows.append(exportRow(folder, longest, true, 1, QStringLiteral("< 1.1 x floor")));
+        rows.append(exportRow(folder, events, false, 3, events == longest ? QStringLiteral("< 10000 ms") : QStringLiteral("-"),
+                              programs));
+    rows.append(exportRow(folder, longest, true, 1, QStringLiteral("< 1.1 x floor"), programs));
     return rows;
 }
 

@@ -198,15 +198,6 @@ Measurement::Sample firmwareUpload(const QString& path)
     return Measurement::Sample{elapsedMs(timer), waitedMs + 2 * 30000 + 2000};
 }
 
-// The highest resident memory of rv23ctl, a host like praxon without its window, over a full
-// load of the simulated unit with its 320 events: plug-in, item tree, pages and all.
-struct HostPrograms
-{
-    QString simulator;
-    QString ctl;
-    QString plugin;
-};
-
 // Looked up before any measurement, so that a missing one is told at once.
 HostPrograms hostPrograms()
 {
@@ -218,6 +209,8 @@ HostPrograms hostPrograms()
     return found;
 }
 
+// The highest resident memory of rv23ctl, a host like praxon without its window, over a full
+// load of the simulated unit with its 320 events: plug-in, item tree, pages and all.
 double hostPeakMiB(const QTemporaryDir& folder, const HostPrograms& programs)
 {
     const QString& ctl = programs.ctl;
@@ -346,8 +339,11 @@ int main(int argc, char* argv[])
                   [&firmware] { return firmwareUpload(firmware); }});
     table.last().execute();
 
+    // Before the long logs' hosts: the peak of all children so far is taken.
+    QTemporaryDir hostFolder;
+    const double peakMiB = hostPeakMiB(hostFolder, programs);
     QTemporaryDir eventLogFolder;
-    for (Measurement& row : EventLogRows::hostExports(eventLogFolder.path())) {
+    for (Measurement& row : EventLogRows::hostExports(eventLogFolder.path(), programs)) {
         row.execute();
         table.append(row);
     }
@@ -358,9 +354,6 @@ int main(int argc, char* argv[])
         table[row].execute();
     for (const Measurement& measurement : table)
         out << measurement.row() << '\n';
-    out.flush();
-    QTemporaryDir hostFolder;
-    const double peakMiB = hostPeakMiB(hostFolder, programs);
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
     out << EventLogRows::hostPeaks() << '\n';
     return 0;

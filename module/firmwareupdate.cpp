@@ -32,12 +32,9 @@ QString defaultFirmwareFile()
 
 } // namespace
 
-FirmwareCheckResult RV_23::checkFirmware(QString& oldOut, QString& newOut, QString)
+FirmwareCheckResult RV_23::checkFirmware(QString&, QString&, QString)
 {
     const QString unitVersion = info.behaviourVersion;
-    // The host tells an upgrade from a downgrade with these.
-    oldOut = unitVersion;
-    newOut = moduleFirmwareVersion;
     if (moduleFirmwareVersion.isEmpty())
         return UpToDate;
     qCDebug(lcModule).noquote() << "Comparing firmware: new:" << moduleFirmwareVersion << ", old:" << unitVersion;
@@ -66,11 +63,8 @@ bool RV_23::uploadFirmware(QString path)
                                      wait.finish();
                                  });
     emit uploadFirmwareSignal(path);
-    const QPointer<RV_23> alive(this);
     wait.exec();
     disconnect(handler);
-    if (!alive)
-        return false;
     disconnect(this, &RV_23::uploadFirmwareSignal, nullptr, nullptr);
     emit showLoaderSignal(false, QString());
 

@@ -480,30 +480,26 @@ int Runner::firmware()
     const DeviceInfo unit = *session.device()->deviceInfo();
     const QString image = options.arguments.value(0);
     QString unitVersion = unit.behaviourVersion;
-    QString offeredVersion;
-    const bool offered = session.device()->checkFirmware(unitVersion, offeredVersion, image) == UpdateAvailable;
+    QString moduleVersion;
+    const bool offered = session.device()->checkFirmware(unitVersion, moduleVersion, image) == UpdateAvailable;
     const QString versions = QStringLiteral("unit %1 (firmware %2, behaviour version %3)")
                                  .arg(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
-    // The module offers any other version; an older one would take the unit back.
-    const bool downgrade = offered && !offeredVersion.isEmpty()
-                           && Praxon::Versions::compare(offeredVersion, unitVersion) < 0;
     if (image.isEmpty()) {
-        QString verdict = QStringLiteral(": the firmware is up to date\n");
-        if (downgrade)
-            verdict = QStringLiteral(": the module's firmware (behaviour version %1) is older, a downgrade\n").arg(offeredVersion);
-        else if (offered)
-            verdict = QStringLiteral(": the module offers a firmware upgrade\n");
-        Console::out(versions + verdict);
+        Console::out(versions + (offered ? QStringLiteral(": the module offers another firmware version\n")
+                                         : QStringLiteral(": the firmware is up to date\n")));
         return Success;
     }
+    // Only the image tells its own version; an older one would take the unit back.
+    const QString imageVersion = Praxon::Versions::imageBehaviour(image);
+    const bool downgrade = !imageVersion.isEmpty() && Praxon::Versions::compare(imageVersion, unitVersion) < 0;
     if (!offered && !options.force) {
         Console::out(versions + QStringLiteral(": the firmware is up to date; nothing uploaded (--force uploads)\n"));
         return Success;
     }
     if (downgrade && !options.force)
-        return fail(UsageError, versions + QStringLiteral(": the module's firmware (behaviour version %1) is older, a "
+        return fail(UsageError, versions + QStringLiteral(": the image's firmware (behaviour version %1) is older, a "
                                                           "downgrade; nothing uploaded (--force uploads it)")
-                                               .arg(offeredVersion));
+                                               .arg(imageVersion));
     if (!session.device()->uploadFirmware(image))
         return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
     Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));

@@ -448,13 +448,9 @@ void MainWindow::checkFirmware()
         QMessageBox::information(this, tr("Firmware"), tr("The unit's firmware is up to date."));
         return;
     }
-    // The module offers any other version; an older one would take the unit back.
-    QString question = tr("A firmware upgrade is available for the unit. Upgrade now?");
-    if (!offered.isEmpty() && Versions::compare(offered, unitVersion) < 0)
-        question = tr("Warning: the module's firmware (behaviour version %1) is older than the unit's (%2). "
-                      "Uploading it is a downgrade. Downgrade now?")
-                       .arg(offered, unitVersion);
-    if (QMessageBox::question(this, tr("Firmware"), question) == QMessageBox::Yes)
+    if (QMessageBox::question(this, tr("Firmware"), tr("The module offers another firmware version for the unit. "
+                                                       "Choose an image to upload?"))
+        == QMessageBox::Yes)
         upgradeFirmware();
 }
 
@@ -463,6 +459,17 @@ void MainWindow::upgradeFirmware()
     const QString file = QFileDialog::getOpenFileName(this, tr("Firmware file"), QString(),
                                                       tr("Firmware (*.dwl);;All files (*)"));
     if (file.isEmpty())
+        return;
+    // Only the image tells its own version; an older one would take the unit back.
+    const QString unitVersion = host.device()->deviceInfo()->behaviourVersion;
+    const QString imageVersion = Versions::imageBehaviour(file);
+    if (!imageVersion.isEmpty() && Versions::compare(imageVersion, unitVersion) < 0
+        && QMessageBox::warning(this, tr("Firmware"),
+                                tr("Warning: the image's firmware (behaviour version %1) is older than the unit's (%2). "
+                                   "Uploading it is a downgrade. Downgrade now?")
+                                    .arg(imageVersion, unitVersion),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
         return;
     if (host.device()->uploadFirmware(file))
         statusBar()->showMessage(tr("Firmware upgraded"), 10000);

@@ -417,7 +417,7 @@ void TestEndToEnd::firmware_data()
         << true << before;
     QTest::newRow("newer unit is not downgraded unasked")
         << "005" << QStringList() << image << 2
-        << "behaviour version 005): the module's firmware (behaviour version 004) is older, a downgrade; "
+        << "behaviour version 005): the image's firmware (behaviour version 004) is older, a downgrade; "
            "nothing uploaded (--force uploads it)"
         << false << QStringLiteral("2\\.14\\.0318 +005");
     QTest::newRow("upgrade") << "003" << QStringList() << image << 0 << "unit " + serial + ": firmware upgraded from " << true

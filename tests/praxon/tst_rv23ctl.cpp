@@ -77,7 +77,7 @@ void TestRv23ctl::exitCodes_data()
     QTest::newRow("firmware image of another kind") << QStringList{"firmware", "@new.bin"} << QStringList() << 2
                                                     << "new.bin is no firmware image: the module uploads .dwl files";
     QTest::newRow("firmware check only") << QStringList{"firmware"} << QStringList{"FAKE_UNITS=A:1:003"} << 0
-                                         << "unit A (firmware 1, behaviour version 003): the module offers a firmware upgrade";
+                                         << "unit A (firmware 1, behaviour version 003): the module offers another firmware version";
     QTest::newRow("firmware up to date") << QStringList{"firmware", "@new.dwl"} << QStringList() << 0
                                          << "nothing uploaded (--force uploads)";
     QTest::newRow("validation refuses") << QStringList{"read"} << QStringList{"FAKE_INVALID=1"} << 3

@@ -142,31 +142,21 @@ void applyServiceNumbers(const QString& value, RV23_Config* config)
         config->ServiceNumber2 = WebImportParser::keepDialable(parts[1]);
 }
 
-// A credit number of 0 stands for "no credit check", as in the unit's own memory: the check is off
-// and the field shows its least value. A part that is no number stays 0, which the field refuses.
-template<typename Number>
-void applyCreditNumber(const QStringList& parts, int index, Number* number, RV23_Config* config)
-{
-    bool isNumber = true;
-    if (index < parts.size())
-        *number = Number(parts[index].toInt(&isNumber));
-    if (isNumber && *number == 0) {
-        *number = 1;
-        config->KreditKontrolaZap = false;
-    }
-}
-
 // USSD code, period, limit, position; a missing part keeps what the record has. The export
-// writes zeros when the check is off, so a present field turns the check on unless a number is 0.
+// writes zeros when the check is off, so a present field always turns the check on.
 void applyCredit(const QString& value, RV23_Config* config)
 {
     config->KreditKontrolaZap = !value.isEmpty();
-    const QStringList parts = value.isEmpty() ? QStringList() : value.split(comma);
-    if (!parts.isEmpty())
-        config->KreditUssd = parts[0];
-    applyCreditNumber(parts, 1, &config->KreditPerioda, config);
-    applyCreditNumber(parts, 2, &config->KreditLimit, config);
-    applyCreditNumber(parts, 3, &config->KreditPozice, config);
+    if (value.isEmpty())
+        return;
+    const QStringList parts = value.split(comma);
+    config->KreditUssd = parts[0];
+    if (parts.size() > 1)
+        config->KreditPerioda = quint8(parts[1].toInt());
+    if (parts.size() > 2)
+        config->KreditLimit = quint16(parts[2].toInt());
+    if (parts.size() > 3)
+        config->KreditPozice = quint8(parts[3].toInt());
 }
 
 void applySettings(const Table& table, RV23_Config* config)

@@ -375,8 +375,14 @@ void RV_23::stopTimeUpdates()
 
 void RV_23::resetStatusDisplay()
 {
+    setInformation(QStringLiteral("rssi"), QString());
+    setInformation(QStringLiteral("voltage"), QString());
+}
+
+void RV_23::forgetUnitDisplay()
+{
     // Nothing of a unit that is gone may be shown as the next one's.
-    for (const char* row : {"rssi", "voltage", "imei", "operator", "serial", "firmware", "behavversion"})
+    for (const char* row : {"imei", "operator", "serial", "firmware", "behavversion"})
         setInformation(QLatin1String(row), QString());
 }
 

@@ -402,6 +402,7 @@ void RV_23::disconnectDevice()
     source = Common::Offline;
     tellPagesTheSource();
     disconnectStatus();
+    forgetUnitDisplay();
     emit disconnectDeviceSignal();
     connected = false;
     if (widget) {

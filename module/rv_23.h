@@ -150,6 +150,7 @@ private:
     void reshowStates();
     void reenableToggle(const QString& name, bool reported, bool lastToggle);
     void resetStatusDisplay();
+    void forgetUnitDisplay();
     void followChanges();
     // Runs change while the informations model's notifications are paused.
     void quietly(const std::function<void()>& change);

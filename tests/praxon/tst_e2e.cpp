@@ -253,8 +253,9 @@ void TestEndToEnd::failures_data()
                                             << QByteArray() << 2 << "the folder /nonexistent does not exist";
     QTest::newRow("partial portal text clears protected settings")
         << true << QStringList{"write", "@ata.txt"}
-        << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n") << 2
-        << "would clear 65 settings, among them the programming code, the service numbers, the phone tables, "
+        << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n"
+                      "<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,1,1,1\"></fieldset>\n")
+        << 2 << "would clear 60 settings, among them the programming code, the service numbers, the phone tables, "
            "the peripheral codes.\nrv23ctl: nothing written: add --yes";
     QTest::newRow("text the unit refuses") << true << QStringList{"write", "@comma.rv23"}
                                            << QByteArray(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})")

@@ -63,8 +63,11 @@ bool RV_23::uploadFirmware(QString path)
                                      wait.finish();
                                  });
     emit uploadFirmwareSignal(path);
+    const QPointer<RV_23> alive(this);
     wait.exec();
     disconnect(handler);
+    if (!alive)
+        return false;
     disconnect(this, &RV_23::uploadFirmwareSignal, nullptr, nullptr);
     emit showLoaderSignal(false, QString());
 

@@ -1,3 +1,5 @@
+#include "configfields.h"
+
 #include "portal/portalexport.h"
 #include "portal/webimportparser.h"
 
@@ -81,55 +83,9 @@ QByteArray readFile(const QString& name)
 QStringList describe(const RV23_Config& c)
 {
     QStringList lines;
-    auto add = [&lines](const QString& name, const QVariant& value) {
-        lines << name + QLatin1Char('=') + value.toString();
-    };
-    auto addAll = [&add](const QString& name, const auto& values) {
-        for (std::size_t i = 0; i < values.size(); ++i)
-            add(QStringLiteral("%1[%2]").arg(name).arg(i), QVariant::fromValue(values[i]));
-    };
-    add("KreditKontrolaZap", c.KreditKontrolaZap);
-    add("KreditUssd", c.KreditUssd);
-    add("KreditPozice", c.KreditPozice);
-    add("KreditLimit", c.KreditLimit);
-    add("KreditPerioda", c.KreditPerioda);
-    add("ProgrammingCode", c.ProgrammingCode);
-    add("StatusSmsText", c.StatusSmsText);
-    add("ServiceNumber1", c.ServiceNumber1);
-    add("ServiceNumber2", c.ServiceNumber2);
-    add("ForwardUnknownSms", c.ForwardUnknownSms);
-    add("CheckCall24h", c.CheckCall24h);
-    add("CopySentSms", c.CopySentSms);
-    add("Limit10Sms", c.Limit10Sms);
-    add("ConfirmRelayByRing", c.ConfirmRelayByRing);
-    add("ConfirmRelayBySms", c.ConfirmRelayBySms);
-    add("BypassWirelessDevice", c.BypassWirelessDevice);
-    const RV23_Config::Peripherals& p = c.periferie;
-    addAll("Kod", p.Kod);
-    addAll("Mod", p.Mod);
-    addAll("periferie", std::array<QString, 12>{p.A, p.B, p.C, p.D, p.X1, p.X2, p.X3, p.X4, p.Y1,
-                                                p.Y2, p.Y3, p.Y4});
-    for (int i = 0; i < 4; ++i) {
-        add(QStringLiteral("InputTexts[%1].OnText").arg(i), c.InputTexts[i].OnText);
-        add(QStringLiteral("InputTexts[%1].OffText").arg(i), c.InputTexts[i].OffText);
-    }
-    for (int o = 0; o < 2; ++o) {
-        add(QStringLiteral("OutputTexts[%1].OnText").arg(o), c.OutputTexts[o].OnText);
-        add(QStringLiteral("OutputTexts[%1].OffText").arg(o), c.OutputTexts[o].OffText);
-        add(QStringLiteral("DtmfCodes[%1].OnCode").arg(o), c.DtmfCodes[o].OnCode);
-        add(QStringLiteral("DtmfCodes[%1].OffCode").arg(o), c.DtmfCodes[o].OffCode);
-    }
-    addAll("CallOnChange", c.CallOnChange);
-    addAll("RelayTime", c.RelayTime);
-    addAll("RelayPermanent", c.RelayPermanent);
-    addAll("APhones", c.APhones);
-    addAll("BPhones", c.BPhones);
-    addAll("CPhones", c.CPhones);
-    addAll("DPhones", c.DPhones);
-    addAll("XPhones", c.XPhones);
-    addAll("YPhones", c.YPhones);
-    addAll("XCounts", c.XCounts);
-    addAll("YCounts", c.YCounts);
+    const QMap<QString, QString> fields = Testing::configFields(c);
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+        lines << it.key() + QLatin1Char('=') + it.value();
     return lines;
 }
 
@@ -355,15 +311,15 @@ void TestPortal::mapping_data()
         << area("ALDX", relayNumbers.join('\n'))
         << QStringList{"XPhones[0]=73100001", "XPhones[49]=731000050"};
     QTest::newRow("missing text field empties its text")
-        << field("ATB", "B") << QStringList{"InputTexts[0].OnText=", "InputTexts[1].OnText=B"};
+        << field("ATB", "B") << QStringList{"InputTexts[A].OnText=", "InputTexts[B].OnText=B"};
     QTest::newRow("checked box sets its flag, absent ones clear theirs")
         << box("DIPc", true) + box("DIPd", false)
         << QStringList{"CopySentSms=true", "Limit10Sms=false", "ForwardUnknownSms=false"};
     QTest::newRow("only minutes of the on-time")
-        << field("TMXm", "2") << QStringList{"RelayTime[0]=120", "RelayPermanent[0]=false",
-                                              "RelayTime[1]=0", "RelayPermanent[1]=true"};
+        << field("TMXm", "2") << QStringList{"RelayTime[X]=120", "RelayPermanent[X]=false",
+                                              "RelayTime[Y]=0", "RelayPermanent[Y]=true"};
     QTest::newRow("on-time past 16 bits wraps")
-        << field("TMYh", "19") << QStringList{"RelayTime[1]=2864", "RelayPermanent[1]=false"};
+        << field("TMYh", "19") << QStringList{"RelayTime[Y]=2864", "RelayPermanent[Y]=false"};
     QTest::newRow("service numbers keep only what can be dialled")
         << field("STN", "+420 (800)-111,tel: \u0663800ab 333") << QStringList{"ServiceNumber1=+420800111", "ServiceNumber2=800333"};
     QTest::newRow("service number field without the second keeps it")
@@ -379,15 +335,15 @@ void TestPortal::mapping_data()
         << field("PC", "1") << QStringList{"KreditKontrolaZap=false", "KreditUssd=*101#", "KreditPerioda=7"};
     QTest::newRow("peripheral lines trimmed, extra lines dropped")
         << area("oLRNY", " 11000000000021 \n11000000000022\n\n11000000000024\n11000000000025")
-        << QStringList{"periferie[8]=11000000000021", "periferie[9]=11000000000022",
-                       "periferie[10]=", "periferie[11]=11000000000024"};
+        << QStringList{"periferie.Y1=11000000000021", "periferie.Y2=11000000000022",
+                       "periferie.Y3=", "periferie.Y4=11000000000024"};
     QTest::newRow("fewer peripheral lines keep the other slots")
         << area("oLRNX", "11000000000031")
-        << QStringList{"periferie[4]=11000000000031", "periferie[6]=11000000000007"};
+        << QStringList{"periferie.X1=11000000000031", "periferie.X3=11000000000007"};
     QTest::newRow("missing peripheral area keeps all four")
         << field("iLRNA", "11000000000041")
-        << QStringList{"periferie[0]=11000000000041", "periferie[1]=", "periferie[4]=11000000000005",
-                       "periferie[8]=11000000000009", "periferie[11]=11000000000012"};
+        << QStringList{"periferie.A=11000000000041", "periferie.B=", "periferie.X1=11000000000005",
+                       "periferie.Y1=11000000000009", "periferie.Y4=11000000000012"};
 }
 
 // Starts from a fully populated record, so that kept and emptied members both show.

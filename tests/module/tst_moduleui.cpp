@@ -93,7 +93,6 @@ private slots:
 
     void statusShowsStatesAndColours();
     void offlineLoadTakesTheData();
-    void saveRequestBlockedByAnError();
     void configurationSavedBySource_data();
     void configurationSavedBySource();
     void settingsExportNeedsAUnit();
@@ -196,23 +195,6 @@ void TestModuleUi::offlineLoadTakesTheData()
 
     QCOMPARE(lineEdit("leSMSOnA")->text(), QStringLiteral("POZAR"));
     QCOMPARE(module->configurationState(), Saved);
-}
-
-void TestModuleUi::saveRequestBlockedByAnError()
-{
-    QSignalSpy request(module.get(), &RV_23::requestConfigurationSaveSignal);
-    // A lone "+" may still become a number: kept, but marked as an input error.
-    QLineEdit* number = lineEdit("leServiceNumber");
-    number->clear();
-    QTest::keyClicks(number, "+");
-
-    module->configurationSaveRequest();
-
-    QVERIFY(request.isEmpty());
-    QCOMPARE(messages->shown.size(), 1);
-    QCOMPARE(messages->shown[0].text, QStringLiteral("app.rv23.configuration.unabletosavepleasefix"));
-    QCOMPARE(messages->shown[0].icon, QMessageBox::Warning);
-    QCOMPARE(module->configurationState(), Modified);
 }
 
 void TestModuleUi::configurationSavedBySource_data()

@@ -315,6 +315,7 @@ void TestLocalConnector::pollReportsStatusEveryTick()
 
     // And after a disconnect the next tick stops the timer without a word to the unit
     unit.connector.disconnectDevice();
+    QVERIFY(!unit.access.port()->isOpen());
     unit.access.ping(false);
     QVERIFY(!unit.access.polling());
     QCOMPARE(unit.peer.received().count(statusRequest), 3);

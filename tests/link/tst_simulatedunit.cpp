@@ -23,8 +23,8 @@ using Edits = QList<std::pair<QString, QVariant>>;
 
 // The connector against the simulated unit, in a thread of its own as the module runs it, with
 // the page tree the module builds: found, connected and polled; the configuration loaded into
-// the pages, and saved with the exact lines the unit receives for a set of edits; relays
-// toggled; the event log read into the Events page's item.
+// the pages, and saved with the exact lines the unit receives for a set of edits; the
+// event log read into the Events page's item.
 class TestSimulatedUnit : public QObject
 {
     Q_OBJECT
@@ -44,11 +44,9 @@ private slots:
     void savedValuesAreKept();
     void withoutTreeTheSaveFails();
     void importAppliesAsEdits();
-    void toggleReachesTheUnit();
     void reloadShowsOnlyTheUnitsLog();
     void recordsInOtherAnswersJoinTheList();
     void clearEmptiesOnlyTheTable();
-    void disconnectClosesThePort();
     void unconnectedLoadsFail();
     void unitUnpluggedDuringSave();
     void everyFieldRoundTrip();
@@ -513,24 +511,6 @@ void TestSimulatedUnit::connectionReportsTheUnit()
              QStringList({unit.serial, QString::number(unit.signal), QString::number(unit.voltage)}));
 }
 
-void TestSimulatedUnit::toggleReachesTheUnit()
-{
-    QVERIFY(session->unit().control("input C 1"));
-    QVERIFY(poll().inputC);
-
-    // Toggling X when it is off switches it on; the next poll shows it.
-    bool lastToggle = true;
-    QVERIFY(session->run([&](LocalConnector* c) {
-        c->performToggleOutputX();
-        lastToggle = c->lastToggleStateX;
-    }));
-    QVERIFY(!lastToggle);
-    QVERIFY(session->unit().state().relays[0]);
-    QVERIFY(poll().outputX);
-    // Off again now: its on-time ending during a later log read would add a record meanwhile.
-    QVERIFY(session->unit().control("relay X 0"));
-}
-
 // The records that came along with the polls so far are replaced by what the reload reads.
 void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
 {
@@ -570,16 +550,6 @@ void TestSimulatedUnit::clearEmptiesOnlyTheTable()
     QCOMPARE(loaded->count(), answers);
     QVERIFY(loadEvents());
     QCOMPARE(tableRows(session->events()), unitRows());
-}
-
-void TestSimulatedUnit::disconnectClosesThePort()
-{
-    bool open = true;
-    QVERIFY(session->run([&](LocalConnector* c) {
-        c->disconnectDevice();
-        open = LocalConnectorAccess(*c).port()->isOpen();
-    }));
-    QVERIFY(!open);
 }
 
 void TestSimulatedUnit::unconnectedLoadsFail()

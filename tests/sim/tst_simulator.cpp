@@ -24,7 +24,6 @@ private slots:
     void unplugAfterClosesTheLine();
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
-    void controlLinesReachTheLine();
     void writesSurviveTheSimulator();
     void quietDownloadIsAbandoned();
     void optionsAreChecked_data();
@@ -202,25 +201,6 @@ void TestSimulator::resetGoesDeafAndComesBack()
     const QVector<Sim::EventRecord> events = line.simulator.state().events;
     QCOMPARE(events.at(events.size() - 2).code, 14);
     QCOMPARE(events.last().code, 12);
-}
-
-void TestSimulator::controlLinesReachTheLine()
-{
-    Line line;
-    QVERIFY(line.open());
-    QVERIFY(line.peer.exchange("ATE0").endsWith("OK\r\n"));
-
-    QVERIFY(line.simulator.control("input B 1"));
-    QVERIFY(line.simulator.control("relay X 1"));
-    QVERIFY(!line.simulator.control("relay Z 1"));
-
-    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B1C0D0X1Y0,"));
-    const QByteArray log = line.peer.exchange("AT+OATEVENT=2");
-    QVERIFY2(log.contains(",E=1,S=0,T:") && log.contains(",E=8,S=0,T:"), log.constData());
-
-    QVERIFY(line.simulator.control("unplug"));
-
-    QVERIFY(line.peer.isHungUp());
 }
 
 void TestSimulator::writesSurviveTheSimulator()

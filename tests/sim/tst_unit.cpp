@@ -109,7 +109,6 @@ void TestUnit::answersCommands_data()
     QTest::newRow("status: identity, signal, voltage, temperature, counters, inputs and relays")
         << "AT+OATSET=\"$SDS\"" << QStringList{"+OATMSG: READY,FW9,S1234,55,11800,28,0,0,A0B0C0D0X0Y0,0/0/0/0,0/0", "OK"};
     QTest::newRow("operator format") << "AT+COPS=3,0" << ok;
-    QTest::newRow("behaviour version behind its record mark") << "AT+OATMEM=0,1" << QStringList{"+OATMEM: 0,1,VB:004", "OK"};
     QTest::newRow("cell outside the map is blank memory") << "AT+OATMEM=0,2" << QStringList{"+OATMEM: 0,2,", "OK"};
     QTest::newRow("last cell") << "AT+OATMEM=0,404" << QStringList{"+OATMEM: 0,404,", "OK"};
     QTest::newRow("cell beyond the memory") << "AT+OATMEM=0,405" << QStringList{"ERROR"};
@@ -271,8 +270,6 @@ void TestUnit::parameterWritesReadBack_data()
     QTest::addColumn<QStringList>("writes");
     QTest::addColumn<QStringList>("reads");
 
-    QTest::newRow("number with count into the first free row")
-        << QStringList{"LDX,+420611111111,12"} << QStringList{"144=+420611111111", "274=12"};
     QTest::newRow("count of a held number updated in place")
         << QStringList{"LDX,+420600100200,5", "ADX,+420600100200"} << QStringList{"143=+420600100200", "273=0", "144="};
 }

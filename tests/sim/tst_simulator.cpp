@@ -101,13 +101,6 @@ void TestSimulator::lineBehaviour_data()
         << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +CME ERROR: 3\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
     const QByteArray first = "= " + xmodemBlock(1, "first").toHex();
     const QByteArray second = "= " + xmodemBlock(2, "second").toHex();
-    QTest::newRow("download: a refused block sent again, EOT, the modem's OK")
-        << withOption([](Sim::Options& o) {
-               o.xmodem.refusedBlock = 1;
-               o.xmodem.refusals = 1;
-           })
-        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x15",
-                          first, "< \x06", "= 04", "< \x06", "< \r\nOK\r\n"};
     QTest::newRow("download asks for CRC, then falls back to NAK")
         << withOption([](Sim::Options& o) { o.xmodem.crcFirst = true; })
         << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< C", "< \x15"};

@@ -16,8 +16,9 @@ OwnerOnlyFiles::OwnerOnlyFiles(const QString& path)
 OwnerOnlyFiles::~OwnerOnlyFiles()
 {
     ::umask(previousMask);
-    // A file that was there before keeps its mode when rewritten.
-    if (QFileInfo::exists(path))
+    // A file that was there before keeps its mode when rewritten; a device or a pipe written
+    // through (/dev/null) is not a file of ours to narrow.
+    if (QFileInfo(path).isFile())
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 

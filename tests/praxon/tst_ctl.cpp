@@ -3,9 +3,15 @@
 #include "praxon/core/versions.h"
 #include "praxon/ctl/options.h"
 #include "praxon/ctl/progressbar.h"
+#include "praxon/core/owneronlyfiles.h"
+#include "praxon/core/privatefile.h"
 #include "praxon/core/refusalreport.h"
 
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Praxon::ConfigurationDiff;
 using Ctl::Options;
@@ -32,6 +38,8 @@ private slots:
     void progressLineShowsStepPercentAndTimeLeft();
     void refusedValuesAreShownOnOneLine_data();
     void refusedValuesAreShownOnOneLine();
+    void pipesAndDevicesAreWrittenThrough_data();
+    void pipesAndDevicesAreWrittenThrough();
 };
 
 void TestCtl::parsesValidCommandLines_data()
@@ -279,3 +287,42 @@ void TestCtl::refusedValuesAreShownOnOneLine()
 
 QTEST_GUILESS_MAIN(TestCtl)
 #include "tst_ctl.moc"
+
+void TestCtl::pipesAndDevicesAreWrittenThrough_data()
+{
+    QTest::addColumn<bool>("moduleWrites");
+    QTest::newRow("saved configuration") << false;
+    QTest::newRow("module's export kept private") << true;
+}
+
+// An output named /dev/null or /dev/stdout must not be replaced or narrowed to its owner: a pipe
+// stands in for such a device here.
+void TestCtl::pipesAndDevicesAreWrittenThrough()
+{
+    QFETCH(bool, moduleWrites);
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.filePath("pipe"));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    struct stat before {};
+    QCOMPARE(::stat(path.constData(), &before), 0);
+    // Opened for reading first, so that the writer does not wait for a reader.
+    const int reader = ::open(path.constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    if (moduleWrites) {
+        const Praxon::OwnerOnlyFiles privately(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("text"), qint64(4));
+    } else {
+        QString error;
+        QVERIFY2(Praxon::writePrivateFile(path, "text", &error), qPrintable(error));
+    }
+    char received[8] = {};
+    const ssize_t count = ::read(reader, received, sizeof received);
+    ::close(reader);
+    QCOMPARE(QByteArray(received, int(qMax<ssize_t>(count, 0))), QByteArray("text"));
+    struct stat after {};
+    QCOMPARE(::stat(path.constData(), &after), 0);
+    QVERIFY(S_ISFIFO(after.st_mode));
+    QCOMPARE(after.st_mode, before.st_mode);
+}

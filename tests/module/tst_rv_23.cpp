@@ -537,7 +537,9 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
         << portalField("ATA", "X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;") + credit << smsA << inputError
         << QVariant(injected);
     QTest::newRow("portal: 'twelve' as credit position") << int(PortalText) << portalField("CRD", "*101#,7,50,twelve")
-                                                         << position << outOfRange << QVariant();
+                                                         << position << inputError << QVariant("twelve");
+    QTest::newRow("portal: credit limit beyond its cell") << int(PortalText) << portalField("CRD", "*101#,7,70000,3")
+        << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << outOfRange << QVariant("70000");
 
     QTest::newRow("valid: 30-character text") << int(SavedSettings) << savedSettings(smsA, QString(30, 'x')) << smsA
                                               << none << QVariant(QString(30, 'x'));

@@ -119,14 +119,21 @@ QHash<QString, QVariant> outputsValues(const RV23_Config& config)
     return values;
 }
 
+// A credit number as the file wrote it, where that was no number.
+QVariant creditValue(int number, const QString& text)
+{
+    return text.isEmpty() ? QVariant(number) : QVariant(text);
+}
+
 QHash<QString, QVariant> settingsValues(const RV23_Config& config)
 {
+    const std::array<QString, 3>& texts = config.KreditTexts;
     QHash<QString, QVariant> values = {
         {QStringLiteral("cbCreditActivated"), config.KreditKontrolaZap},
         {QStringLiteral("leCreditCommand"), config.KreditUssd},
-        {QStringLiteral("sbCreditPosition"), int(config.KreditPozice)},
-        {QStringLiteral("sbCreditLowLimit"), int(config.KreditLimit)},
-        {QStringLiteral("leCreditDD"), int(config.KreditPerioda)},
+        {QStringLiteral("sbCreditPosition"), creditValue(config.KreditPozice, texts[2])},
+        {QStringLiteral("sbCreditLowLimit"), creditValue(config.KreditLimit, texts[1])},
+        {QStringLiteral("leCreditDD"), creditValue(config.KreditPerioda, texts[0])},
         {QStringLiteral("lePIN"), config.ProgrammingCode},
         {QStringLiteral("leTextStatusSMS"), config.StatusSmsText},
         {QStringLiteral("leServiceNumber"), config.ServiceNumber1},
@@ -217,6 +224,8 @@ void LocalConnector::dataImported(RV23_Config cfgData, Framework::Item* topItem)
     qCDebug(lcLink) << "Mam signal v lokatoru";
     configData = cfgData;
     fillPages(topItem, true);
+    // The unit holds numbers: the file's texts go with this fill.
+    configData.KreditTexts.fill(QString());
 }
 
 bool LocalConnector::fillPages(Framework::Item* topItem, bool asChange)

@@ -57,6 +57,10 @@ struct RV23_Config
     quint8 KreditPozice = 0;
     quint16 KreditLimit = 0;
     quint8 KreditPerioda = 0;
+    // The credit period, limit and position as a web-portal text wrote them, where one is no
+    // number the member can hold: the page shows (and refuses) the text, not a number made up
+    // for it. Empty otherwise; only an import sets them.
+    std::array<QString, 3> KreditTexts;
     QString ProgrammingCode;
     QString StatusSmsText;
     QString ServiceNumber1;

@@ -384,6 +384,16 @@ void RV_23::forgetUnitDisplay()
     // Nothing of a unit that is gone may be shown as the next one's.
     for (const char* row : {"imei", "operator", "serial", "firmware", "behavversion"})
         setInformation(QLatin1String(row), QString());
+    // Its inputs and relays are unknown now: no state text, and none of the live colours.
+    shownStates.clear();
+    for (const QStringList* names : {&inputStateNames, &outputStateNames}) {
+        for (const QString& name : *names) {
+            if (Framework::Item* item = statusItem(name)) {
+                item->setForeground(QColor());
+                item->setValue(QString());
+            }
+        }
+    }
 }
 
 } // namespace moduleRV_23

@@ -142,21 +142,33 @@ void applyServiceNumbers(const QString& value, RV23_Config* config)
         config->ServiceNumber2 = WebImportParser::keepDialable(parts[1]);
 }
 
+// A part that is no number the member can hold keeps its text, for the page to refuse.
+int creditNumber(const QString& part, int maximum, QString* unread)
+{
+    bool ok = false;
+    const int number = part.toInt(&ok);
+    if (ok && number >= 0 && number <= maximum)
+        return number;
+    *unread = part;
+    return 0;
+}
+
 // USSD code, period, limit, position; a missing part keeps what the record has. The export
 // writes zeros when the check is off, so a present field always turns the check on.
 void applyCredit(const QString& value, RV23_Config* config)
 {
     config->KreditKontrolaZap = !value.isEmpty();
+    config->KreditTexts.fill(QString());
     if (value.isEmpty())
         return;
     const QStringList parts = value.split(comma);
     config->KreditUssd = parts[0];
     if (parts.size() > 1)
-        config->KreditPerioda = quint8(parts[1].toInt());
+        config->KreditPerioda = quint8(creditNumber(parts[1], 255, &config->KreditTexts[0]));
     if (parts.size() > 2)
-        config->KreditLimit = quint16(parts[2].toInt());
+        config->KreditLimit = quint16(creditNumber(parts[2], 65535, &config->KreditTexts[1]));
     if (parts.size() > 3)
-        config->KreditPozice = quint8(parts[3].toInt());
+        config->KreditPozice = quint8(creditNumber(parts[3], 255, &config->KreditTexts[2]));
 }
 
 void applySettings(const Table& table, RV23_Config* config)

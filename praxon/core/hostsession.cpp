@@ -178,10 +178,15 @@ Module::Device::ConfigurationLoadResult HostSession::load()
         return Module::Device::LoadFailed;
     }
     lastLoad = module->loadConfiguration(storedText());
-    if (lastLoad == Module::Device::LoadFailed)
+    if (lastLoad == Module::Device::LoadFailed) {
         error = tr("The configuration could not be loaded");
-    else
+    } else {
+        // An import paused the unit's live values and its event reads; the pages show the unit
+        // again, with nothing left to revert.
+        if (isConnected())
+            module->unlockConfiguration();
         loadedText = snapshot();
+    }
     emit loadFinished(lastLoad);
     return lastLoad;
 }
@@ -317,6 +322,22 @@ bool HostSession::loadHistory()
     if (!available)
         error = tr("The unit's event log could not be read");
     return available;
+}
+
+bool HostSession::refreshUnit(bool showHistory)
+{
+    if (!isConnected()) {
+        error = tr("No unit is connected");
+        return false;
+    }
+    module->refreshDevice();
+    if (!showHistory)
+        return true;
+    // A module that reads the log again ends that read as it ends a fill, with one answer; the
+    // link takes the requests in order. So the first answer awaited may be the new read's, and
+    // the second comes after a fill from it. A module that reads nothing answers each fill.
+    bool available = false;
+    return requestHistory(&available) && loadHistory();
 }
 
 bool HostSession::requestHistory(bool* available)

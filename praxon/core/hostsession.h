@@ -79,6 +79,9 @@ public:
     bool settleImport();
     // Has the module read the unit's event log; true when it says the history is available.
     bool loadHistory();
+    // refreshDevice: the module reads the unit's log again, in the language installed now. With
+    // showHistory, also has the event table filled from that read, as loadHistory does.
+    bool refreshUnit(bool showHistory);
 
     // The entry of types whose pattern matches the file name's suffix, empty when none does.
     static QString filterFor(const QStringList& types, const QString& fileName);

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ">
 <context>
+    <name>Praxon::ClearingCheck</name>
+    <message>
+        <source>the programming code</source>
+        <translation>programovací kód</translation>
+    </message>
+    <message>
+        <source>the service numbers</source>
+        <translation>servisní čísla</translation>
+    </message>
+    <message>
+        <source>the phone tables</source>
+        <translation>telefonní seznamy</translation>
+    </message>
+    <message>
+        <source>the peripheral codes</source>
+        <translation>kódy periferií</translation>
+    </message>
+    <message>
+        <source>The file would clear 1 setting</source>
+        <translation>Soubor by vymazal 1 nastavení</translation>
+    </message>
+    <message>
+        <source>The file would clear %1 settings</source>
+        <translation>Soubor by vymazal %1 nastavení</translation>
+    </message>
+    <message>
+        <source>, among them %1</source>
+        <translation>, mezi nimi %1</translation>
+    </message>
+</context>
+<context>
     <name>Praxon::HostSession</name>
     <message>
         <source>A module is loaded already</source>
@@ -254,10 +285,6 @@
         <translation>Firmware jednotky je aktuální.</translation>
     </message>
     <message>
-        <source>A firmware upgrade is available for the unit. Upgrade now?</source>
-        <translation>Pro jednotku je k dispozici nový firmware. Aktualizovat nyní?</translation>
-    </message>
-    <message>
         <source>Firmware file</source>
         <translation>Soubor s firmwarem</translation>
     </message>
@@ -280,6 +307,36 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>%1: written %2, the unit holds %3</source>
+        <translation>%1: zapsáno %2, jednotka má %3</translation>
+    </message>
+    <message>
+        <source>The unit did not take these settings:
+%1</source>
+        <translation>Jednotka nepřijala tato nastavení:
+%1</translation>
+    </message>
+    <message>
+        <source>Keep these changes?</source>
+        <translation>Ponechat tyto změny?</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the file must end in .rv23 (saved settings) or name one of: %2</source>
+        <translation>Do %1 nelze exportovat: soubor musí mít příponu .rv23 (uložená nastavení) nebo odpovídat jednomu z typů: %2</translation>
+    </message>
+    <message>
+        <source>The module wrote nothing to %1</source>
+        <translation>Modul do %1 nic nezapsal</translation>
+    </message>
+    <message>
+        <source>The module offers another firmware version for the unit. Choose an image to upload?</source>
+        <translation>Modul nabízí pro jednotku jinou verzi firmwaru. Vybrat obraz k nahrání?</translation>
+    </message>
+    <message>
+        <source>Warning: the image&apos;s firmware (behaviour version %1) is older than the unit&apos;s (%2). Uploading it is a downgrade. Downgrade now?</source>
+        <translation>Pozor: firmware v obrazu (verze chování %1) je starší než firmware jednotky (%2). Nahráním se jednotka vrátí ke starší verzi. Přejít na starší verzi nyní?</translation>
     </message>
 </context>
 <context>
@@ -330,6 +387,58 @@
     <message>
         <source>Cannot write %1: %2</source>
         <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>it holds no settings</source>
+        <translation>neobsahuje žádná nastavení</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <translation>%1 na pozici %2</translation>
+    </message>
+    <message>
+        <source>The stored configuration %1 is damaged (%2) and could not be set aside; the unit is read as if nothing was stored</source>
+        <translation>Uložená konfigurace %1 je poškozená (%2) a nepodařilo se ji odložit; jednotka se načte, jako by nebylo nic uloženo</translation>
+    </message>
+    <message>
+        <source>The stored configuration %1 is damaged (%2); it was set aside as %3 and the unit is read as if nothing was stored</source>
+        <translation>Uložená konfigurace %1 je poškozená (%2); byla odložena jako %3 a jednotka se načte, jako by nebylo nic uloženo</translation>
+    </message>
+    <message>
+        <source>The port %1 cannot be opened: %2</source>
+        <translation>Port %1 nelze otevřít: %2</translation>
+    </message>
+    <message>
+        <source>The port %1 does not exist</source>
+        <translation>Port %1 neexistuje</translation>
+    </message>
+    <message>
+        <source>You may not open the port %1 (permission denied): add yourself to the dialout group (sudo usermod -aG dialout $USER, then log in again) and install the udev rule 60-rv23.rules</source>
+        <translation>Nemáte oprávnění otevřít port %1 (přístup odepřen): přidejte se do skupiny dialout (sudo usermod -aG dialout $USER a pak se znovu přihlaste) a nainstalujte pravidlo udev 60-rv23.rules</translation>
+    </message>
+    <message>
+        <source>The port %1 is busy: another program holds it</source>
+        <translation>Port %1 je obsazený: používá ho jiný program</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the folder %2 does not exist</source>
+        <translation>Soubor %1 nelze zapsat: složka %2 neexistuje</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder</source>
+        <translation>Soubor %1 nelze zapsat: je to složka</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: permission denied</source>
+        <translation>Soubor %1 nelze zapsat: přístup odepřen</translation>
+    </message>
+    <message>
+        <source>1 field needs fixing</source>
+        <translation>1 pole je třeba opravit</translation>
+    </message>
+    <message>
+        <source>%1 fields need fixing</source>
+        <translation>Počet polí k opravě: %1</translation>
     </message>
 </context>
 </TS>

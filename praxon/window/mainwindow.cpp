@@ -88,11 +88,8 @@ bool MainWindow::setLanguage(const QString& language)
     (language == QLatin1String("cs") ? czechAction : englishAction)->setChecked(true);
     // The module puts the unit's event texts into words as it reads the log: it reads it again,
     // and a table already shown is filled anew.
-    if (host.isConnected()) {
-        host.device()->refreshDevice();
-        if (historyReady)
-            host.loadHistory();
-    }
+    if (host.isConnected())
+        host.refreshUnit(historyReady);
     return true;
 }
 

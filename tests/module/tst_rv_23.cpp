@@ -109,6 +109,19 @@ QString information(const RV_23& module, const char* row)
     return values->child(QLatin1String(row))->currentValue().toString();
 }
 
+// The state texts of the inputs and relays, each with whether it carries a live colour.
+QStringList shownStates(const RV_23& module)
+{
+    QStringList shown;
+    for (const Framework::Item* page : {module.configurationObject()->inputs(), module.configurationObject()->outputs()}) {
+        for (const Framework::Item* item : page->findChildren<Framework::Item*>()) {
+            if (item->shortName().startsWith("leStav") && item->command().isEmpty())
+                shown << item->currentValue().toString() + (item->foreground().isValid() ? "+colour" : "");
+        }
+    }
+    return shown;
+}
+
 QList<int> states(const QVariant& list)
 {
     QList<int> values;
@@ -233,13 +246,15 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     QVERIFY(unit->control("input B 1"));
     QVERIFY(inputs.wait(5000));
 
-    // Nothing of the unit stays on show for the next one.
+    // Nothing of the unit stays on show for the next one, nor are its last states shown as live.
     QVERIFY(!information(module, "serial").isEmpty());
+    QVERIFY(shownStates(module).contains("app.rv23.io.active+colour"));
     module.disconnectDevice();
     QVERIFY(!module.isConnected());
     QCOMPARE(connection.size(), 1);
     for (const char* row : {"imei", "serial", "firmware", "behavversion", "operator"})
         QVERIFY2(information(module, row).isEmpty(), row);
+    QCOMPARE(shownStates(module), QStringList({"", "", "", "", "", ""}));
     QVERIFY(messages.shown.isEmpty());
 }
 
@@ -516,7 +531,9 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
         << portalField("ATA", "X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;") + credit << smsA << inputError
         << QVariant(injected);
     QTest::newRow("portal: 'twelve' as credit position") << int(PortalText) << portalField("CRD", "*101#,7,50,twelve")
-                                                         << position << outOfRange << QVariant();
+                                                         << position << inputError << QVariant("twelve");
+    QTest::newRow("portal: credit limit beyond its cell") << int(PortalText) << portalField("CRD", "*101#,7,70000,3")
+        << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << outOfRange << QVariant("70000");
 
     QTest::newRow("valid: 30-character text") << int(SavedSettings) << savedSettings(smsA, QString(30, 'x')) << smsA
                                               << none << QVariant(QString(30, 'x'));

@@ -307,6 +307,9 @@ void TestEndToEnd::refusedValuesWriteNothing_data()
     QTest::newRow("diff: 'twelve' as credit position") << "diff" << "x.rv23"
         << QByteArray(R"({"settings":{"gbCredit":{"lCreditPosition":{"sbCreditPosition":{"_value":"twelve"}}}}})")
         << R"(sbCreditPosition = "twelve": is not a number)";
+    QTest::newRow("write: portal text with 'twelve' as credit position") << "write" << "x.txt"
+        << QByteArray("<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,7,50,twelve\"></fieldset>\n")
+        << R"(sbCreditPosition = "twelve": is not a number)";
     QTest::newRow("write: 1e308 ms as on-time") << "write" << "x.rv23"
         << QByteArray(R"({"outputs":{"gbOutputX":{"teDelayX":{"_value":1e308}}}})") << "teDelayX = 1e+308: is above the maximum";
     QTest::newRow("write: an object as SMS text") << "write" << "x.rv23" << sms(R"({"a":1})")

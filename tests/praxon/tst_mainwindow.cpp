@@ -183,6 +183,17 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     window->exportSettingsTo("/nonexistent/x.txt");
     QTRY_COMPARE(texts.size(), 5);
     QCOMPARE(texts.last(), QStringLiteral("Cannot write /nonexistent/x.txt: the folder /nonexistent does not exist"));
+
+    // The event texts shown follow a change of language, and so does their export.
+    QVERIFY(host->loadHistory());
+    QVERIFY(window->setLanguage("cs"));
+    const QString csv = dir->filePath("events.csv");
+    QVERIFY(QMetaObject::invokeMethod(host->device(), "exportHistoryTo", Q_ARG(QString, csv)));
+    QFile events(csv);
+    QVERIFY(events.open(QIODevice::ReadOnly));
+    const QString table = QString::fromUtf8(events.readAll());
+    QVERIFY2(table.contains(QString::fromUtf8("Zapnutí zařízení")) && !table.contains("Unit switched on"),
+             qPrintable(table.left(400)));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,10 +1,10 @@
 #include "hostsession.h"
 
-#include "configurationstore.h"
 #include "logging.h"
 #include "privatefile.h"
 
 #include "host/hosttypes.h"
+#include "praxon/records/recordstore.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -14,7 +14,7 @@
 
 namespace Praxon {
 
-HostSession::HostSession(ConfigurationStore* store, QObject* parent)
+HostSession::HostSession(Records::RecordStore* store, QObject* parent)
     : QObject(parent)
     , store(store)
 {
@@ -91,6 +91,9 @@ void HostSession::wireModule()
     connect(module, &Device::inputStatesSignal, this, &HostSession::inputStatesChanged);
     connect(module, &Device::outputStatesSignal, this, &HostSession::outputStatesChanged);
     connect(module, &Device::deviceInfoChanged, this, &HostSession::unitChanged);
+    connect(module, &Device::deviceInfoChanged, this, [this](const DeviceInfo& unit) {
+        store->noteUnit(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
+    });
     connect(module, &Device::enableImportSignal, this, &HostSession::importEnabled);
     connect(module, &Device::enableReload, this, &HostSession::reloadEnabled);
     connect(module, &Device::historyAvaliable, this, &HostSession::historyAvailable);
@@ -171,7 +174,7 @@ void HostSession::setSource(Common::ConfigurationSource value)
     emit connectionChanged(isConnected());
 }
 
-Module::Device::ConfigurationLoadResult HostSession::load()
+Module::Device::ConfigurationLoadResult HostSession::load(Records::VersionRecord::Reason reason)
 {
     if (!module || (source != Common::Local && source != Common::Offline)) {
         error = tr("No unit is connected");
@@ -182,6 +185,9 @@ Module::Device::ConfigurationLoadResult HostSession::load()
         error = tr("The configuration could not be loaded");
     else
         loadedText = snapshot();
+    if (lastLoad != Module::Device::LoadFailed && isConnected() && !loadedText.isEmpty()
+        && !store->addVersion(unitSerial, loadedText, reason))
+        emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
     emit loadFinished(lastLoad);
     return lastLoad;
 }
@@ -245,7 +251,7 @@ HostSession::SaveResult HostSession::storeAndSave(const QByteArray& text)
         refused = ConfigurationDiff::unmet(changes, loadedText);
     const SaveResult result = written ? SaveResult::Saved : SaveResult::UnitFailed;
     if (!written)
-        error = tr("The unit did not take every change; the configuration is kept in %1").arg(store->pathFor(unitSerial));
+        error = tr("The unit did not take every change; the configuration is kept in %1").arg(store->location());
     emit saveFinished(result, written ? QString() : error);
     return result;
 }
@@ -258,7 +264,7 @@ bool HostSession::storeText(const QByteArray& text)
         error = tr("No unit is connected to save the configuration for");
         return false;
     }
-    if (!store->write(unitSerial, text)) {
+    if (!store->addVersion(unitSerial, text, Records::VersionRecord::Reason::Write)) {
         error = store->errorString();
         return false;
     }
@@ -271,10 +277,13 @@ QByteArray HostSession::storedText()
         QFile file(offlinePath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString damaged;
-    const QByteArray text = store->readUsable(unitSerial, &damaged);
-    if (!damaged.isEmpty())
-        emit notice(damaged);
+    if (!store->open()) {
+        emit notice(store->errorString());
+        return {};
+    }
+    const QByteArray text = store->newestText(unitSerial);
+    for (const QString& message : store->takeNotices())
+        emit notice(message);
     return text;
 }
 

@@ -87,6 +87,17 @@ bool takeValue(const QString& argument, const QStringList& arguments, int* index
     return true;
 }
 
+bool takeCount(const QString& argument, const QString& value, int* count, QString* error)
+{
+    bool ok = false;
+    *count = value.toInt(&ok);
+    if (!ok || *count < 1) {
+        *error = QStringLiteral("option %1 takes a number of at least 1, not %2").arg(argument.section(QLatin1Char('='), 0, 0), value);
+        return false;
+    }
+    return true;
+}
+
 bool checkCommand(const Command& command, Options* options, QString* error)
 {
     const int count = options->arguments.size();
@@ -163,6 +174,12 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
                 *error = QStringLiteral("--lang takes en or cs, not %1").arg(options->language);
                 return false;
             }
+        } else if (name == QLatin1String("--records")) {
+            if (!takeValue(argument, arguments, &i, &options->records, error))
+                return false;
+        } else if (name == QLatin1String("--keep")) {
+            if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, &options->keep, error))
+                return false;
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
             if (!takeValue(argument, arguments, &i, &options->output, error))
                 return false;
@@ -229,6 +246,9 @@ QString Options::helpText(const QString& commandName)
         "  --verbose, -v   print the module's debug output on standard error\n"
         "  --plugin PATH   the device module's plug-in file or folder (default: RV23_PLUGIN, or the\n"
         "                  one beside the program)\n"
+        "  --records URL   the unit records: a SQLite file or a postgresql:// URL (default:\n"
+        "                  RV23_RECORDS, or records.sqlite in the user's data folder)\n"
+        "  --keep N        keep the newest N configuration versions per unit (and marked ones)\n"
         "  --help, -h      this help; after a command, that command's\n"
         "\nExit codes: 0 success, 1 unit or communication failure, 2 usage error or bad input file,\n"
         "3 configuration refused by the module's validation.\n");

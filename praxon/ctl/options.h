@@ -21,6 +21,8 @@ struct Options
     QString language; // empty: the system's
     QString pluginPath;
     bool verbose = false;
+    QString records; // empty: RV23_RECORDS, or the file in the data folder
+    int keep = 0;    // versions kept per unit; 0: all
 
     QString command;
     QStringList arguments;

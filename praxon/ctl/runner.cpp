@@ -83,9 +83,11 @@ bool isSavedSettings(const QString& path)
 Runner::Runner(const Options& options, QObject* parent)
     : QObject(parent)
     , options(options)
+    , records(Praxon::HostPaths::recordsLocation(options.records), Records::ConfigurationStore::defaultDirectory())
     , translations(Praxon::HostPaths::translationsDirectory())
-    , session(&store)
+    , session(&records)
 {
+    records.setKeep(options.keep);
     connect(&boxes, &Praxon::MessageBoxWatcher::boxShown, this,
             [](QMessageBox::Icon icon, const QString&, const QString& text) {
                 Console::error(icon == QMessageBox::Question
@@ -256,7 +258,7 @@ int Runner::openAndLoad()
         return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed").arg(session.serial()));
     if (result == Module::Device::LoadedModified)
         Console::error(QStringLiteral("rv23ctl: note: unit %1 differs from the configuration last stored for it in %2")
-                           .arg(session.serial(), store.pathFor(session.serial())));
+                           .arg(session.serial(), records.location()));
     return Success;
 }
 
@@ -384,7 +386,7 @@ int Runner::compareOrWrite(bool write)
     // Without the unit there is nothing to read back: what the module shows are the edits.
     if (!session.isConnected())
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost while writing; the configuration is kept in %2")
-                                     .arg(session.serial(), store.pathFor(session.serial())));
+                                     .arg(session.serial(), records.location()));
     if (session.lastLoadResult() == Module::Device::LoadFailed && session.load() == Module::Device::LoadFailed)
         return fail(UnitFailure, QStringLiteral("the unit could not be read back after writing"));
     const QList<Praxon::ConfigurationDiff::Change> missing = Praxon::ConfigurationDiff::unmet(changes, session.snapshot());
@@ -395,7 +397,7 @@ int Runner::compareOrWrite(bool write)
     }
     if (!missing.isEmpty())
         return fail(UnitFailure, QStringLiteral("%1 of %2 changes were not taken; the configuration is kept in %3")
-                                     .arg(missing.size()).arg(changes.size()).arg(store.pathFor(session.serial())));
+                                     .arg(missing.size()).arg(changes.size()).arg(records.location()));
     const QString written = changes.size() == 1 ? QStringLiteral("1 setting")
                                                 : QStringLiteral("%1 settings").arg(changes.size());
     Console::out(QStringLiteral("%1 written to unit %2 and read back\n").arg(written, session.serial()));

@@ -3,10 +3,10 @@
 #include "options.h"
 #include "progressbar.h"
 
-#include "praxon/core/configurationstore.h"
 #include "praxon/core/hostsession.h"
 #include "praxon/core/messageboxwatcher.h"
 #include "praxon/core/translations.h"
+#include "praxon/records/recordstore.h"
 
 #include <QEventLoop>
 #include <QList>
@@ -59,7 +59,7 @@ private:
     int toggle();
 
     Options options;
-    Praxon::ConfigurationStore store;
+    Records::RecordStore records;
     Praxon::Translations translations;
     Praxon::HostSession session;
     Praxon::MessageBoxWatcher boxes;

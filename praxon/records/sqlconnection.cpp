@@ -117,20 +117,26 @@ bool SqlConnection::openServer()
         error = QObject::tr("Cannot reach the unit records at %1: %2").arg(describe(), database.lastError().text());
         return false;
     }
-    return true;
+    // The server's notices (a table that exists already) are no news to the technician.
+    return exec(QStringLiteral("SET client_min_messages = warning"));
 }
 
 bool SqlConnection::exec(const QString& statement, const QVariantList& values, Rows* rows)
 {
+    if (!isOpen()) {
+        error = QObject::tr("The unit records %1 are not open").arg(describe());
+        return false;
+    }
     QSqlQuery query(QSqlDatabase::database(name, false));
     query.setForwardOnly(true);
-    if (!query.prepare(statement)) {
+    // Statements without values run as they are: the server prepares no transaction control.
+    if (!values.isEmpty() && !query.prepare(statement)) {
         error = QObject::tr("The unit records %1 refused a request: %2").arg(describe(), query.lastError().text());
         return false;
     }
     for (const QVariant& value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
+    if (!(values.isEmpty() ? query.exec(statement) : query.exec())) {
         error = QObject::tr("The unit records %1 could not be read or written: %2")
                     .arg(describe(), query.lastError().text());
         return false;
@@ -161,6 +167,8 @@ bool SqlConnection::commit()
 
 void SqlConnection::rollback()
 {
+    if (!isOpen())
+        return;
     const QString kept = error;
     exec(QStringLiteral("ROLLBACK"));
     error = kept;

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -91,9 +92,6 @@ void HostSession::wireModule()
     connect(module, &Device::inputStatesSignal, this, &HostSession::inputStatesChanged);
     connect(module, &Device::outputStatesSignal, this, &HostSession::outputStatesChanged);
     connect(module, &Device::deviceInfoChanged, this, &HostSession::unitChanged);
-    connect(module, &Device::deviceInfoChanged, this, [this](const DeviceInfo& unit) {
-        store->noteUnit(unit.serialNumber, unit.firmwareVersion, unit.behaviourVersion);
-    });
     connect(module, &Device::enableImportSignal, this, &HostSession::importEnabled);
     connect(module, &Device::enableReload, this, &HostSession::reloadEnabled);
     connect(module, &Device::historyAvaliable, this, &HostSession::historyAvailable);
@@ -185,11 +183,20 @@ Module::Device::ConfigurationLoadResult HostSession::load(Records::VersionRecord
         error = tr("The configuration could not be loaded");
     else
         loadedText = snapshot();
-    if (lastLoad != Module::Device::LoadFailed && isConnected() && !loadedText.isEmpty()
-        && !store->addVersion(unitSerial, loadedText, reason))
-        emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
+    if (lastLoad != Module::Device::LoadFailed && isConnected() && !loadedText.isEmpty())
+        keepVersion(reason);
     emit loadFinished(lastLoad);
     return lastLoad;
+}
+
+void HostSession::keepVersion(Records::VersionRecord::Reason reason)
+{
+    const DeviceInfo* unit = module->deviceInfo();
+    const QJsonValue imei = QJsonDocument::fromJson(loadedText)[QLatin1String("informations")][QLatin1String("values")]
+                                                               [QLatin1String("imei")][QLatin1String("_value")];
+    if (!store->addVersion(unitSerial, loadedText, reason)
+        || !store->noteUnit(unitSerial, unit->firmwareVersion, unit->behaviourVersion, imei.toString()))
+        emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
 }
 
 HostSession::SaveResult HostSession::save()

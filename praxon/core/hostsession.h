@@ -109,6 +109,8 @@ private:
     void onSaveRequested(const QString& configuration);
     void onLoadRequested();
     void onDisconnected();
+    // Keeps what the last load read as a version, and the unit's identity.
+    void keepVersion(Records::VersionRecord::Reason reason);
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
     QByteArray storedText();

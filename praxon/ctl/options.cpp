@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32 };
 
 struct Command
 {
@@ -30,9 +30,10 @@ const Command table[] = {
      "is written, then the unit is read again and checked. Prints what changed. A web-portal text\n"
      "empties every setting it does not name: a change that would clear the programming code, the\n"
      "service numbers, the phone tables or the peripheral codes is written only with --yes.", 1, 1, Yes},
-    {"diff", "diff FILE", "show what write FILE would change",
+    {"diff", "diff FILE | --version N [--against M]", "show what write FILE would change",
      "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
-     "without writing anything.", 1, 1, NoOption},
+     "without writing anything. With --version N: between the unit and the stored version N, or with\n"
+     "--against M between the stored versions M and N (no unit needed).", 0, 1, Version},
     {"status", "status [--watch]", "show the inputs and relays",
      "Prints the unit's versions and the states of inputs A-D and relays X, Y; with --watch, every\n"
      "change until interrupted (Ctrl-C).", 0, 0, Watch},
@@ -52,6 +53,16 @@ const Command table[] = {
      "Restarts the unit's GSM part; the unit itself keeps running.", 0, 0, NoOption},
     {"toggle", "toggle X|Y", "switch a relay to its other state",
      "Switches relay X or Y to its other state and prints the state the unit then reports.", 1, 1, NoOption},
+    {"units", "units [--search TEXT]", "list the units in the records",
+     "Lists every unit the records hold: serial number, firmware, last seen, number of stored\n"
+     "versions, site note. With --search: the units whose serial number, note or any stored setting\n"
+     "holds TEXT (in any case), and the field where it was found.", 0, 0, Search},
+    {"versions", "versions [--serial S]", "list the stored configuration versions",
+     "Lists the stored configuration versions, newest first, of unit S or of all units: number, time,\n"
+     "unit, why it was stored, and which settings changed from the unit's version before.", 0, 0, NoOption},
+    {"restore", "restore N [--yes]", "write a stored version back to the unit",
+     "Shows what writing the stored version N to its unit would change, asks, and writes it: only\n"
+     "what differs is written, then the unit is read again and checked. --yes skips the question.", 1, 1, Yes},
     {"help", "help [COMMAND]", "this help, or that of a command", "Prints the general help, or that of COMMAND.",
      0, 1, NoOption},
 };
@@ -92,7 +103,7 @@ bool takeCount(const QString& argument, const QString& value, int* count, QStrin
     bool ok = false;
     *count = value.toInt(&ok);
     if (!ok || *count < 1) {
-        *error = QStringLiteral("option %1 takes a number of at least 1, not %2").arg(argument.section(QLatin1Char('='), 0, 0), value);
+        *error = QStringLiteral("%1 takes a number of at least 1, not %2").arg(argument.section(QLatin1Char('='), 0, 0), value);
         return false;
     }
     return true;
@@ -113,7 +124,9 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     };
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
-        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes"))
+        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
+        || refuse(!options->search.isEmpty(), Search, "--search") || refuse(options->version > 0, Version, "--version")
+        || refuse(options->against > 0, Version, "--against"))
         return false;
     const QString name = QLatin1String(command.name);
     if (name == QLatin1String("toggle")) {
@@ -123,6 +136,16 @@ bool checkCommand(const Command& command, Options* options, QString* error)
             return false;
         }
     }
+    if (name == QLatin1String("diff") && (count == 1) == (options->version > 0)) {
+        *error = QStringLiteral("usage: rv23ctl %1").arg(QLatin1String(command.synopsis));
+        return false;
+    }
+    if (name == QLatin1String("diff") && options->against > 0 && options->version == 0) {
+        *error = QStringLiteral("--against needs --version");
+        return false;
+    }
+    if (name == QLatin1String("restore") && !takeCount(name, options->arguments.first(), &options->version, error))
+        return false;
     if (name == QLatin1String("firmware") && options->force && count == 0) {
         *error = QStringLiteral("firmware --force needs the FILE.dwl to upload");
         return false;
@@ -179,6 +202,13 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
                 return false;
         } else if (name == QLatin1String("--keep")) {
             if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, &options->keep, error))
+                return false;
+        } else if (name == QLatin1String("--search")) {
+            if (!takeValue(argument, arguments, &i, &options->search, error))
+                return false;
+        } else if (name == QLatin1String("--version") || name == QLatin1String("--against")) {
+            int* number = name == QLatin1String("--version") ? &options->version : &options->against;
+            if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, number, error))
                 return false;
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
             if (!takeValue(argument, arguments, &i, &options->output, error))

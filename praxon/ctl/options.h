@@ -29,7 +29,10 @@ struct Options
     QString output;
     bool watch = false;
     bool force = false;
-    bool yes = false; // write: also a change that clears protected settings
+    bool yes = false; // write: also a change that clears protected settings; restore: no question
+    QString search;   // units --search
+    int version = 0;  // diff --version N
+    int against = 0;  // diff --version N --against M
     bool help = false; // help was asked for: for the command, or the general one without
 
     // Parses the arguments after the program's name; false with a message in *error.

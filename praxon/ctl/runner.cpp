@@ -141,6 +141,13 @@ int Runner::run()
     const QString outputProblem = options.output.isEmpty() ? QString() : Praxon::outputProblem(options.output);
     if (!outputProblem.isEmpty())
         return fail(UsageError, outputProblem);
+    // The records alone answer these; no module or unit is needed.
+    if (options.command == QLatin1String("units"))
+        return units();
+    if (options.command == QLatin1String("versions"))
+        return versions();
+    if (options.command == QLatin1String("diff") && options.against > 0)
+        return diffVersion();
     Praxon::HostPaths::addExtraPorts(options.ports);
     translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
@@ -151,8 +158,12 @@ int Runner::run()
         return list();
     if (command == QLatin1String("read"))
         return read();
+    if (command == QLatin1String("diff") && options.version > 0)
+        return diffVersion();
     if (command == QLatin1String("write") || command == QLatin1String("diff"))
         return compareOrWrite(command == QLatin1String("write"));
+    if (command == QLatin1String("restore"))
+        return restore();
     if (command == QLatin1String("status"))
         return status();
     if (command == QLatin1String("events"))
@@ -331,15 +342,21 @@ int Runner::compareOrWrite(bool write)
         return fail(UsageError, QStringLiteral("the module reads no file like %1; it reads: %2")
                                     .arg(path, types.join(QStringLiteral("; "))));
     }
+    return applySettings(readFile(path), filter, path, write ? Apply::Write : Apply::Compare);
+}
+
+int Runner::applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply)
+{
     if (const int code = openAndLoad())
         return code;
     const QByteArray before = session.snapshot();
     if (before.isEmpty())
         return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
     const int boxesBefore = boxes.count();
-    session.importConfiguration(readFile(path), filter);
+    session.importConfiguration(settings, filter);
     // Saved settings are taken at once; other formats pass through the unit's link first.
-    if (!isSavedSettings(path) && !session.settleImport())
+    const bool saved = filter == Praxon::HostSession::filterFor(session.device()->importFileTypes(), QStringLiteral("x.rv23"));
+    if (!saved && !session.settleImport())
         return fail(UnitFailure, session.errorString());
     // The module reports a file it cannot import only to the technician, in a box (printed above);
     // a box that came with the link's loss is the unit's failure.
@@ -368,11 +385,14 @@ int Runner::compareOrWrite(bool write)
     const Praxon::ClearingCheck clearing(changes);
     if (clearing.count() > 0)
         Console::error(QStringLiteral("rv23ctl: warning: ") + clearing.warning());
-    if (write && clearing.needsConfirmation() && !options.yes)
+    if (apply == Apply::Write && clearing.needsConfirmation() && !options.yes)
         return fail(UsageError, QStringLiteral("nothing written: add --yes to write a change that clears %1")
                                     .arg(clearing.sensitive().join(QStringLiteral(", "))));
-    if (!write || changes.isEmpty())
+    if (apply == Apply::Compare || changes.isEmpty())
         return Success;
+    if (apply == Apply::Restore && !options.yes && !confirmRestore())
+        return fail(UsageError, QStringLiteral("nothing written to unit %1: restoring needs a yes (or --yes)")
+                                    .arg(session.serial()));
 
     switch (session.save()) {
     case Praxon::HostSession::SaveResult::Refused:

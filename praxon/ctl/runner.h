@@ -50,6 +50,18 @@ private:
     int list();
     int read();
     int compareOrWrite(bool write);
+    enum class Apply { Compare, Write, Restore };
+    // Shows what the settings (a file's or a stored version's) change on the unit; Write and
+    // Restore then write them, Restore once the technician agrees.
+    int applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply);
+    // The record commands, one file each.
+    int units();
+    int versions();
+    int diffVersion();
+    int restore();
+    bool confirmRestore();
+    int storedVersion(int number, Records::VersionRecord* version);
+    int versionUnit(const Records::VersionRecord& version, QString* filter);
     int status();
     int events();
     int exportPortal();

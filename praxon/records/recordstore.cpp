@@ -182,14 +182,15 @@ QByteArray RecordStore::newestText(const QString& serial)
     return rows.isEmpty() ? QByteArray() : rows.first().first().toString().toUtf8();
 }
 
-bool RecordStore::noteUnit(const QString& serial, const QString& firmware, const QString& behaviour)
+bool RecordStore::noteUnit(const QString& serial, const QString& firmware, const QString& behaviour, const QString& imei)
 {
     if (serial.isEmpty())
         return true;
     qint64 unit = 0;
     if (!open() || !connection.begin() || !touchUnit(serial, QDateTime::currentDateTime(), &unit)
-        || !connection.exec(QStringLiteral("UPDATE units SET firmware = ?, behaviour = ? WHERE id = ?"),
-                            {firmware, behaviour, unit})
+        || !connection.exec(QStringLiteral("UPDATE units SET firmware = ?, behaviour = ?,"
+                                           " imei = COALESCE(NULLIF(?, ''), imei) WHERE id = ?"),
+                            {firmware, behaviour, imei, unit})
         || !connection.commit())
         return fail();
     return true;

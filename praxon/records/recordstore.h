@@ -34,7 +34,8 @@ public:
                     bool* added = nullptr, const QDateTime& made = QDateTime());
     // The newest version's text; empty when there is none or the store cannot be read.
     QByteArray newestText(const QString& serial);
-    bool noteUnit(const QString& serial, const QString& firmware, const QString& behaviour);
+    // The unit's identity as last seen; an empty IMEI keeps the one known.
+    bool noteUnit(const QString& serial, const QString& firmware, const QString& behaviour, const QString& imei);
     bool setNote(const QString& serial, const QString& note);
     bool setKept(qint64 version, bool kept);
 

@@ -522,6 +522,10 @@ int Runner::firmware()
         return fail(UsageError, versions + QStringLiteral(": the image's firmware (behaviour version %1) is older, a "
                                                           "downgrade; nothing uploaded (--force uploads it)")
                                                .arg(imageVersion));
+    // What the unit holds before is kept: the upload may change it.
+    if (session.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+        return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed; nothing uploaded")
+                                     .arg(unit.serialNumber));
     if (!session.device()->uploadFirmware(image))
         return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
     Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));

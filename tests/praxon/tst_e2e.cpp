@@ -491,6 +491,7 @@ void TestEndToEnd::firmware()
     // No progress line where standard error is no terminal.
     QVERIFY2(!result.err.contains('\r'), qPrintable(result.err));
     QCOMPARE(received().contains("AT+WDWL"), downloads);
+    QCOMPARE(run({"versions"}).out.contains(" before a firmware upload "), downloads);
     // The unit answers afterwards, with the versions of the image it runs.
     const Result list = run({"list"});
     QCOMPARE(list.code, 0);

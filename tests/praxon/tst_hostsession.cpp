@@ -132,7 +132,7 @@ void TestHostSession::storeFailureLeavesTheUnitUnwritten()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
 
     QCOMPARE(session->save(), HostSession::SaveResult::StoreFailed);
-    QVERIFY(!session->errorString().isEmpty());
+    QCOMPARE(session->errorString(), "Cannot create the folder " + dir->filePath("records") + " for the unit records");
     QVERIFY(!calls().contains("saveToDevice"));
     QVERIFY(!calls().contains("configurationSaved"));
 }

@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128 };
 
 struct Command
 {
@@ -53,13 +53,15 @@ const Command table[] = {
      "Restarts the unit's GSM part; the unit itself keeps running.", 0, 0, NoOption},
     {"toggle", "toggle X|Y", "switch a relay to its other state",
      "Switches relay X or Y to its other state and prints the state the unit then reports.", 1, 1, NoOption},
-    {"units", "units [--search TEXT]", "list the units in the records",
+    {"units", "units [--search TEXT | --serial S --note TEXT]", "list the units in the records",
      "Lists every unit the records hold: serial number, firmware, last seen, number of stored\n"
      "versions, site note. With --search: the units whose serial number, note or any stored setting\n"
-     "holds TEXT (in any case), and the field where it was found.", 0, 0, Search},
-    {"versions", "versions [--serial S]", "list the stored configuration versions",
+     "holds TEXT (in any case), and the field where it was found. With --note: sets unit S's site note.",
+     0, 0, Search | Note},
+    {"versions", "versions [--serial S] [--mark N]", "list the stored configuration versions",
      "Lists the stored configuration versions, newest first, of unit S or of all units: number, time,\n"
-     "unit, why it was stored, and which settings changed from the unit's version before.", 0, 0, NoOption},
+     "unit, why it was stored (\"kept\" when marked), and which settings changed from the unit's\n"
+     "version before. --mark N marks version N as kept: --keep never removes it.", 0, 0, Mark},
     {"restore", "restore N [--yes]", "write a stored version back to the unit",
      "Shows what writing the stored version N to its unit would change, asks, and writes it: only\n"
      "what differs is written, then the unit is read again and checked. --yes skips the question.", 1, 1, Yes},
@@ -126,8 +128,13 @@ bool checkCommand(const Command& command, Options* options, QString* error)
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
         || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
         || refuse(!options->search.isEmpty(), Search, "--search") || refuse(options->version > 0, Version, "--version")
-        || refuse(options->against > 0, Version, "--against"))
+        || refuse(options->against > 0, Version, "--against") || refuse(!options->note.isNull(), Note, "--note")
+        || refuse(options->mark > 0, Mark, "--mark"))
         return false;
+    if (!options->note.isNull() && options->serial.isEmpty()) {
+        *error = QStringLiteral("--note needs --serial");
+        return false;
+    }
     const QString name = QLatin1String(command.name);
     if (name == QLatin1String("toggle")) {
         options->arguments[0] = options->arguments[0].toUpper();
@@ -206,8 +213,19 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         } else if (name == QLatin1String("--search")) {
             if (!takeValue(argument, arguments, &i, &options->search, error))
                 return false;
-        } else if (name == QLatin1String("--version") || name == QLatin1String("--against")) {
-            int* number = name == QLatin1String("--version") ? &options->version : &options->against;
+        } else if (name == QLatin1String("--note")) {
+            // An empty note clears it: the value is taken as it is.
+            const int equals = argument.indexOf(QLatin1Char('='));
+            if (equals < 0 && i + 1 >= arguments.size()) {
+                *error = QStringLiteral("option --note needs a value");
+                return false;
+            }
+            options->note = equals >= 0 ? argument.mid(equals + 1) : arguments.at(++i);
+        } else if (name == QLatin1String("--version") || name == QLatin1String("--against")
+                   || name == QLatin1String("--mark")) {
+            int* number = name == QLatin1String("--version")   ? &options->version
+                          : name == QLatin1String("--against") ? &options->against
+                                                               : &options->mark;
             if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, number, error))
                 return false;
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {

@@ -31,6 +31,8 @@ struct Options
     bool force = false;
     bool yes = false; // write: also a change that clears protected settings; restore: no question
     QString search;   // units --search
+    QString note;     // units --serial S --note TEXT; null: not given
+    int mark = 0;     // versions --mark N
     int version = 0;  // diff --version N
     int against = 0;  // diff --version N --against M
     bool help = false; // help was asked for: for the command, or the general one without

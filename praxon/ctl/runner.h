@@ -59,6 +59,8 @@ private:
     int versions();
     int diffVersion();
     int restore();
+    int setNote();
+    int markVersion();
     bool confirmRestore();
     int storedVersion(int number, Records::VersionRecord* version);
     int versionUnit(const Records::VersionRecord& version, QString* filter);

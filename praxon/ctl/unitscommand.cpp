@@ -3,6 +3,8 @@
 
 #include "console.h"
 
+#include <algorithm>
+
 namespace Ctl {
 
 namespace {
@@ -36,6 +38,8 @@ int Runner::units()
 {
     if (!records.open())
         return fail(UnitFailure, records.errorString());
+    if (!options.note.isNull())
+        return setNote();
     if (options.search.isEmpty()) {
         const QList<Records::UnitRecord> list = records.units();
         Console::out(list.isEmpty() ? QStringLiteral("no unit in the records %1\n").arg(records.location())
@@ -47,6 +51,19 @@ int Runner::units()
     for (const Records::SearchMatch& match : matches)
         text += matchLine(match);
     Console::out(matches.isEmpty() ? QStringLiteral("no unit in the records holds \"%1\"\n").arg(options.search) : text);
+    return Success;
+}
+
+int Runner::setNote()
+{
+    const QList<Records::UnitRecord> known = records.units();
+    const bool found = std::any_of(known.cbegin(), known.cend(),
+                                   [this](const Records::UnitRecord& unit) { return unit.serial == options.serial; });
+    if (!found)
+        return fail(UsageError, QStringLiteral("no unit %1 in the records %2").arg(options.serial, records.location()));
+    if (!records.setNote(options.serial, options.note))
+        return fail(UnitFailure, records.errorString());
+    Console::out(QStringLiteral("site note of unit %1 set\n").arg(options.serial));
     return Success;
 }
 

@@ -29,12 +29,31 @@ QString summary(const Records::VersionRecord* previous, const Records::VersionRe
     return changes.isEmpty() ? QStringLiteral("no setting changed") : count + QStringLiteral(": ") + paths.join(QStringLiteral(", "));
 }
 
+QString reason(const Records::VersionRecord& version)
+{
+    const QString why = Records::VersionRecord::describe(version.reason);
+    return version.kept ? why + QStringLiteral(", kept") : why;
+}
+
 } // namespace
+
+int Runner::markVersion()
+{
+    Records::VersionRecord version;
+    if (const int code = storedVersion(options.mark, &version))
+        return code;
+    if (!records.setKept(version.id, true))
+        return fail(UnitFailure, records.errorString());
+    Console::out(QStringLiteral("version %1 of unit %2 is kept: --keep never removes it\n").arg(version.id).arg(version.serial));
+    return Success;
+}
 
 int Runner::versions()
 {
     if (!records.open())
         return fail(UnitFailure, records.errorString());
+    if (options.mark > 0)
+        return markVersion();
     const QList<Records::VersionRecord> list = records.versions(options.serial);
     if (list.isEmpty()) {
         Console::out(options.serial.isEmpty() ? QStringLiteral("no version in the records %1\n").arg(records.location())
@@ -49,7 +68,7 @@ int Runner::versions()
         const int previous = before.value(version.serial, -1);
         lines.prepend(QStringLiteral("%1 %2 %3 %4 %5").arg(version.id, -7)
                           .arg(version.made.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), -19)
-                          .arg(version.serial, -12).arg(Records::VersionRecord::describe(version.reason), -24)
+                          .arg(version.serial, -12).arg(reason(version), -24)
                           .arg(summary(previous < 0 ? nullptr : &list.at(previous), version)));
         before.insert(version.serial, i);
     }

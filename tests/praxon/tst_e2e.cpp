@@ -413,6 +413,10 @@ void TestEndToEnd::recordsKeepAndRestoreVersions()
              qPrintable(versions.out));
     const Result found = run({"units", "--search", "poplach a"});
     QCOMPARE(found.out, serial + "     inputs.gbInputA.leSMSOnA = \"POPLACH A\" (version 2)\n");
+    QCOMPARE(run({"units", "--serial", serial, "--note", "Sklad Brno, brána 2"}).code, 0);
+    QCOMPARE(run({"units", "--search", "BRNO"}).out, serial + "     note = \"Sklad Brno, brána 2\"\n");
+    QCOMPARE(run({"versions", "--mark", "1"}).out, "version 1 of unit " + serial + " is kept: --keep never removes it\n");
+    QVERIFY(run({"versions"}).out.contains(QRegularExpression("\\n1 .+ read from the unit, kept +first version\\n")));
     const Result compared = run({"diff", "--version", "2", "--against", "1"});
     QCOMPARE(compared.out.count('\n'), 5);
     QVERIFY(compared.out.contains("inputs.gbInputA.leSMSOnA: \"" + original + "\" -> \"POPLACH A\"\n"));

@@ -471,6 +471,9 @@ void MainWindow::upgradeFirmware()
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
         return;
+    // What the unit holds before is kept in the unit records: the upload may change it.
+    if (host.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+        return;
     if (host.device()->uploadFirmware(file))
         statusBar()->showMessage(tr("Firmware upgraded"), 10000);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Praxon::HostPaths {
 
@@ -38,6 +39,16 @@ QString portDevice(const QString& path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
+}
+
+QString recordsLocation(const QString& explicitLocation)
+{
+    if (!explicitLocation.isEmpty())
+        return explicitLocation;
+    const QString fromEnvironment = qEnvironmentVariable("RV23_RECORDS");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/records.sqlite");
 }
 
 QString pluginFile(const QString& explicitPath)

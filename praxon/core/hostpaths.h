@@ -20,6 +20,10 @@ QString baseDirectory(const QString& explicitPath = QString());
 // there is none.
 QString translationsDirectory(const QString& explicitPath = QString());
 
+// The unit records: a SQLite file or a postgresql:// URL. RV23_RECORDS is the environment's
+// choice; by default records.sqlite in the user's data folder.
+QString recordsLocation(const QString& explicitLocation = QString());
+
 // The device a port path leads to (links resolved); the path itself when it leads nowhere.
 QString portDevice(const QString& path);
 

@@ -1,20 +1,21 @@
 #include "hostsession.h"
 
-#include "configurationstore.h"
 #include "logging.h"
 #include "privatefile.h"
 
 #include "host/hosttypes.h"
+#include "praxon/records/recordstore.h"
 
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QWidget>
 
 namespace Praxon {
 
-HostSession::HostSession(ConfigurationStore* store, QObject* parent)
+HostSession::HostSession(Records::RecordStore* store, QObject* parent)
     : QObject(parent)
     , store(store)
 {
@@ -171,7 +172,7 @@ void HostSession::setSource(Common::ConfigurationSource value)
     emit connectionChanged(isConnected());
 }
 
-Module::Device::ConfigurationLoadResult HostSession::load()
+Module::Device::ConfigurationLoadResult HostSession::load(Records::VersionRecord::Reason reason)
 {
     if (!module || (source != Common::Local && source != Common::Offline)) {
         error = tr("No unit is connected");
@@ -186,9 +187,21 @@ Module::Device::ConfigurationLoadResult HostSession::load()
         if (isConnected())
             module->unlockConfiguration();
         loadedText = snapshot();
+        if (isConnected() && !loadedText.isEmpty())
+            keepVersion(reason);
     }
     emit loadFinished(lastLoad);
     return lastLoad;
+}
+
+void HostSession::keepVersion(Records::VersionRecord::Reason reason)
+{
+    const DeviceInfo* unit = module->deviceInfo();
+    const QJsonValue imei = QJsonDocument::fromJson(loadedText)[QLatin1String("informations")][QLatin1String("values")]
+                                                               [QLatin1String("imei")][QLatin1String("_value")];
+    if (!store->addVersion(unitSerial, loadedText, reason)
+        || !store->noteUnit(unitSerial, unit->firmwareVersion, unit->behaviourVersion, imei.toString()))
+        emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
 }
 
 HostSession::SaveResult HostSession::save()
@@ -250,7 +263,7 @@ HostSession::SaveResult HostSession::storeAndSave(const QByteArray& text)
         refused = ConfigurationDiff::unmet(changes, loadedText);
     const SaveResult result = written ? SaveResult::Saved : SaveResult::UnitFailed;
     if (!written)
-        error = tr("The unit did not take every change; the configuration is kept in %1").arg(store->pathFor(unitSerial));
+        error = tr("The unit did not take every change; the configuration is kept in %1").arg(store->location());
     emit saveFinished(result, written ? QString() : error);
     return result;
 }
@@ -263,7 +276,7 @@ bool HostSession::storeText(const QByteArray& text)
         error = tr("No unit is connected to save the configuration for");
         return false;
     }
-    if (!store->write(unitSerial, text)) {
+    if (!store->addVersion(unitSerial, text, Records::VersionRecord::Reason::Write)) {
         error = store->errorString();
         return false;
     }
@@ -276,10 +289,13 @@ QByteArray HostSession::storedText()
         QFile file(offlinePath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString damaged;
-    const QByteArray text = store->readUsable(unitSerial, &damaged);
-    if (!damaged.isEmpty())
-        emit notice(damaged);
+    if (!store->open()) {
+        emit notice(store->errorString());
+        return {};
+    }
+    const QByteArray text = store->newestText(unitSerial);
+    for (const QString& message : store->takeNotices())
+        emit notice(message);
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "configurationdiff.h"
 
 #include "host/device.h"
+#include "praxon/records/versionrecord.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,13 +14,16 @@
 
 class QWidget;
 
+namespace Records {
+class RecordStore;
+}
+
 namespace Praxon {
 
-class ConfigurationStore;
-
 // The host's side of the module contract: loads the plug-in, drives Module::Device in the order
-// the contract fixes and serves the module's requests. The store receives the module's
-// saved-configuration text before the unit is written, so that an edit is never lost.
+// the contract fixes and serves the module's requests. The record store receives the module's
+// saved-configuration text before the unit is written, so that an edit is never lost, and keeps
+// what is read from the unit when it differs from its newest version.
 //
 // The module is not thread-safe: everything here runs in the GUI thread.
 class HostSession final : public QObject
@@ -35,7 +39,7 @@ public:
     };
     Q_ENUM(SaveResult)
 
-    explicit HostSession(ConfigurationStore* store, QObject* parent = nullptr);
+    explicit HostSession(Records::RecordStore* store, QObject* parent = nullptr);
     ~HostSession() override;
 
     // Loads the plug-in file and casts its instance to the device interface.
@@ -62,8 +66,9 @@ public:
     QString serial() const { return unitSerial; }
     QString offlineFile() const { return offlinePath; }
 
-    // loadConfiguration with the stored text of the unit (or the offline file's).
-    Module::Device::ConfigurationLoadResult load();
+    // loadConfiguration with the stored text of the unit (or the offline file's); what the unit
+    // holds is kept as a version with the given reason when it differs from the newest.
+    Module::Device::ConfigurationLoadResult load(Records::VersionRecord::Reason reason = Records::VersionRecord::Reason::Read);
     Module::Device::ConfigurationLoadResult lastLoadResult() const { return lastLoad; }
     // Asks the module for its configuration and saves it: store, saveToDevice, configurationSaved
     // and the load the module asks for afterwards.
@@ -107,6 +112,8 @@ private:
     void onSaveRequested(const QString& configuration);
     void onLoadRequested();
     void onDisconnected();
+    // Keeps what the last load read as a version, and the unit's identity.
+    void keepVersion(Records::VersionRecord::Reason reason);
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
     QByteArray storedText();
@@ -116,7 +123,7 @@ private:
     bool requestHistory(bool* available);
     void setSource(Common::ConfigurationSource value);
 
-    ConfigurationStore* store;
+    Records::RecordStore* store;
     QPluginLoader loader;
     QPointer<Module::Device> module;
     QPointer<QWidget> moduleWidget;

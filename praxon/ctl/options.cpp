@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128 };
 
 struct Command
 {
@@ -30,9 +30,10 @@ const Command table[] = {
      "is written, then the unit is read again and checked. Prints what changed. A web-portal text\n"
      "empties every setting it does not name: a change that would clear the programming code, the\n"
      "service numbers, the phone tables or the peripheral codes is written only with --yes.", 1, 1, Yes},
-    {"diff", "diff FILE", "show what write FILE would change",
+    {"diff", "diff FILE | --version N [--against M]", "show what write FILE would change",
      "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
-     "without writing anything.", 1, 1, NoOption},
+     "without writing anything. With --version N: between the unit and the stored version N, or with\n"
+     "--against M between the stored versions M and N (no unit needed).", 0, 1, Version},
     {"status", "status [--watch]", "show the inputs and relays",
      "Prints the unit's versions and the states of inputs A-D and relays X, Y; with --watch, every\n"
      "change until interrupted (Ctrl-C).", 0, 0, Watch},
@@ -52,6 +53,18 @@ const Command table[] = {
      "Restarts the unit's GSM part; the unit itself keeps running.", 0, 0, NoOption},
     {"toggle", "toggle X|Y", "switch a relay to its other state",
      "Switches relay X or Y to its other state and prints the state the unit then reports.", 1, 1, NoOption},
+    {"units", "units [--search TEXT | --serial S --note TEXT]", "list the units in the records",
+     "Lists every unit the records hold: serial number, firmware, last seen, number of stored\n"
+     "versions, site note. With --search: the units whose serial number, note or any stored setting\n"
+     "holds TEXT (in any case), and the field where it was found. With --note: sets unit S's site note.",
+     0, 0, Search | Note},
+    {"versions", "versions [--serial S] [--mark N]", "list the stored configuration versions",
+     "Lists the stored configuration versions, newest first, of unit S or of all units: number, time,\n"
+     "unit, why it was stored (\"kept\" when marked), and which settings changed from the unit's\n"
+     "version before. --mark N marks version N as kept: --keep never removes it.", 0, 0, Mark},
+    {"restore", "restore N [--yes]", "write a stored version back to the unit",
+     "Shows what writing the stored version N to its unit would change, asks, and writes it: only\n"
+     "what differs is written, then the unit is read again and checked. --yes skips the question.", 1, 1, Yes},
     {"help", "help [COMMAND]", "this help, or that of a command", "Prints the general help, or that of COMMAND.",
      0, 1, NoOption},
 };
@@ -87,6 +100,17 @@ bool takeValue(const QString& argument, const QStringList& arguments, int* index
     return true;
 }
 
+bool takeCount(const QString& argument, const QString& value, int* count, QString* error)
+{
+    bool ok = false;
+    *count = value.toInt(&ok);
+    if (!ok || *count < 1) {
+        *error = QStringLiteral("%1 takes a number of at least 1, not %2").arg(argument.section(QLatin1Char('='), 0, 0), value);
+        return false;
+    }
+    return true;
+}
+
 bool checkCommand(const Command& command, Options* options, QString* error)
 {
     const int count = options->arguments.size();
@@ -102,8 +126,15 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     };
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
-        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes"))
+        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
+        || refuse(!options->search.isEmpty(), Search, "--search") || refuse(options->version > 0, Version, "--version")
+        || refuse(options->against > 0, Version, "--against") || refuse(!options->note.isNull(), Note, "--note")
+        || refuse(options->mark > 0, Mark, "--mark"))
         return false;
+    if (!options->note.isNull() && options->serial.isEmpty()) {
+        *error = QStringLiteral("--note needs --serial");
+        return false;
+    }
     const QString name = QLatin1String(command.name);
     if (name == QLatin1String("toggle")) {
         options->arguments[0] = options->arguments[0].toUpper();
@@ -112,6 +143,16 @@ bool checkCommand(const Command& command, Options* options, QString* error)
             return false;
         }
     }
+    if (name == QLatin1String("diff") && (count == 1) == (options->version > 0)) {
+        *error = QStringLiteral("usage: rv23ctl %1").arg(QLatin1String(command.synopsis));
+        return false;
+    }
+    if (name == QLatin1String("diff") && options->against > 0 && options->version == 0) {
+        *error = QStringLiteral("--against needs --version");
+        return false;
+    }
+    if (name == QLatin1String("restore") && !takeCount(name, options->arguments.first(), &options->version, error))
+        return false;
     if (name == QLatin1String("firmware") && options->force && count == 0) {
         *error = QStringLiteral("firmware --force needs the FILE.dwl to upload");
         return false;
@@ -163,6 +204,30 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
                 *error = QStringLiteral("--lang takes en or cs, not %1").arg(options->language);
                 return false;
             }
+        } else if (name == QLatin1String("--records")) {
+            if (!takeValue(argument, arguments, &i, &options->records, error))
+                return false;
+        } else if (name == QLatin1String("--keep")) {
+            if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, &options->keep, error))
+                return false;
+        } else if (name == QLatin1String("--search")) {
+            if (!takeValue(argument, arguments, &i, &options->search, error))
+                return false;
+        } else if (name == QLatin1String("--note")) {
+            // An empty note clears it: the value is taken as it is.
+            const int equals = argument.indexOf(QLatin1Char('='));
+            if (equals < 0 && i + 1 >= arguments.size()) {
+                *error = QStringLiteral("option --note needs a value");
+                return false;
+            }
+            options->note = equals >= 0 ? argument.mid(equals + 1) : arguments.at(++i);
+        } else if (name == QLatin1String("--version") || name == QLatin1String("--against")
+                   || name == QLatin1String("--mark")) {
+            int* number = name == QLatin1String("--version")   ? &options->version
+                          : name == QLatin1String("--against") ? &options->against
+                                                               : &options->mark;
+            if (!takeValue(argument, arguments, &i, &value, error) || !takeCount(argument, value, number, error))
+                return false;
         } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
             if (!takeValue(argument, arguments, &i, &options->output, error))
                 return false;
@@ -229,6 +294,9 @@ QString Options::helpText(const QString& commandName)
         "  --verbose, -v   print the module's debug output on standard error\n"
         "  --plugin PATH   the device module's plug-in file or folder (default: RV23_PLUGIN, or the\n"
         "                  one beside the program)\n"
+        "  --records URL   the unit records: a SQLite file or a postgresql:// URL (default:\n"
+        "                  RV23_RECORDS, or records.sqlite in the user's data folder)\n"
+        "  --keep N        keep the newest N configuration versions per unit (and marked ones)\n"
         "  --help, -h      this help; after a command, that command's\n"
         "\nExit codes: 0 success, 1 unit or communication failure, 2 usage error or bad input file,\n"
         "3 configuration refused by the module's validation.\n");

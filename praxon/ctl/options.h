@@ -21,13 +21,20 @@ struct Options
     QString language; // empty: the system's
     QString pluginPath;
     bool verbose = false;
+    QString records; // empty: RV23_RECORDS, or the file in the data folder
+    int keep = 0;    // versions kept per unit; 0: all
 
     QString command;
     QStringList arguments;
     QString output;
     bool watch = false;
     bool force = false;
-    bool yes = false; // write: also a change that clears protected settings
+    bool yes = false; // write: also a change that clears protected settings; restore: no question
+    QString search;   // units --search
+    QString note;     // units --serial S --note TEXT; null: not given
+    int mark = 0;     // versions --mark N
+    int version = 0;  // diff --version N
+    int against = 0;  // diff --version N --against M
     bool help = false; // help was asked for: for the command, or the general one without
 
     // Parses the arguments after the program's name; false with a message in *error.

@@ -83,9 +83,11 @@ bool isSavedSettings(const QString& path)
 Runner::Runner(const Options& options, QObject* parent)
     : QObject(parent)
     , options(options)
+    , records(Praxon::HostPaths::recordsLocation(options.records), Records::ConfigurationStore::defaultDirectory())
     , translations(Praxon::HostPaths::translationsDirectory())
-    , session(&store)
+    , session(&records)
 {
+    records.setKeep(options.keep);
     connect(&boxes, &Praxon::MessageBoxWatcher::boxShown, this,
             [](QMessageBox::Icon icon, const QString&, const QString& text) {
                 Console::error(icon == QMessageBox::Question
@@ -139,6 +141,13 @@ int Runner::run()
     const QString outputProblem = options.output.isEmpty() ? QString() : Praxon::outputProblem(options.output);
     if (!outputProblem.isEmpty())
         return fail(UsageError, outputProblem);
+    // The records alone answer these; no module or unit is needed.
+    if (options.command == QLatin1String("units"))
+        return units();
+    if (options.command == QLatin1String("versions"))
+        return versions();
+    if (options.command == QLatin1String("diff") && options.against > 0)
+        return diffVersion();
     Praxon::HostPaths::addExtraPorts(options.ports);
     translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
@@ -149,8 +158,12 @@ int Runner::run()
         return list();
     if (command == QLatin1String("read"))
         return read();
+    if (command == QLatin1String("diff") && options.version > 0)
+        return diffVersion();
     if (command == QLatin1String("write") || command == QLatin1String("diff"))
         return compareOrWrite(command == QLatin1String("write"));
+    if (command == QLatin1String("restore"))
+        return restore();
     if (command == QLatin1String("status"))
         return status();
     if (command == QLatin1String("events"))
@@ -256,7 +269,7 @@ int Runner::openAndLoad()
         return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed").arg(session.serial()));
     if (result == Module::Device::LoadedModified)
         Console::error(QStringLiteral("rv23ctl: note: unit %1 differs from the configuration last stored for it in %2")
-                           .arg(session.serial(), store.pathFor(session.serial())));
+                           .arg(session.serial(), records.location()));
     return Success;
 }
 
@@ -329,15 +342,21 @@ int Runner::compareOrWrite(bool write)
         return fail(UsageError, QStringLiteral("the module reads no file like %1; it reads: %2")
                                     .arg(path, types.join(QStringLiteral("; "))));
     }
+    return applySettings(readFile(path), filter, path, write ? Apply::Write : Apply::Compare);
+}
+
+int Runner::applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply)
+{
     if (const int code = openAndLoad())
         return code;
     const QByteArray before = session.snapshot();
     if (before.isEmpty())
         return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
     const int boxesBefore = boxes.count();
-    session.importConfiguration(readFile(path), filter);
+    session.importConfiguration(settings, filter);
     // Saved settings are taken at once; other formats pass through the unit's link first.
-    if (!isSavedSettings(path) && !session.settleImport())
+    const bool saved = filter == Praxon::HostSession::filterFor(session.device()->importFileTypes(), QStringLiteral("x.rv23"));
+    if (!saved && !session.settleImport())
         return fail(UnitFailure, session.errorString());
     // The module reports a file it cannot import only to the technician, in a box (printed above);
     // a box that came with the link's loss is the unit's failure.
@@ -366,11 +385,14 @@ int Runner::compareOrWrite(bool write)
     const Praxon::ClearingCheck clearing(changes);
     if (clearing.count() > 0)
         Console::error(QStringLiteral("rv23ctl: warning: ") + clearing.warning());
-    if (write && clearing.needsConfirmation() && !options.yes)
+    if (apply == Apply::Write && clearing.needsConfirmation() && !options.yes)
         return fail(UsageError, QStringLiteral("nothing written: add --yes to write a change that clears %1")
                                     .arg(clearing.sensitive().join(QStringLiteral(", "))));
-    if (!write || changes.isEmpty())
+    if (apply == Apply::Compare || changes.isEmpty())
         return Success;
+    if (apply == Apply::Restore && !options.yes && !confirmRestore())
+        return fail(UsageError, QStringLiteral("nothing written to unit %1: restoring needs a yes (or --yes)")
+                                    .arg(session.serial()));
 
     switch (session.save()) {
     case Praxon::HostSession::SaveResult::Refused:
@@ -384,7 +406,7 @@ int Runner::compareOrWrite(bool write)
     // Without the unit there is nothing to read back: what the module shows are the edits.
     if (!session.isConnected())
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost while writing; the configuration is kept in %2")
-                                     .arg(session.serial(), store.pathFor(session.serial())));
+                                     .arg(session.serial(), records.location()));
     if (session.lastLoadResult() == Module::Device::LoadFailed && session.load() == Module::Device::LoadFailed)
         return fail(UnitFailure, QStringLiteral("the unit could not be read back after writing"));
     const QList<Praxon::ConfigurationDiff::Change> missing = Praxon::ConfigurationDiff::unmet(changes, session.snapshot());
@@ -395,7 +417,7 @@ int Runner::compareOrWrite(bool write)
     }
     if (!missing.isEmpty())
         return fail(UnitFailure, QStringLiteral("%1 of %2 changes were not taken; the configuration is kept in %3")
-                                     .arg(missing.size()).arg(changes.size()).arg(store.pathFor(session.serial())));
+                                     .arg(missing.size()).arg(changes.size()).arg(records.location()));
     const QString written = changes.size() == 1 ? QStringLiteral("1 setting")
                                                 : QStringLiteral("%1 settings").arg(changes.size());
     Console::out(QStringLiteral("%1 written to unit %2 and read back\n").arg(written, session.serial()));
@@ -500,6 +522,10 @@ int Runner::firmware()
         return fail(UsageError, versions + QStringLiteral(": the image's firmware (behaviour version %1) is older, a "
                                                           "downgrade; nothing uploaded (--force uploads it)")
                                                .arg(imageVersion));
+    // What the unit holds before is kept: the upload may change it.
+    if (session.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+        return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed; nothing uploaded")
+                                     .arg(unit.serialNumber));
     if (!session.device()->uploadFirmware(image))
         return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
     Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));

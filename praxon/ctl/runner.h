@@ -3,10 +3,10 @@
 #include "options.h"
 #include "progressbar.h"
 
-#include "praxon/core/configurationstore.h"
 #include "praxon/core/hostsession.h"
 #include "praxon/core/messageboxwatcher.h"
 #include "praxon/core/translations.h"
+#include "praxon/records/recordstore.h"
 
 #include <QEventLoop>
 #include <QList>
@@ -50,6 +50,20 @@ private:
     int list();
     int read();
     int compareOrWrite(bool write);
+    enum class Apply { Compare, Write, Restore };
+    // Shows what the settings (a file's or a stored version's) change on the unit; Write and
+    // Restore then write them, Restore once the technician agrees.
+    int applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply);
+    // The record commands, one file each.
+    int units();
+    int versions();
+    int diffVersion();
+    int restore();
+    int setNote();
+    int markVersion();
+    bool confirmRestore();
+    int storedVersion(int number, Records::VersionRecord* version);
+    int versionUnit(const Records::VersionRecord& version, QString* filter);
     int status();
     int events();
     int exportPortal();
@@ -59,7 +73,7 @@ private:
     int toggle();
 
     Options options;
-    Praxon::ConfigurationStore store;
+    Records::RecordStore records;
     Praxon::Translations translations;
     Praxon::HostSession session;
     Praxon::MessageBoxWatcher boxes;

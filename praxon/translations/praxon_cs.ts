@@ -35,6 +35,10 @@
 <context>
     <name>Praxon::HostSession</name>
     <message>
+        <source>What the unit holds could not be kept in the unit records: %1</source>
+        <translation>Obsah jednotky nelze uložit do záznamů o jednotkách: %1</translation>
+    </message>
+    <message>
         <source>A module is loaded already</source>
         <translation>Modul je už načten</translation>
     </message>
@@ -439,6 +443,62 @@
     <message>
         <source>%1 fields need fixing</source>
         <translation>Počet polí k opravě: %1</translation>
+    </message>
+    <message>
+        <source>Cannot keep unit records: Qt&apos;s SQLite driver is not installed</source>
+        <translation>Záznamy o jednotkách nelze vést: ovladač SQLite pro Qt není nainstalován</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1 for the unit records</source>
+        <translation>Složku %1 pro záznamy o jednotkách nelze vytvořit</translation>
+    </message>
+    <message>
+        <source>Cannot create the unit records %1: %2</source>
+        <translation>Záznamy o jednotkách %1 nelze vytvořit: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the unit records %1 private: %2</source>
+        <translation>Záznamy o jednotkách %1 nelze zpřístupnit jen vlastníkovi: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the unit records %1: %2</source>
+        <translation>Záznamy o jednotkách %1 nelze otevřít: %2</translation>
+    </message>
+    <message>
+        <source>Cannot reach the unit records: Qt&apos;s PostgreSQL driver is not installed</source>
+        <translation>Záznamy o jednotkách nejsou dostupné: ovladač PostgreSQL pro Qt není nainstalován</translation>
+    </message>
+    <message>
+        <source>Cannot reach the unit records at %1: %2</source>
+        <translation>Záznamy o jednotkách na %1 nejsou dostupné: %2</translation>
+    </message>
+    <message>
+        <source>The unit records %1 are not open</source>
+        <translation>Záznamy o jednotkách %1 nejsou otevřené</translation>
+    </message>
+    <message>
+        <source>The unit records %1 refused a request: %2</source>
+        <translation>Záznamy o jednotkách %1 odmítly požadavek: %2</translation>
+    </message>
+    <message>
+        <source>The unit records %1 could not be read or written: %2</source>
+        <translation>Záznamy o jednotkách %1 nelze číst ani zapisovat: %2</translation>
+    </message>
+    <message>
+        <source>read from the unit</source>
+        <translation>načteno z jednotky</translation>
+    </message>
+    <message>
+        <source>before a write</source>
+        <translation>před zápisem</translation>
+    </message>
+    <message>
+        <source>imported from a file</source>
+        <translation>převzato ze souboru</translation>
+    </message>
+    <message>
+        <source>before a firmware upload</source>
+        <translation>před nahráním firmwaru</translation>
     </message>
 </context>
 </TS>

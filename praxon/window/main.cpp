@@ -52,11 +52,15 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Connect to the first unit found, save a picture of every tab "
                                                         "in every language into folder, then quit."),
                                          QStringLiteral("folder"));
-    parser.addOptions({plugin, port, language, screenshots});
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("The unit records: a SQLite file or a postgresql:// URL "
+                                                    "(default: RV23_RECORDS, or records.sqlite in the data folder)."),
+                                     QStringLiteral("location"));
+    parser.addOptions({plugin, port, language, screenshots, records});
     parser.process(app);
 
     Praxon::HostPaths::addExtraPorts(parser.values(port));
-    Praxon::MainWindow window;
+    Praxon::MainWindow window(Praxon::HostPaths::recordsLocation(parser.value(records)));
     if (!window.setLanguage(parser.value(language)))
         parser.showHelp(2);
     const bool started =

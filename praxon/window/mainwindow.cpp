@@ -41,9 +41,9 @@ QAction* makeAction(QObject* parent, const char* name, QKeySequence shortcut = {
 
 } // namespace
 
-MainWindow::MainWindow(const QString& storeDirectory, QWidget* parent)
+MainWindow::MainWindow(const QString& records, const QString& legacyDirectory, QWidget* parent)
     : QMainWindow(parent)
-    , store(storeDirectory)
+    , store(records, legacyDirectory)
     , host(&store)
     , translations(HostPaths::translationsDirectory())
     , loader(new LoaderDialog(this))
@@ -417,7 +417,7 @@ void MainWindow::exportSettingsTo(const QString& file)
                     .arg(file, host.device()->exportFileTypes().join(QStringLiteral("; ")));
     if (error.isEmpty() && saved) {
         // What was last stored for the unit; before the first save, what the module shows.
-        QByteArray text = host.isConnected() ? store.read(host.serial()) : QByteArray();
+        QByteArray text = host.isConnected() ? store.newestText(host.serial()) : QByteArray();
         if (text.isEmpty())
             text = host.snapshot();
         if (text.isEmpty())
@@ -467,6 +467,9 @@ void MainWindow::upgradeFirmware()
                                     .arg(imageVersion, unitVersion),
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
+        return;
+    // What the unit holds before is kept in the unit records: the upload may change it.
+    if (host.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
         return;
     if (host.device()->uploadFirmware(file))
         statusBar()->showMessage(tr("Firmware upgraded"), 10000);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "praxon/core/configurationstore.h"
+#include "praxon/core/hostpaths.h"
 #include "praxon/core/hostsession.h"
 #include "praxon/core/translations.h"
+#include "praxon/records/recordstore.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -25,7 +26,9 @@ class MainWindow final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString& storeDirectory = ConfigurationStore::defaultDirectory(),
+    // records: the unit records' file or server; legacyDirectory: the earlier hosts' files.
+    explicit MainWindow(const QString& records = HostPaths::recordsLocation(),
+                        const QString& legacyDirectory = Records::ConfigurationStore::defaultDirectory(),
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -65,7 +68,7 @@ private:
     void saved(HostSession::SaveResult result, const QString& message);
     bool mayDropChanges();
 
-    ConfigurationStore store;
+    Records::RecordStore store;
     HostSession host;
     Translations translations;
     LoaderDialog* loader;

@@ -28,6 +28,7 @@ private slots:
     void oneUnitByTwoNames();
     void resetWaitsForTheUnit();
     void damagedStoreIsSetAside();
+    void recordsKeepAndRestoreVersions();
     void firmware_data();
     void firmware();
 
@@ -110,9 +111,12 @@ TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
     env.insert("XDG_DATA_HOME", dir->filePath("data"));
     env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
     env.remove("RV23_EXTRA_PORTS");
+    env.remove("RV23_RECORDS");
     process.setProcessEnvironment(env);
     const QStringList ports = port.isEmpty() ? QStringList() : QStringList{"--port", port};
     process.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en"} + arguments);
+    // A question finds no answer.
+    process.closeWriteChannel();
     // A firmware upload takes over a minute.
     if (!process.waitForFinished(300000))
         process.kill();
@@ -219,10 +223,6 @@ void TestEndToEnd::writeSendsExactlyTheChanges()
     writes.sort();
     QCOMPARE(writes, QStringList({"AT+OATSET=\"ATA,POPLACH A\"", "AT+OATSET=\"CAY,2468\"", "AT+OATSET=\"DNC,1\"",
                                   "AT+OATSET=\"STS,STATUS\"", "AT+OATSET=\"TMX,8\""}));
-    QFile stored(dir->filePath("data/Tessaline/Praxon/configurations/" + serial + ".rv23"));
-    QVERIFY(stored.open(QIODevice::ReadOnly));
-    QVERIFY(stored.readAll().contains("POPLACH A"));
-
     // A diff reads the unit again: it holds them all.
     const Result after = run({"diff", file});
     QCOMPARE(after.code, 0);
@@ -394,8 +394,53 @@ void TestEndToEnd::damagedStoreIsSetAside()
     const QStringList aside = QDir(folder).entryList({serial + ".rv23.damaged-*"});
     QCOMPARE(aside.size(), 1);
     QVERIFY(result.err.contains(aside.first()));
-    QVERIFY(stored.open(QIODevice::ReadOnly));
-    QVERIFY(stored.readAll().contains("POPLACH A"));
+    QVERIFY(!stored.exists());
+}
+
+// The records through the commands: each version kept with its reason, found by a setting's
+// value, compared, and written back to the unit on request only.
+void TestEndToEnd::recordsKeepAndRestoreVersions()
+{
+    QVERIFY(startUnit());
+    const QString original = unitState()["memory"].toObject()["64"].toString();
+    QCOMPARE(run({"write", fiveChanges()}).code, 0);
+
+    const Result units = run({"units"});
+    QCOMPARE(units.code, 0);
+    QVERIFY2(units.out.contains(QRegularExpression("\\n" + serial + " +2\\.14\\.0318 +[-0-9]+ [0-9:]+ +2\\n")),
+             qPrintable(units.out));
+    const Result versions = run({"versions", "--serial", serial});
+    QCOMPARE(versions.code, 0);
+    QVERIFY2(versions.out.contains(QRegularExpression("\\n2 .+ before a write +5 settings: \\S+, \\S+, \\S+, …\\n1 .+ read "
+                                                      "from the unit +first version\\n$")),
+             qPrintable(versions.out));
+    const Result found = run({"units", "--search", "poplach a"});
+    QCOMPARE(found.out, serial + "     inputs.gbInputA.leSMSOnA = \"POPLACH A\" (version 2)\n");
+    QCOMPARE(run({"units", "--serial", serial, "--note", "Sklad Brno, brána 2"}).code, 0);
+    QCOMPARE(run({"units", "--search", "BRNO"}).out, serial + "     note = \"Sklad Brno, brána 2\"\n");
+    QCOMPARE(run({"versions", "--mark", "1"}).out, "version 1 of unit " + serial + " is kept: --keep never removes it\n");
+    QVERIFY(run({"versions"}).out.contains(QRegularExpression("\\n1 .+ read from the unit, kept +first version\\n")));
+    const Result compared = run({"diff", "--version", "2", "--against", "1"});
+    QCOMPARE(compared.out.count('\n'), 5);
+    QVERIFY(compared.out.contains("inputs.gbInputA.leSMSOnA: \"" + original + "\" -> \"POPLACH A\"\n"));
+
+    const Result declined = run({"restore", "1"});
+    QCOMPARE(declined.code, 2);
+    QVERIFY2(declined.err.contains("nothing written to unit " + serial), qPrintable(declined.err));
+    QCOMPARE(unitState()["memory"].toObject()["64"].toString(), QStringLiteral("POPLACH A"));
+
+    const Result restored = run({"restore", "1", "--yes"});
+    QVERIFY2(restored.code == 0, qPrintable(restored.err));
+    QVERIFY2(restored.out.endsWith("5 settings written to unit " + serial + " and read back\n"), qPrintable(restored.out));
+    QCOMPARE(unitState()["memory"].toObject()["64"].toString(), original);
+    QCOMPARE(run({"diff", "--version", "1"}).out, "unit " + serial + " already holds these settings\n");
+
+    const Result missing = run({"diff", "--version", "9", "--against", "1"});
+    QCOMPARE(missing.code, 2);
+    QVERIFY2(missing.err.startsWith("rv23ctl: no version 9 in the records "), qPrintable(missing.err));
+    const Result otherUnit = run({"restore", "1", "--serial", "23OTHER1"});
+    QCOMPARE(otherUnit.code, 2);
+    QCOMPARE(otherUnit.err, "rv23ctl: version 1 is of unit " + serial + ", not 23OTHER1\n");
 }
 
 // The module offers an upgrade to a unit of behaviour version 003; the image brings 004, the
@@ -453,6 +498,7 @@ void TestEndToEnd::firmware()
     // No progress line where standard error is no terminal.
     QVERIFY2(!result.err.contains('\r'), qPrintable(result.err));
     QCOMPARE(received().contains("AT+WDWL"), downloads);
+    QCOMPARE(run({"versions"}).out.contains(" before a firmware upload "), downloads);
     // The unit answers afterwards, with the versions of the image it runs.
     const Result list = run({"list"});
     QCOMPARE(list.code, 0);

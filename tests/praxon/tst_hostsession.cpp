@@ -1,31 +1,16 @@
-#include "praxon/core/configurationstore.h"
 #include "praxon/core/hostsession.h"
 #include "praxon/core/messageboxwatcher.h"
+#include "praxon/records/recordstore.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-
 using Praxon::HostSession;
+using Reason = Records::VersionRecord::Reason;
 
-namespace {
-
-mode_t modeOf(const QString& path)
-{
-    struct stat status {};
-    ::stat(QFile::encodeName(path).constData(), &status);
-    return status.st_mode & 07777;
-}
-
-} // namespace
-
-// The host core: its store of saved-configuration texts, one private file per unit replaced
-// whole, and a session against a recording stand-in module, with the contract's calling order
-// and the requests the host serves.
+// The host core: a session against a recording stand-in module, with the contract's calling
+// order, the requests the host serves and the versions it keeps in the unit records.
 class TestHostSession : public QObject
 {
     Q_OBJECT
@@ -33,16 +18,12 @@ class TestHostSession : public QObject
 private slots:
     void init();
     void cleanup();
-    void storeKeepsOneTextPerSerial_data();
-    void storeKeepsOneTextPerSerial();
-    void storedFilesArePrivateToTheUser();
-    void failedStoreWriteKeepsTheStoredText();
-    void storeRefusesAUnitWithoutSerial();
     void callsTheModuleInContractOrder();
     void moduleSaveButtonStoresThenSavesThenReports();
     void savedTextIsHandedBackOnLoad();
     void storeFailureLeavesTheUnitUnwritten();
     void unitRefusalKeepsTheStoredText();
+    void versionsFollowTheUnit();
     void validationRefusalSavesNothing();
     void settledImportIsInTheConfiguration();
     void offlineEditingSavesToTheFile();
@@ -58,7 +39,7 @@ private:
     QStringList calls() const;
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<Praxon::ConfigurationStore> store;
+    std::unique_ptr<Records::RecordStore> store;
     std::unique_ptr<HostSession> session;
 };
 
@@ -66,7 +47,7 @@ void TestHostSession::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    store = std::make_unique<Praxon::ConfigurationStore>(dir->filePath("store"));
+    store = std::make_unique<Records::RecordStore>(dir->filePath("records/records.sqlite"), dir->filePath("store"));
     session = std::make_unique<HostSession>(store.get());
     qputenv("FAKE_UNITS", "23A04117:2.14.0318:004,23A04118:2.14.0318:003");
 }
@@ -76,67 +57,6 @@ void TestHostSession::cleanup()
     session.reset();
     for (const char* name : {"FAKE_UNITS", "FAKE_INVALID", "FAKE_REFUSED_KEY"})
         qunsetenv(name);
-}
-
-void TestHostSession::storeKeepsOneTextPerSerial_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-
-    QTest::newRow("two plain serials") << "23A04117" << "23A04118";
-    QTest::newRow("a slash is no folder") << "23/A" << "23_A";
-    QTest::newRow("dots do not climb out") << ".." << "%2E%2E";
-    QTest::newRow("case matters") << "23a04117" << "23A04117";
-}
-
-void TestHostSession::storeKeepsOneTextPerSerial()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-
-    QVERIFY(store->write(first, "{\"first\":1}"));
-    QVERIFY(store->write(second, "{\"second\":2}"));
-    QVERIFY(store->write(first, "{\"first\":3}"));
-
-    QCOMPARE(store->read(first), QByteArray("{\"first\":3}"));
-    QCOMPARE(store->read(second), QByteArray("{\"second\":2}"));
-    QCOMPARE(QDir(store->directory()).entryList(QDir::Files).size(), 2);
-    QVERIFY(QFileInfo(store->pathFor(first)).absolutePath() == QFileInfo(store->directory()).absoluteFilePath());
-}
-
-void TestHostSession::storedFilesArePrivateToTheUser()
-{
-    QVERIFY(store->write("23A04117", "{\"settings\":{\"lePIN\":{\"_value\":\"1234\"}}}"));
-
-    QCOMPARE(modeOf(store->pathFor("23A04117")), mode_t(0600));
-    QCOMPARE(modeOf(store->directory()), mode_t(0700));
-}
-
-// A file size limit makes the write itself fail, for root too.
-void TestHostSession::failedStoreWriteKeepsTheStoredText()
-{
-    QVERIFY(store->write("23A04117", "{\"kept\":true}"));
-    struct rlimit previous {};
-    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tight = previous;
-    tight.rlim_cur = 64;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-
-    const bool written = store->write("23A04117", QByteArray(4096, 'x'));
-
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, oldHandler);
-    QVERIFY(!written);
-    QVERIFY(!store->errorString().isEmpty());
-    QCOMPARE(store->read("23A04117"), QByteArray("{\"kept\":true}"));
-    QCOMPARE(QDir(store->directory()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-}
-
-void TestHostSession::storeRefusesAUnitWithoutSerial()
-{
-    QVERIFY(!store->write(QString(), "{}"));
-    QVERIFY(!QDir(store->directory()).exists() || QDir(store->directory()).isEmpty());
 }
 
 bool TestHostSession::startSession()
@@ -182,7 +102,7 @@ void TestHostSession::moduleSaveButtonStoresThenSavesThenReports()
     QByteArray storedWhenSaving;
     connect(session.get(), &HostSession::loaderShown, this, [&](bool shown) {
         if (shown)
-            storedWhenSaving = store->read("23A04117");
+            storedWhenSaving = store->newestText("23A04117");
     });
     QSignalSpy finished(session.get(), &HostSession::saveFinished);
 
@@ -199,7 +119,7 @@ void TestHostSession::moduleSaveButtonStoresThenSavesThenReports()
 void TestHostSession::savedTextIsHandedBackOnLoad()
 {
     QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
-    QVERIFY(store->write("23A04117", R"({"inputs":{"leSMSOnA":{"_value":"STORED ONLY"}}})"));
+    QVERIFY(store->addVersion("23A04117", R"({"inputs":{"leSMSOnA":{"_value":"STORED ONLY"}}})", Reason::Write));
 
     QCOMPARE(session->load(), Module::Device::LoadedModified);
     QCOMPARE(calls().mid(calls().size() - 2), QStringList({"loadConfiguration:stored", "configurationSaveRequest"}));
@@ -208,11 +128,11 @@ void TestHostSession::savedTextIsHandedBackOnLoad()
 void TestHostSession::storeFailureLeavesTheUnitUnwritten()
 {
     QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
-    QFile blocker(dir->filePath("store"));
+    QFile blocker(dir->filePath("records"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
 
     QCOMPARE(session->save(), HostSession::SaveResult::StoreFailed);
-    QVERIFY(!session->errorString().isEmpty());
+    QCOMPARE(session->errorString(), "Cannot create the folder " + dir->filePath("records") + " for the unit records");
     QVERIFY(!calls().contains("saveToDevice"));
     QVERIFY(!calls().contains("configurationSaved"));
 }
@@ -224,8 +144,30 @@ void TestHostSession::unitRefusalKeepsTheStoredText()
     session->importConfiguration(R"({"settings":{"lePIN":{"_value":"9999"}}})", "x (*.rv23)");
 
     QCOMPARE(session->save(), HostSession::SaveResult::UnitFailed);
-    QVERIFY(store->read("23A04117").contains("\"9999\""));
+    QVERIFY(store->versions("23A04117").value(1).configuration.contains("\"9999\""));
     QCOMPARE(session->lastLoadResult(), Module::Device::LoadedModified);
+}
+
+// Given a unit read once, reading it again adds nothing; a write is kept before the unit is
+// written, and what the unit then holds instead is kept as read.
+void TestHostSession::versionsFollowTheUnit()
+{
+    qputenv("FAKE_REFUSED_KEY", "settings.lePIN");
+    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
+    QVERIFY(session->load() != Module::Device::LoadFailed);
+    QVERIFY(session->load() != Module::Device::LoadFailed);
+    QCOMPARE(store->versions("23A04117").size(), 1);
+    QCOMPARE(store->versions("23A04117").first().reason, Reason::Read);
+
+    session->importConfiguration(R"({"settings":{"lePIN":{"_value":"9999"}}})", "x (*.rv23)");
+    QCOMPARE(session->save(), HostSession::SaveResult::UnitFailed);
+
+    const QList<Records::VersionRecord> versions = store->versions("23A04117");
+    QCOMPARE(versions.size(), 3);
+    QCOMPARE(versions.at(1).reason, Reason::Write);
+    QVERIFY(versions.at(1).configuration.contains("\"9999\""));
+    QCOMPARE(versions.at(0).reason, Reason::Read);
+    QVERIFY(!versions.at(0).configuration.contains("\"9999\""));
 }
 
 void TestHostSession::validationRefusalSavesNothing()
@@ -239,7 +181,7 @@ void TestHostSession::validationRefusalSavesNothing()
 
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.first().at(2).toString(), QStringLiteral("app.rv23.configuration.unabletosavepleasefix"));
-    QVERIFY(!store->contains("23A04117"));
+    QVERIFY(store->versions("23A04117").isEmpty());
     QVERIFY(!calls().contains("saveToDevice"));
 }
 
@@ -253,9 +195,10 @@ void TestHostSession::settledImportIsInTheConfiguration()
     QVERIFY(!session->snapshot().contains("FROM PORTAL"));
     QVERIFY(session->settleImport());
 
-    // A snapshot only reads: nothing is stored, nothing reaches the unit.
+    // A snapshot only reads: nothing is stored beyond what the load read, nothing reaches the unit.
     QVERIFY(session->snapshot().contains("FROM PORTAL"));
-    QVERIFY(!store->contains("23A04117"));
+    QCOMPARE(store->versions("23A04117").size(), 1);
+    QVERIFY(!store->newestText("23A04117").contains("FROM PORTAL"));
     QVERIFY(!calls().contains("saveToDevice"));
 }
 

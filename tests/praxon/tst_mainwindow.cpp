@@ -51,7 +51,7 @@ void TestMainWindow::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     qputenv("FAKE_UNITS", "23A04117:2.14.0318:004");
-    window = std::make_unique<Praxon::MainWindow>(dir->filePath("store"));
+    window = std::make_unique<Praxon::MainWindow>(dir->filePath("records.sqlite"), dir->filePath("store"));
 }
 
 void TestMainWindow::cleanup()

@@ -40,6 +40,7 @@ TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QString
     env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
     env.insert("FAKE_UNITS", "23A04117:2.14.0318:004");
     env.remove("RV23_EXTRA_PORTS");
+    env.remove("RV23_RECORDS");
     for (const QString& entry : environment)
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     process.setProcessEnvironment(env);

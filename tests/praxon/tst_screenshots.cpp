@@ -119,7 +119,7 @@ void TestScreenshots::everyTabInEveryLanguage()
         QVERIFY(unit.control(command));
     qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
     const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
-    Praxon::MainWindow window(dir.filePath("store"));
+    Praxon::MainWindow window(dir.filePath("records.sqlite"), dir.filePath("store"));
     // As praxon starts: the language is chosen before the module's widget exists.
     QVERIFY(window.setLanguage(QStringLiteral("cs")));
     QVERIFY2(window.start(RV23_PLUGIN_FILE, RV23_BASE_DIR), qPrintable(window.session()->errorString()));

@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-namespace Praxon {
+namespace Records {
 
-// The saved-configuration texts the host keeps, one per unit serial number, in the user's data
-// folder. The module hands the text over before it writes to the unit, so a text stored here
-// survives an edit the unit did not take.
+// The saved-configuration texts earlier hosts kept, one file per unit serial number, in the user's
+// data folder. The record store takes them over; the files are only read and left in place.
 class ConfigurationStore final
 {
 public:
@@ -18,18 +18,16 @@ public:
 
     QString directory() const { return folder; }
     QString pathFor(const QString& serial) const;
-    bool contains(const QString& serial) const;
     // The stored text, empty when none was stored.
     QByteArray read(const QString& serial) const;
     // The stored text as read(), but a text that is no saved configuration (cut short, overwritten)
     // is renamed beside it and kept, *notice tells which file and why, and empty is returned.
     QByteArray readUsable(const QString& serial, QString* notice);
-    bool write(const QString& serial, const QByteArray& text);
-    QString errorString() const { return error; }
+    // The serial numbers of the files in the folder.
+    QStringList serials() const;
 
 private:
     QString folder;
-    QString error;
 };
 
-} // namespace Praxon
+} // namespace Records

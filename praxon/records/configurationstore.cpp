@@ -1,15 +1,14 @@
 #include "configurationstore.h"
 
-#include "privatefile.h"
-
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QObject>
 #include <QStandardPaths>
 #include <QUrl>
 
-namespace Praxon {
+namespace Records {
 
 ConfigurationStore::ConfigurationStore(const QString& directory)
     : folder(directory)
@@ -27,11 +26,6 @@ QString ConfigurationStore::pathFor(const QString& serial) const
 {
     const QByteArray name = QUrl::toPercentEncoding(serial, QByteArray(), QByteArrayLiteral("."));
     return folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".rv23");
-}
-
-bool ConfigurationStore::contains(const QString& serial) const
-{
-    return QFile::exists(pathFor(serial));
 }
 
 QByteArray ConfigurationStore::read(const QString& serial) const
@@ -65,19 +59,13 @@ QByteArray ConfigurationStore::readUsable(const QString& serial, QString* notice
     return {};
 }
 
-bool ConfigurationStore::write(const QString& serial, const QByteArray& text)
+QStringList ConfigurationStore::serials() const
 {
-    if (serial.isEmpty()) {
-        error = QObject::tr("The unit has no serial number to store its configuration under");
-        return false;
-    }
-    if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, QFileDevice::ReadOwner
-                                                                 | QFileDevice::WriteOwner
-                                                                 | QFileDevice::ExeOwner)) {
-        error = QObject::tr("Cannot create the folder %1").arg(folder);
-        return false;
-    }
-    return writePrivateFile(pathFor(serial), text, &error);
+    QStringList list;
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.rv23")}, QDir::Files);
+    for (const QString& file : files)
+        list << QUrl::fromPercentEncoding(file.chopped(5).toLatin1());
+    return list;
 }
 
-} // namespace Praxon
+} // namespace Records

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "configurationstore.h"
+#include "searchmatch.h"
+#include "sqlconnection.h"
+#include "unitrecord.h"
+#include "versionrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace Records {
+
+// The units the hosts have seen and every configuration version of each, in a SQLite file or on a
+// PostgreSQL server shared by a team. Opened on first use: the schema is brought up to date and the
+// per-unit files of earlier hosts are taken over once. Every write is one transaction, so a host
+// that dies halfway leaves the store as it was before or after, never in between.
+class RecordStore final
+{
+public:
+    // location: a SQLite file, or a postgresql:// URL; legacyFolder: the earlier hosts' files.
+    explicit RecordStore(const QString& location, const QString& legacyFolder = QString());
+
+    QString location() const { return connection.describe(); }
+    // Versions kept per unit beyond the newest and the marked ones; 0 keeps all.
+    void setKeep(int versions) { keep = versions; }
+
+    bool open();
+    // Stores text as the unit's newest version unless it holds the same settings as the newest;
+    // *added tells which. made defaults to now.
+    bool addVersion(const QString& serial, const QByteArray& text, VersionRecord::Reason reason,
+                    bool* added = nullptr, const QDateTime& made = QDateTime());
+    // The newest version's text; empty when there is none or the store cannot be read.
+    QByteArray newestText(const QString& serial);
+    // The unit's identity as last seen; an empty IMEI keeps the one known.
+    bool noteUnit(const QString& serial, const QString& firmware, const QString& behaviour, const QString& imei);
+    bool setNote(const QString& serial, const QString& note);
+    bool setKept(qint64 version, bool kept);
+
+    QList<UnitRecord> units();
+    // Newest first; every unit's when serial is empty.
+    QList<VersionRecord> versions(const QString& serial = QString());
+    // The version with that number; its id is 0 when there is none.
+    VersionRecord version(qint64 id);
+    // Case-insensitive, in serial numbers, notes and every setting of every stored version.
+    QList<SearchMatch> search(const QString& text);
+
+    // What taking over the earlier hosts' files had to tell (a damaged file set aside); cleared.
+    QStringList takeNotices();
+    QString errorString() const { return error; }
+
+private:
+    bool fail();
+    bool importLegacy();
+    bool importLegacyFile(const QString& serial);
+    bool touchUnit(const QString& serial, const QDateTime& now, qint64* unit);
+    bool prune(qint64 unit);
+    bool readVersions(const QString& where, const QVariantList& values, QList<VersionRecord>* list);
+
+    SqlConnection connection;
+    ConfigurationStore legacy;
+    bool hasLegacy;
+    int keep = 0;
+    QStringList notices;
+    QString error;
+};
+
+} // namespace Records

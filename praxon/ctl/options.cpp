@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Signal = 16 };
 
 struct Command
 {
@@ -33,9 +33,13 @@ const Command table[] = {
     {"diff", "diff FILE", "show what write FILE would change",
      "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
      "without writing anything.", 1, 1, NoOption},
-    {"status", "status [--watch]", "show the inputs and relays",
+    {"status", "status [--watch [--signal] [--csv FILE]]", "show the inputs and relays",
      "Prints the unit's versions and the states of inputs A-D and relays X, Y; with --watch, every\n"
-     "change until interrupted (Ctrl-C).", 0, 0, Watch},
+     "change until interrupted (Ctrl-C). --signal prints instead one line per status poll: the GSM\n"
+     "signal with a bar and its quality band on the 0-31 scale, the supply voltage and the operator,\n"
+     "and at Ctrl-C the minimum, mean and maximum signal and the number of samples. --csv FILE\n"
+     "appends every poll's sample to FILE: time, signal, band, voltage, operator, inputs, relays.", 0, 0,
+     Watch | Signal},
     {"events", "events [-o FILE.csv|.html|.htm|.pdf]", "export the event history",
      "Reads the unit's event history and exports it to FILE in the format its ending names, or\n"
      "prints it to standard output as semicolon-separated text.", 0, 0, Output},
@@ -102,8 +106,13 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     };
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
-        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes"))
+        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
+        || refuse(options->signal, Signal, "--signal") || refuse(!options->csvFile.isEmpty(), Signal, "--csv"))
         return false;
+    if ((options->signal || !options->csvFile.isEmpty()) && !options->watch) {
+        *error = QStringLiteral("--signal and --csv go with --watch");
+        return false;
+    }
     const QString name = QLatin1String(command.name);
     if (name == QLatin1String("toggle")) {
         options->arguments[0] = options->arguments[0].toUpper();
@@ -168,8 +177,13 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
                 return false;
         } else if (argument == QLatin1String("--verbose") || argument == QLatin1String("-v")) {
             options->verbose = true;
+        } else if (name == QLatin1String("--csv")) {
+            if (!takeValue(argument, arguments, &i, &options->csvFile, error))
+                return false;
         } else if (argument == QLatin1String("--watch")) {
             options->watch = true;
+        } else if (argument == QLatin1String("--signal")) {
+            options->signal = true;
         } else if (argument == QLatin1String("--force")) {
             options->force = true;
         } else if (argument == QLatin1String("--yes")) {

@@ -1,10 +1,12 @@
 #include "runner.h"
 
 #include "console.h"
+#include "signalwatch.h"
 
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationdiff.h"
 #include "praxon/core/hostpaths.h"
+#include "praxon/core/signalsampler.h"
 #include "praxon/core/owneronlyfiles.h"
 #include "praxon/core/portproblem.h"
 #include "praxon/core/versions.h"
@@ -20,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 namespace Ctl {
 
@@ -404,8 +408,13 @@ int Runner::compareOrWrite(bool write)
 
 int Runner::status()
 {
-    if (const int code = openUnit())
+    // The operator is known to the module only once it has read the unit.
+    const bool sampling = options.signal || !options.csvFile.isEmpty();
+    if (const int code = sampling ? openAndLoad() : openUnit())
         return code;
+    if (sampling && session.lastLoadResult() == Module::Device::LoadedModified)
+        return fail(UnitFailure, QStringLiteral("unit %1 has edits not yet written: the signal is sampled only from a "
+                                                "configuration without edits").arg(session.serial()));
     const DeviceInfo* unit = session.device()->deviceInfo();
     Console::out(QStringLiteral("unit    %1  firmware %2  behaviour %3\n")
                      .arg(unit->serialNumber, unit->firmwareVersion, unit->behaviourVersion));
@@ -415,19 +424,35 @@ int Runner::status()
     Console::out(shown);
     if (!options.watch)
         return Success;
+    SignalWatch signalWatch;
+    QString csvError;
+    if (!signalWatch.openCsv(options.csvFile, &csvError))
+        return fail(UsageError, csvError);
+    std::unique_ptr<Praxon::SignalSampler> sampler;
+    if (sampling) {
+        sampler = std::make_unique<Praxon::SignalSampler>(&session);
+        connect(sampler.get(), &Praxon::SignalSampler::sampled, &watchLoop,
+                [this, &signalWatch](const Praxon::SignalLog::Sample& sample) {
+                    const QString line = signalWatch.add(sample);
+                    if (options.signal)
+                        Console::out(line);
+                });
+    }
     const auto watching = connect(this, &Runner::unitStateChanged, &watchLoop, [this, &shown] {
         if (!session.isConnected()) {
             watchLoop.exit(UnitFailure);
             return;
         }
         const QString now = statesLine();
-        if (now != shown) {
+        if (!options.signal && now != shown) {
             shown = now;
             Console::out(QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n') + now);
         }
     });
     const int ended = stopRequested ? Success : watchLoop.exec();
     disconnect(watching);
+    if (options.signal)
+        Console::out(signalWatch.summaryText());
     if (ended == UnitFailure)
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));
     return Success;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "signallog.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace Praxon {
+
+class HostSession;
+
+// Turns the module's status polls into signal-meter samples. A poll ends with the output states;
+// the values it brought (signal, voltage, operator) are read from the module's configuration
+// text, the only place the contract shows them. While the configuration holds edits no sample is
+// taken: having the module hand the text over would validate them and complain.
+class SignalSampler final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SignalSampler(HostSession* session, QObject* parent = nullptr);
+
+    // The live values of a configuration text, with the given time and states.
+    static SignalLog::Sample sampleOf(const QByteArray& configuration, const QDateTime& time);
+
+signals:
+    void sampled(const Praxon::SignalLog::Sample& sample);
+
+private:
+    void takeSample(const QList<IoState>& outputs);
+
+    QPointer<HostSession> session;
+    QList<IoState> inputs;
+};
+
+} // namespace Praxon

@@ -14,6 +14,7 @@ SignalSampler::SignalSampler(HostSession* session, QObject* parent)
 {
     connect(session, &HostSession::inputStatesChanged, this, [this](const QList<IoState>& states) { inputs = states; });
     connect(session, &HostSession::outputStatesChanged, this, &SignalSampler::takeSample);
+    connect(session, &HostSession::loaderShown, this, [this](bool shown) { busy = shown; });
 }
 
 SignalLog::Sample SignalSampler::sampleOf(const QByteArray& configuration, const QDateTime& time)
@@ -38,7 +39,7 @@ SignalLog::Sample SignalSampler::sampleOf(const QByteArray& configuration, const
 void SignalSampler::takeSample(const QList<IoState>& outputs)
 {
     Module::Device* device = session ? session->device() : nullptr;
-    if (!device || !session->isConnected())
+    if (busy || !device || !session->isConnected())
         return;
     const ConfigurationState state = device->configurationState();
     if (state != Saved && state != Unsaved)

@@ -11,8 +11,9 @@ class HostSession;
 
 // Turns the module's status polls into signal-meter samples. A poll ends with the output states;
 // the values it brought (signal, voltage, operator) are read from the module's configuration
-// text, the only place the contract shows them. While the configuration holds edits no sample is
-// taken: having the module hand the text over would validate them and complain.
+// text, the only place the contract shows them. No sample is taken while the configuration holds
+// edits (having the module hand the text over would validate them and complain), nor while the
+// module shows its loader: reading the event log, it reports the status again record by record.
 class SignalSampler final : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ private:
 
     QPointer<HostSession> session;
     QList<IoState> inputs;
+    bool busy = false;
 };
 
 } // namespace Praxon

@@ -9,6 +9,7 @@
 
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -46,6 +47,7 @@ private:
     void createActions();
     void createMenus();
     void createStatusBar();
+    void createSignalDock();
     void wireSession();
     void retranslate();
     void updateActions();
@@ -76,6 +78,7 @@ private:
     QMenu* unitMenu = nullptr;
     QMenu* languageMenu = nullptr;
     QToolBar* toolBar = nullptr;
+    QDockWidget* signalDock = nullptr;
     QActionGroup* languages = nullptr;
     QAction* connectAction = nullptr;
     QAction* disconnectAction = nullptr;

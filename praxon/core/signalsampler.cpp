@@ -8,6 +8,13 @@
 
 namespace Praxon {
 
+namespace {
+
+// A little under the module's status poll interval of 3000 ms, which a busy line stretches.
+constexpr qint64 minimumSpacingMs = 2500;
+
+} // namespace
+
 SignalSampler::SignalSampler(HostSession* session, QObject* parent)
     : QObject(parent)
     , session(session)
@@ -41,12 +48,15 @@ void SignalSampler::takeSample(const QList<IoState>& outputs)
     Module::Device* device = session ? session->device() : nullptr;
     if (busy || !device || !session->isConnected())
         return;
+    if (sinceSample.isValid() && sinceSample.elapsed() < minimumSpacingMs)
+        return;
     const ConfigurationState state = device->configurationState();
     if (state != Saved && state != Unsaved)
         return;
     const QByteArray text = session->snapshot();
     if (text.isEmpty())
         return;
+    sinceSample.start();
     SignalLog::Sample sample = sampleOf(text, QDateTime::currentDateTime());
     sample.inputs = inputs;
     sample.outputs = outputs;

@@ -2,6 +2,7 @@
 
 #include "signallog.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -12,8 +13,10 @@ class HostSession;
 // Turns the module's status polls into signal-meter samples. A poll ends with the output states;
 // the values it brought (signal, voltage, operator) are read from the module's configuration
 // text, the only place the contract shows them. No sample is taken while the configuration holds
-// edits (having the module hand the text over would validate them and complain), nor while the
-// module shows its loader: reading the event log, it reports the status again record by record.
+// edits (having the module hand the text over would validate them and complain) or while the
+// module shows its loader. The module polls every 3 s, but it also reports the status again for
+// each record of the event log it reads: a report sooner than a poll interval after the last
+// sample repeats that poll and is no sample.
 class SignalSampler final : public QObject
 {
     Q_OBJECT
@@ -33,6 +36,7 @@ private:
     QPointer<HostSession> session;
     QList<IoState> inputs;
     bool busy = false;
+    QElapsedTimer sinceSample;
 };
 
 } // namespace Praxon

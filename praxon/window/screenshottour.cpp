@@ -128,24 +128,26 @@ bool ScreenshotTour::run(const QString& folder)
         return false;
     }
     for (const QString& language : Translations::languages()) {
-        if (!window->setLanguage(language))
-            return false;
-        // Widgets learn of the new language through posted events, some of which post more.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        if (!photographTabs(tabs, folder, language))
+        if (!switchLanguage(language) || !photographTabs(tabs, folder, language))
             return false;
     }
     if (!openSignalMeter())
         return false;
     for (const QString& language : Translations::languages()) {
-        if (!window->setLanguage(language))
-            return false;
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        if (!photograph(signalDock(), QDir(folder).filePath(QStringLiteral("%1-signal.png").arg(language))))
+        if (!switchLanguage(language)
+            || !photograph(signalDock(), QDir(folder).filePath(QStringLiteral("%1-signal.png").arg(language))))
             return false;
     }
+    return true;
+}
+
+bool ScreenshotTour::switchLanguage(const QString& language)
+{
+    if (!window->setLanguage(language))
+        return false;
+    // Widgets learn of the new language through posted events, some of which post more.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     return true;
 }
 

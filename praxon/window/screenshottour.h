@@ -33,6 +33,7 @@ public:
 
 private:
     bool connectAndLoad();
+    bool switchLanguage(const QString& language);
     bool photographTabs(QTabWidget* tabs, const QString& folder, const QString& language);
     // Opens the signal meter and waits for its first samples (a status poll every 3 s).
     bool openSignalMeter();

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMenu>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTreeWidget>
 #include <QTemporaryDir>
@@ -38,10 +37,13 @@ private slots:
 
 private:
     QStringList calls() const;
+    // A simulated unit with that serial number, on the module's list of ports.
+    bool startUnit(const QString& serial);
 
     QTemporaryDir settingsDir;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Praxon::MainWindow> window;
+    std::unique_ptr<Sim::SimulatorThread> unit;
 };
 
 void TestMainWindow::initTestCase()
@@ -62,7 +64,21 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     window.reset();
+    unit.reset();
     qunsetenv("FAKE_NO_WIDGET");
+    qunsetenv("RV23_EXTRA_PORTS");
+}
+
+bool TestMainWindow::startUnit(const QString& serial)
+{
+    Sim::Options options;
+    options.statePath = dir->filePath("sim.json");
+    options.serial = serial;
+    unit = std::make_unique<Sim::SimulatorThread>(options);
+    if (!unit->start())
+        return false;
+    qputenv("RV23_EXTRA_PORTS", unit->portPath().toLocal8Bit());
+    return true;
 }
 
 QStringList TestMainWindow::calls() const
@@ -108,13 +124,7 @@ void TestMainWindow::unusableModuleIsExplained()
 // until it is disconnected.
 void TestMainWindow::followsTheSimulatedUnit()
 {
-    Sim::Options options;
-    options.statePath = dir->filePath("sim.json");
-    options.serial = QStringLiteral("23GUI001");
-    Sim::SimulatorThread unit(options);
-    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(startUnit("23GUI001"), qPrintable(unit->errorString()));
     QVERIFY2(window->start(RV23_PLUGIN_FILE, dir->path() + "/"), qPrintable(window->session()->errorString()));
     Praxon::UnitDialog dialog(window->session());
 
@@ -126,7 +136,7 @@ void TestMainWindow::followsTheSimulatedUnit()
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("004"));
     QVERIFY(list->columnWidth(2) >= list->header()->sectionSizeHint(2));
     QVERIFY(window->session()->connectUnit(dialog.chosen()));
-    QVERIFY(unit.control("input C 1"));
+    QVERIFY(unit->control("input C 1"));
     auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
     QTRY_COMPARE_WITH_TIMEOUT(inputC->colour(), QColor(Qt::red), 10000);
     QCOMPARE(window->findChild<Praxon::IoIndicator*>("indicatorA")->colour(), QColor(Qt::darkGreen));
@@ -143,13 +153,7 @@ void TestMainWindow::followsTheSimulatedUnit()
 // and an export nowhere: each is told in a box, and the erasing import is undone when declined.
 void TestMainWindow::explainsAndAsksBeforeHarm()
 {
-    Sim::Options options;
-    options.statePath = dir->filePath("sim.json");
-    options.serial = QStringLiteral("23GUI002");
-    Sim::SimulatorThread unit(options);
-    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(startUnit("23GUI002"), qPrintable(unit->errorString()));
     QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
     const auto write = [this](const QString& name, const QByteArray& text) {
         QFile file(dir->filePath(name));
@@ -194,20 +198,14 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
 // now, the plot, the marks and the CSV; opened again, it starts afresh.
 void TestMainWindow::signalPanelFollowsTheUnit()
 {
-    Sim::Options options;
-    options.statePath = dir->filePath("sim.json");
-    options.serial = QStringLiteral("23GUI003");
-    Sim::SimulatorThread unit(options);
-    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(startUnit("23GUI003"), qPrintable(unit->errorString()));
     QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     Praxon::HostSession* host = window->session();
     QVERIFY(host->connectUnit(host->search().value(0)));
     QCOMPARE(host->load(), Module::Device::Loaded);
-    QVERIFY(unit.control("signal 12"));
+    QVERIFY(unit->control("signal 12"));
     auto* panel = window->findChild<Praxon::SignalPanel*>("signalPanel");
     const auto label = [panel](const char* name) { return panel->findChild<QLabel*>(name)->text(); };
 
@@ -218,7 +216,7 @@ void TestMainWindow::signalPanelFollowsTheUnit()
     QCOMPARE(label("signalOperator"), QStringLiteral("CZ MOBIL"));
     QTest::keyClicks(panel->findChild<QLineEdit*>("markLabel"), "roof");
     QTest::mouseClick(panel->findChild<QPushButton*>("mark"), Qt::LeftButton);
-    QVERIFY(unit.control("voltage 11800") && unit.control("signal 25"));
+    QVERIFY(unit->control("voltage 11800") && unit->control("signal 25"));
     QTRY_COMPARE_WITH_TIMEOUT(label("signalValue"), QStringLiteral("25"), 10000);
 
     const Praxon::SignalLog::Summary summary = panel->log().summary();

@@ -6,7 +6,6 @@
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationdiff.h"
 #include "praxon/core/hostpaths.h"
-#include "praxon/core/signalsampler.h"
 #include "praxon/core/owneronlyfiles.h"
 #include "praxon/core/portproblem.h"
 #include "praxon/core/versions.h"
@@ -22,8 +21,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
-
-#include <memory>
 
 namespace Ctl {
 
@@ -424,20 +421,10 @@ int Runner::status()
     Console::out(shown);
     if (!options.watch)
         return Success;
-    SignalWatch signalWatch;
+    SignalWatch signalWatch(&session, options.signal);
     QString csvError;
-    if (!signalWatch.openCsv(options.csvFile, &csvError))
+    if (sampling && !signalWatch.start(options.csvFile, &csvError))
         return fail(UsageError, csvError);
-    std::unique_ptr<Praxon::SignalSampler> sampler;
-    if (sampling) {
-        sampler = std::make_unique<Praxon::SignalSampler>(&session);
-        connect(sampler.get(), &Praxon::SignalSampler::sampled, &watchLoop,
-                [this, &signalWatch](const Praxon::SignalLog::Sample& sample) {
-                    const QString line = signalWatch.add(sample);
-                    if (options.signal)
-                        Console::out(line);
-                });
-    }
     const auto watching = connect(this, &Runner::unitStateChanged, &watchLoop, [this, &shown] {
         if (!session.isConnected()) {
             watchLoop.exit(UnitFailure);

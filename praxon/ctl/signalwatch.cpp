@@ -1,5 +1,9 @@
 #include "signalwatch.h"
 
+#include "console.h"
+
+#include "praxon/core/signalsampler.h"
+
 namespace Ctl {
 
 namespace {
@@ -15,30 +19,40 @@ QString bar(int level)
 
 } // namespace
 
-bool SignalWatch::openCsv(const QString& path, QString* error)
+SignalWatch::SignalWatch(Praxon::HostSession* session, bool printLines, QObject* parent)
+    : QObject(parent)
+    , session(session)
+    , printLines(printLines)
 {
-    if (path.isEmpty())
-        return true;
-    csv.setFileName(path);
-    const bool fresh = !csv.exists() || csv.size() == 0;
-    if (!csv.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, csv.errorString());
-        return false;
+}
+
+bool SignalWatch::start(const QString& csvPath, QString* error)
+{
+    if (!csvPath.isEmpty()) {
+        csv.setFileName(csvPath);
+        const bool fresh = !csv.exists() || csv.size() == 0;
+        if (!csv.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+            *error = QStringLiteral("cannot write %1: %2").arg(csvPath, csv.errorString());
+            return false;
+        }
+        if (fresh)
+            csv.write(Praxon::SignalLog::csvHeader().toUtf8());
+        csv.flush();
     }
-    if (fresh)
-        csv.write(Praxon::SignalLog::csvHeader().toUtf8());
-    csv.flush();
+    auto* sampler = new Praxon::SignalSampler(session, this);
+    connect(sampler, &Praxon::SignalSampler::sampled, this, &SignalWatch::add);
     return true;
 }
 
-QString SignalWatch::add(const Praxon::SignalLog::Sample& sample)
+void SignalWatch::add(const Praxon::SignalLog::Sample& sample)
 {
     log.add(sample);
     if (csv.isOpen()) {
         csv.write(Praxon::SignalLog::csvRow(sample).toUtf8());
         csv.flush();
     }
-    return line(sample);
+    if (printLines)
+        Console::out(line(sample));
 }
 
 QString SignalWatch::line(const Praxon::SignalLog::Sample& sample)

@@ -13,18 +13,8 @@ namespace {
 // A little under the module's status poll interval of 3000 ms, which a busy line stretches.
 constexpr qint64 minimumSpacingMs = 2500;
 
-} // namespace
-
-SignalSampler::SignalSampler(HostSession* session, QObject* parent)
-    : QObject(parent)
-    , session(session)
-{
-    connect(session, &HostSession::inputStatesChanged, this, [this](const QList<IoState>& states) { inputs = states; });
-    connect(session, &HostSession::outputStatesChanged, this, &SignalSampler::takeSample);
-    connect(session, &HostSession::loaderShown, this, [this](bool shown) { busy = shown; });
-}
-
-SignalLog::Sample SignalSampler::sampleOf(const QByteArray& configuration, const QDateTime& time)
+// The live values of a configuration text.
+SignalLog::Sample sampleOf(const QByteArray& configuration, const QDateTime& time)
 {
     const QJsonObject values = QJsonDocument::fromJson(configuration)
                                    .object()
@@ -41,6 +31,17 @@ SignalLog::Sample SignalSampler::sampleOf(const QByteArray& configuration, const
     sample.voltage = value("voltage");
     sample.operatorName = value("operator");
     return sample;
+}
+
+} // namespace
+
+SignalSampler::SignalSampler(HostSession* session, QObject* parent)
+    : QObject(parent)
+    , session(session)
+{
+    connect(session, &HostSession::inputStatesChanged, this, [this](const QList<IoState>& states) { inputs = states; });
+    connect(session, &HostSession::outputStatesChanged, this, &SignalSampler::takeSample);
+    connect(session, &HostSession::loaderShown, this, [this](bool shown) { busy = shown; });
 }
 
 void SignalSampler::takeSample(const QList<IoState>& outputs)

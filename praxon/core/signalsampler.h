@@ -24,9 +24,6 @@ class SignalSampler final : public QObject
 public:
     explicit SignalSampler(HostSession* session, QObject* parent = nullptr);
 
-    // The live values of a configuration text, with the given time and states.
-    static SignalLog::Sample sampleOf(const QByteArray& configuration, const QDateTime& time);
-
 signals:
     void sampled(const Praxon::SignalLog::Sample& sample);
 

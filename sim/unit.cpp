@@ -101,6 +101,8 @@ bool Unit::control(const QString& line)
         setOatError(isNumber, code);
         return true;
     }
+    if ((what == QLatin1String("signal") || what == QLatin1String("voltage")) && words.size() == 2)
+        return setReading(what, words.at(1));
     bool isNumber = false;
     const int value = words.value(2).toInt(&isNumber);
     if (words.size() != 3 || !isNumber)
@@ -119,6 +121,20 @@ bool Unit::control(const QString& line)
         return false;
     if (changedNow)
         emit changed();
+    return true;
+}
+
+bool Unit::setReading(const QString& what, const QString& valueText)
+{
+    bool isNumber = false;
+    const int value = valueText.toInt(&isNumber);
+    if (!isNumber || value < 0)
+        return false;
+    int& reading = what == QLatin1String("signal") ? current.signal : current.voltage;
+    if (reading != value) {
+        reading = value;
+        emit changed();
+    }
     return true;
 }
 

@@ -37,7 +37,8 @@ public:
     Reply execute(const QString& line);
     // How the unit refuses an "AT+OAT" command.
     static Reply refusal(int code);
-    // An operator's control line ("input A 1", "relay X 0", "event 19 0", "oaterror 12");
+    // An operator's control line ("input A 1", "relay X 0", "event 19 0", "oaterror 12",
+    // "signal 12", "voltage 11800");
     // false when it is not understood.
     bool control(const QString& line);
     // The unit comes back from a reset.
@@ -63,6 +64,8 @@ private:
     void installImage();
 
     bool logEvent(const QString& codeText, int source);
+    // "signal N" or "voltage MV": what the status reports from now on.
+    bool setReading(const QString& what, const QString& valueText);
     bool setInput(int input, bool active, int source);
     bool switchRelay(int relay, bool on, int source);
     void addEvent(int code, int source);

@@ -6,7 +6,9 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128 };
+enum CommandOption {
+    NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128, Signal = 256
+};
 
 struct Command
 {
@@ -34,9 +36,13 @@ const Command table[] = {
      "Prints which settings differ between the unit and FILE (a .rv23 file or a web-portal .txt),\n"
      "without writing anything. With --version N: between the unit and the stored version N, or with\n"
      "--against M between the stored versions M and N (no unit needed).", 0, 1, Version},
-    {"status", "status [--watch]", "show the inputs and relays",
+    {"status", "status [--watch [--signal] [--csv FILE]]", "show the inputs and relays",
      "Prints the unit's versions and the states of inputs A-D and relays X, Y; with --watch, every\n"
-     "change until interrupted (Ctrl-C).", 0, 0, Watch},
+     "change until interrupted (Ctrl-C). --signal prints instead one line per status poll: the GSM\n"
+     "signal with a bar and its quality band on the 0-31 scale, the supply voltage and the operator,\n"
+     "and at Ctrl-C the minimum, mean and maximum signal and the number of samples. --csv FILE\n"
+     "appends every poll's sample to FILE: time, signal, band, voltage, operator, inputs, relays.", 0, 0,
+     Watch | Signal},
     {"events", "events [-o FILE.csv|.html|.htm|.pdf]", "export the event history",
      "Reads the unit's event history and exports it to FILE in the format its ending names, or\n"
      "prints it to standard output as semicolon-separated text.", 0, 0, Output},
@@ -129,8 +135,13 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
         || refuse(!options->search.isEmpty(), Search, "--search") || refuse(options->version > 0, Version, "--version")
         || refuse(options->against > 0, Version, "--against") || refuse(!options->note.isNull(), Note, "--note")
-        || refuse(options->mark > 0, Mark, "--mark"))
+        || refuse(options->mark > 0, Mark, "--mark")
+        || refuse(options->signal, Signal, "--signal") || refuse(!options->csvFile.isEmpty(), Signal, "--csv"))
         return false;
+    if ((options->signal || !options->csvFile.isEmpty()) && !options->watch) {
+        *error = QStringLiteral("--signal and --csv go with --watch");
+        return false;
+    }
     if (!options->note.isNull() && options->serial.isEmpty()) {
         *error = QStringLiteral("--note needs --serial");
         return false;
@@ -233,8 +244,13 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
                 return false;
         } else if (argument == QLatin1String("--verbose") || argument == QLatin1String("-v")) {
             options->verbose = true;
+        } else if (name == QLatin1String("--csv")) {
+            if (!takeValue(argument, arguments, &i, &options->csvFile, error))
+                return false;
         } else if (argument == QLatin1String("--watch")) {
             options->watch = true;
+        } else if (argument == QLatin1String("--signal")) {
+            options->signal = true;
         } else if (argument == QLatin1String("--force")) {
             options->force = true;
         } else if (argument == QLatin1String("--yes")) {

@@ -28,6 +28,8 @@ struct Options
     QStringList arguments;
     QString output;
     bool watch = false;
+    bool signal = false; // status --watch: one line per poll with the GSM signal
+    QString csvFile;     // status --watch: every poll's sample appended here
     bool force = false;
     bool yes = false; // write: also a change that clears protected settings; restore: no question
     QString search;   // units --search

@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include "console.h"
+#include "signalwatch.h"
 
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationdiff.h"
@@ -426,8 +427,13 @@ int Runner::applySettings(const QByteArray& settings, const QString& filter, con
 
 int Runner::status()
 {
-    if (const int code = openUnit())
+    // The operator is known to the module only once it has read the unit.
+    const bool sampling = options.signal || !options.csvFile.isEmpty();
+    if (const int code = sampling ? openAndLoad() : openUnit())
         return code;
+    if (sampling && session.lastLoadResult() == Module::Device::LoadedModified)
+        return fail(UnitFailure, QStringLiteral("unit %1 has edits not yet written: the signal is sampled only from a "
+                                                "configuration without edits").arg(session.serial()));
     const DeviceInfo* unit = session.device()->deviceInfo();
     Console::out(QStringLiteral("unit    %1  firmware %2  behaviour %3\n")
                      .arg(unit->serialNumber, unit->firmwareVersion, unit->behaviourVersion));
@@ -437,19 +443,25 @@ int Runner::status()
     Console::out(shown);
     if (!options.watch)
         return Success;
+    SignalWatch signalWatch(&session, options.signal);
+    QString csvError;
+    if (sampling && !signalWatch.start(options.csvFile, &csvError))
+        return fail(UsageError, csvError);
     const auto watching = connect(this, &Runner::unitStateChanged, &watchLoop, [this, &shown] {
         if (!session.isConnected()) {
             watchLoop.exit(UnitFailure);
             return;
         }
         const QString now = statesLine();
-        if (now != shown) {
+        if (!options.signal && now != shown) {
             shown = now;
             Console::out(QDateTime::currentDateTime().toString(Qt::ISODate) + QLatin1Char('\n') + now);
         }
     });
     const int ended = stopRequested ? Success : watchLoop.exec();
     disconnect(watching);
+    if (options.signal)
+        Console::out(signalWatch.summaryText());
     if (ended == UnitFailure)
         return fail(UnitFailure, QStringLiteral("the link to unit %1 was lost").arg(session.serial()));
     return Success;

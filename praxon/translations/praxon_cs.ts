@@ -501,4 +501,100 @@
         <translation>před nahráním firmwaru</translation>
     </message>
 </context>
+<context>
+    <name>Praxon::MainWindow</name>
+    <message>
+        <source>Signal</source>
+        <translation>Signál</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalLog</name>
+    <message>
+        <source>none</source>
+        <translation>žádný</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>slabý</translation>
+    </message>
+    <message>
+        <source>fair</source>
+        <translation>přijatelný</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>dobrý</translation>
+    </message>
+    <message>
+        <source>excellent</source>
+        <translation>vynikající</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámý</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalPanel</name>
+    <message>
+        <source>Mark %1</source>
+        <translation>Značka %1</translation>
+    </message>
+    <message>
+        <source>Export samples</source>
+        <translation>Export vzorků</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>waiting for the unit's next status</source>
+        <translation>čeká se na další stav jednotky</translation>
+    </message>
+    <message>
+        <source>Supply %1</source>
+        <translation>Napájení %1</translation>
+    </message>
+    <message>
+        <source>samples %1, none on the 0-31 scale</source>
+        <translation>vzorků %1, žádný na stupnici 0–31</translation>
+    </message>
+    <message>
+        <source>min %1  mean %2  max %3  samples %4</source>
+        <translation>min %1  průměr %2  max %3  vzorků %4</translation>
+    </message>
+    <message>
+        <source>Label of the spot, e.g. roof</source>
+        <translation>Označení místa, např. střecha</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Označit</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalPlot</name>
+    <message>
+        <source>-10 min</source>
+        <translation>-10 min</translation>
+    </message>
+    <message>
+        <source>-5 min</source>
+        <translation>-5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>teď</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "ioindicator.h"
 #include "loaderdialog.h"
+#include "signalpanel.h"
 #include "unitdialog.h"
 
 #include "praxon/core/clearingcheck.h"
@@ -16,6 +17,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,6 +53,7 @@ MainWindow::MainWindow(const QString& records, const QString& legacyDirectory, Q
 {
     setObjectName(QStringLiteral("praxon"));
     createActions();
+    createSignalDock();
     createMenus();
     createStatusBar();
     wireSession();
@@ -131,6 +134,17 @@ void MainWindow::createActions()
     connect(czechAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("cs")); });
 }
 
+// The signal meter, below the pages; it measures only while shown.
+void MainWindow::createSignalDock()
+{
+    signalDock = new QDockWidget(this);
+    signalDock->setObjectName(QStringLiteral("signalDock"));
+    signalDock->setWidget(new SignalPanel(&host, signalDock));
+    signalDock->toggleViewAction()->setObjectName(QStringLiteral("actionSignal"));
+    addDockWidget(Qt::BottomDockWidgetArea, signalDock);
+    signalDock->hide();
+}
+
 void MainWindow::createMenus()
 {
     fileMenu = menuBar()->addMenu(QString());
@@ -146,6 +160,8 @@ void MainWindow::createMenus()
     unitMenu->addActions({connectAction, disconnectAction, reloadAction});
     unitMenu->addSeparator();
     unitMenu->addActions({checkFirmwareAction, upgradeFirmwareAction});
+    unitMenu->addSeparator();
+    unitMenu->addAction(signalDock->toggleViewAction());
 
     languageMenu = menuBar()->addMenu(QString());
     languageMenu->setObjectName(QStringLiteral("menuLanguage"));
@@ -223,6 +239,7 @@ void MainWindow::retranslate()
     unitMenu->setTitle(tr("&Unit"));
     languageMenu->setTitle(tr("&Language"));
     toolBar->setWindowTitle(tr("Unit"));
+    signalDock->setWindowTitle(tr("Signal"));
     connectAction->setText(tr("&Connect..."));
     connectAction->setToolTip(tr("Search for units and connect to one"));
     disconnectAction->setText(tr("&Disconnect"));

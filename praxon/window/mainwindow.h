@@ -10,6 +10,7 @@
 
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolBar;
@@ -49,6 +50,7 @@ private:
     void createActions();
     void createMenus();
     void createStatusBar();
+    void createSignalDock();
     void wireSession();
     void retranslate();
     void updateActions();
@@ -79,6 +81,7 @@ private:
     QMenu* unitMenu = nullptr;
     QMenu* languageMenu = nullptr;
     QToolBar* toolBar = nullptr;
+    QDockWidget* signalDock = nullptr;
     QActionGroup* languages = nullptr;
     QAction* connectAction = nullptr;
     QAction* disconnectAction = nullptr;

@@ -1,6 +1,7 @@
 #include "screenshottour.h"
 
 #include "mainwindow.h"
+#include "signalpanel.h"
 
 #include "praxon/core/translations.h"
 
@@ -8,7 +9,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +24,9 @@ namespace Praxon {
 namespace {
 
 const QString rawPrefix = QStringLiteral("app.");
+constexpr int signalSamples = 4;
+constexpr int signalWaitMs = 30000;
+const QSize signalPictureSize(640, 360);
 
 QString describe(const QWidget* widget, const QString& text)
 {
@@ -122,14 +128,63 @@ bool ScreenshotTour::run(const QString& folder)
         return false;
     }
     for (const QString& language : Translations::languages()) {
-        if (!window->setLanguage(language))
-            return false;
-        // Widgets learn of the new language through posted events, some of which post more.
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-        if (!photographTabs(tabs, folder, language))
+        if (!switchLanguage(language) || !photographTabs(tabs, folder, language))
             return false;
     }
+    if (!openSignalMeter())
+        return false;
+    for (const QString& language : Translations::languages()) {
+        if (!switchLanguage(language)
+            || !photograph(signalDock(), QDir(folder).filePath(QStringLiteral("%1-signal.png").arg(language))))
+            return false;
+    }
+    return true;
+}
+
+bool ScreenshotTour::switchLanguage(const QString& language)
+{
+    if (!window->setLanguage(language))
+        return false;
+    // Widgets learn of the new language through posted events, some of which post more.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool ScreenshotTour::openSignalMeter()
+{
+    QDockWidget* dock = signalDock();
+    auto* panel = window->findChild<SignalPanel*>(QStringLiteral("signalPanel"));
+    if (!dock || !panel) {
+        error = QStringLiteral("the window has no signal meter");
+        return false;
+    }
+    // Floating, so that the pages keep their size and the meter is pictured alone.
+    dock->setFloating(true);
+    dock->resize(signalPictureSize);
+    dock->show();
+    const QDeadlineTimer deadline(signalWaitMs);
+    while (panel->log().samples().size() < signalSamples && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 200);
+    if (panel->log().samples().size() < signalSamples) {
+        error = QStringLiteral("the signal meter took no samples");
+        return false;
+    }
+    return true;
+}
+
+QDockWidget* ScreenshotTour::signalDock() const
+{
+    return window->findChild<QDockWidget*>(QStringLiteral("signalDock"));
+}
+
+bool ScreenshotTour::photograph(QWidget* widget, const QString& file)
+{
+    if (!widget->grab().save(file)) {
+        error = QStringLiteral("cannot write %1").arg(file);
+        return false;
+    }
+    saved << file;
     return true;
 }
 
@@ -162,11 +217,8 @@ bool ScreenshotTour::photographTabs(QTabWidget* tabs, const QString& folder, con
         QString page = tabs->widget(i)->objectName().section(QLatin1String("::"), -1).section(QLatin1String("__"), -1);
         page = page.isEmpty() ? QStringLiteral("tab") : page.toLower();
         const QString file = dir.filePath(QStringLiteral("%1-%2-%3.png").arg(language).arg(i + 1).arg(page));
-        if (!window->grab().save(file)) {
-            error = QStringLiteral("cannot write %1").arg(file);
+        if (!photograph(window, file))
             return false;
-        }
-        saved << file;
         const QString where = QStringLiteral("%1, tab %2 (%3): ").arg(language).arg(i + 1).arg(tabs->tabText(i));
         for (const QString& text : rawIdentifiersIn(window))
             raw << where + text;

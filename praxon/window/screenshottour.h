@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDockWidget;
 class QTabWidget;
 class QWidget;
 
@@ -11,7 +12,7 @@ namespace Praxon {
 class MainWindow;
 
 // Connects the window to the first unit found, loads it and saves a picture of every module tab in
-// every language, noting any visible text that is still a raw identifier ("app.…"): the pictures
+// every language, then of the signal meter once it has a few samples, noting any visible text that is still a raw identifier ("app.…"): the pictures
 // are for people, the note is for whoever checks the catalogues.
 class ScreenshotTour final
 {
@@ -21,6 +22,7 @@ public:
     // false with errorString() when no unit could be connected and loaded, or a picture not saved.
     bool run(const QString& folder);
 
+    // The pictures: of the whole window, but the signal meter's of its panel alone.
     QStringList files() const { return saved; }
     // One line per raw identifier: language, tab and the widget that shows it.
     QStringList rawIdentifiers() const { return raw; }
@@ -31,7 +33,12 @@ public:
 
 private:
     bool connectAndLoad();
+    bool switchLanguage(const QString& language);
     bool photographTabs(QTabWidget* tabs, const QString& folder, const QString& language);
+    // Opens the signal meter and waits for its first samples (a status poll every 3 s).
+    bool openSignalMeter();
+    QDockWidget* signalDock() const;
+    bool photograph(QWidget* widget, const QString& file);
 
     MainWindow* window;
     QStringList saved;

@@ -6,6 +6,8 @@
 #include "praxon/core/owneronlyfiles.h"
 #include "praxon/core/privatefile.h"
 #include "praxon/core/refusalreport.h"
+#include "praxon/core/signallog.h"
+#include "praxon/ctl/signalwatch.h"
 
 #include <QtTest>
 
@@ -40,6 +42,9 @@ private slots:
     void refusedValuesAreShownOnOneLine();
     void pipesAndDevicesAreWrittenThrough_data();
     void pipesAndDevicesAreWrittenThrough();
+    void signalBands_data();
+    void signalBands();
+    void signalLogSummarisesRatedSamplesAndKeepsMarks();
 };
 
 void TestCtl::parsesValidCommandLines_data()
@@ -106,6 +111,8 @@ void TestCtl::rejectsBadCommandLines_data()
     QTest::newRow("history as a spreadsheet")
         << QStringList{"events", "-o", "log.xlsx"} << "events writes .csv, .html, .htm or .pdf files, not log.xlsx";
     QTest::newRow("help for an unknown command") << QStringList{"help", "flash"} << "unknown command flash";
+    QTest::newRow("signal without watching") << QStringList{"status", "--signal"} << "--signal and --csv go with --watch";
+    QTest::newRow("samples of another command") << QStringList{"read", "--csv", "s.csv"} << "read takes no --csv";
 }
 
 void TestCtl::rejectsBadCommandLines()
@@ -283,6 +290,74 @@ void TestCtl::refusedValuesAreShownOnOneLine()
     const Praxon::RefusalReport report({QVariantMap{{"label", "Input A > leSMSOnA"}, {"value", value}, {"why", "holds x"}}});
     QCOMPARE(report.lines(), QStringList{"Input A > leSMSOnA = " + shown + ": holds x"});
     QCOMPARE(report.summary(), QStringLiteral("1 field needs fixing"));
+}
+
+void TestCtl::signalBands_data()
+{
+    QTest::addColumn<QString>("reported");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<QString>("bar");
+
+    QTest::newRow("no signal at all") << "0" << "none" << "[-------------------------------]";
+    QTest::newRow("barely there") << "1" << "none" << "[#------------------------------]";
+    QTest::newRow("weak from 2") << "2" << "weak" << "[##-----------------------------]";
+    QTest::newRow("weak up to 9") << "9" << "weak" << "[#########----------------------]";
+    QTest::newRow("fair from 10") << "10" << "fair" << "[##########---------------------]";
+    QTest::newRow("good from 15") << "15" << "good" << "[###############----------------]";
+    QTest::newRow("excellent from 20") << "20" << "excellent" << "[####################-----------]";
+    QTest::newRow("top of the scale") << "31" << "excellent" << "[###############################]";
+    QTest::newRow("99: the modem does not know") << "99" << "unknown" << "[                               ]";
+    QTest::newRow("off the scale") << "68" << "unknown" << "[                               ]";
+    QTest::newRow("no number") << "" << "unknown" << "[                               ]";
+}
+
+void TestCtl::signalBands()
+{
+    QFETCH(QString, reported);
+    QFETCH(QString, band);
+    QFETCH(QString, bar);
+    Praxon::SignalLog::Sample sample;
+    sample.signal = reported;
+
+    QCOMPARE(QString::fromLatin1(Praxon::SignalLog::bandName(Praxon::SignalLog::band(sample.level()))), band);
+    const QString line = Ctl::SignalWatch::line(sample);
+    QVERIFY2(line.contains(bar + "  " + band), qPrintable(line));
+}
+
+void TestCtl::signalLogSummarisesRatedSamplesAndKeepsMarks()
+{
+    const QDateTime start(QDate(2026, 12, 7), QTime(8, 0), Qt::UTC);
+    Praxon::SignalLog log;
+    int second = 0;
+    for (const char* reported : {"12", "99", "25", "7", "68"}) {
+        Praxon::SignalLog::Sample sample;
+        sample.time = start.addSecs(3 * second++);
+        sample.signal = QLatin1String(reported);
+        sample.voltage = "11800";
+        sample.operatorName = "NET, LOCAL";
+        sample.inputs = {{2}, {0}, {0}, {0}};
+        sample.outputs = {{0}, {2}};
+        log.add(sample);
+    }
+    log.addMark(start.addSecs(4), "roof");
+    log.addMark(start.addSecs(60), "cellar \"B\"");
+
+    const Praxon::SignalLog::Summary summary = log.summary();
+    QCOMPARE(summary.samples, 5);
+    QCOMPARE(summary.rated, 3);
+    QCOMPARE(summary.minimum, 7);
+    QCOMPARE(summary.maximum, 25);
+    QCOMPARE(summary.mean, (12 + 25 + 7) / 3.0);
+    QCOMPARE(log.since(start.addSecs(6)).size(), 3);
+    QCOMPARE(log.since(start.addSecs(6)).first().signal, QStringLiteral("25"));
+
+    const QStringList rows = log.toCsv().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 8);
+    QCOMPARE(rows.at(0), QStringLiteral("time,signal,band,voltage_mV,operator,A,B,C,D,X,Y,mark"));
+    QCOMPARE(rows.at(1), QStringLiteral("2026-12-07T08:00:00Z,12,fair,11800,\"NET, LOCAL\",1,0,0,0,0,1,"));
+    QCOMPARE(rows.at(3), QStringLiteral("2026-12-07T08:00:04Z,,,,,,,,,,,roof"));
+    QCOMPARE(rows.at(4).section(',', 1, 2), QStringLiteral("25,excellent"));
+    QCOMPARE(rows.at(7), QStringLiteral("2026-12-07T08:01:00Z,,,,,,,,,,,\"cellar \"\"B\"\"\""));
 }
 
 QTEST_GUILESS_MAIN(TestCtl)

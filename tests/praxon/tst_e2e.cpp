@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 
 // rv23ctl with the real plug-in against the rv23-sim program: what the unit holds, what is
 // written to it, and what is left when it goes away in the middle.
@@ -31,6 +32,7 @@ private slots:
     void recordsKeepAndRestoreVersions();
     void firmware_data();
     void firmware();
+    void signalWatchFollowsTheUnit();
 
 private:
     struct Result
@@ -42,6 +44,7 @@ private:
     bool startUnit(const QStringList& extra = {});
     void stopUnit();
     Result run(const QStringList& arguments);
+    QProcessEnvironment environment() const;
     QJsonObject unitState() const;
     QStringList received() const;
     QString fiveChanges();
@@ -104,15 +107,20 @@ void TestEndToEnd::stopUnit()
     unit.reset();
 }
 
-TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
+QProcessEnvironment TestEndToEnd::environment() const
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", dir->filePath("data"));
     env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
     env.remove("RV23_EXTRA_PORTS");
     env.remove("RV23_RECORDS");
-    process.setProcessEnvironment(env);
+    return env;
+}
+
+TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
     const QStringList ports = port.isEmpty() ? QStringList() : QStringList{"--port", port};
     process.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en"} + arguments);
     // A question finds no answer.
@@ -504,6 +512,54 @@ void TestEndToEnd::firmware()
     QCOMPARE(list.code, 0);
     QVERIFY2(list.out.contains(QRegularExpression(serial + " +" + versionsAfter)), qPrintable(list.out));
     QVERIFY(list.out.contains(unitState()["firmware"].toString() + ' '));
+}
+
+// status --watch --signal prints each poll's signal, band and voltage as the unit changes them,
+// and --csv keeps the same samples; the summary at the end is of those samples.
+void TestEndToEnd::signalWatchFollowsTheUnit()
+{
+    QVERIFY(startUnit());
+    unit->write("signal 12\n");
+    const QString csv = dir->filePath("signal.csv");
+    QProcess watch;
+    watch.setProcessEnvironment(environment());
+    watch.start(RV23CTL_PROGRAM, {"--port", port, "--lang", "en", "status", "--watch", "--signal", "--csv", csv});
+    QString out;
+    const auto shows = [&](const QString& text) {
+        return QTest::qWaitFor([&] {
+            out += QString::fromUtf8(watch.readAllStandardOutput());
+            return out.contains(text);
+        }, 30000);
+    };
+    QVERIFY2(shows(" signal 12 [############-------------------]  fair       12.45 V  CZ MOBIL\n"), qPrintable(out));
+    unit->write("voltage 11800\nsignal 25\n");
+    QVERIFY2(shows(" signal 25 [#########################------]  excellent  11.80 V  CZ MOBIL\n"), qPrintable(out));
+    unit->write("signal 99\n");
+    QVERIFY2(shows(" signal 99 [                               ]  unknown    11.80 V  CZ MOBIL\n"), qPrintable(out));
+    watch.terminate();
+    QVERIFY(watch.waitForFinished(10000));
+    QCOMPARE(watch.exitCode(), 0);
+    out += QString::fromUtf8(watch.readAllStandardOutput());
+
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList rows = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.takeFirst(), QStringLiteral("time,signal,band,voltage_mV,operator,A,B,C,D,X,Y,mark"));
+    QCOMPARE(rows.size(), out.count(" signal "));
+    QList<int> rated;
+    for (const QString& row : qAsConst(rows)) {
+        const QStringList columns = row.split(',');
+        QVERIFY2(QDateTime::fromString(columns.at(0), Qt::ISODate).isValid(), qPrintable(row));
+        QCOMPARE(columns.mid(4, 7).join(','), QStringLiteral("CZ MOBIL,0,0,0,0,0,0"));
+        // The voltage changes first: a sample of 12 may already have the new one.
+        QVERIFY2(columns.at(3) == "11800" || (columns.at(1) == "12" && columns.at(3) == "12450"), qPrintable(row));
+        if (columns.at(1) != "99")
+            rated << columns.at(1).toInt();
+    }
+    QVERIFY(rated.contains(12) && rated.contains(25));
+    const double mean = std::accumulate(rated.cbegin(), rated.cend(), 0) / double(rated.size());
+    QVERIFY2(out.endsWith(QStringLiteral("signal  min 12  mean %1  max 25  samples %2\n").arg(mean, 0, 'f', 1).arg(rows.size())),
+             qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,5 +1,7 @@
 #include "praxon/window/ioindicator.h"
 #include "praxon/window/mainwindow.h"
+#include "praxon/window/signalpanel.h"
+#include "praxon/window/signalplot.h"
 #include "praxon/window/unitdialog.h"
 
 #include "praxon/core/messageboxwatcher.h"
@@ -10,8 +12,9 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
-#include <QScopeGuard>
 #include <QSettings>
 #include <QTreeWidget>
 #include <QTemporaryDir>
@@ -30,13 +33,17 @@ private slots:
     void unusableModuleIsExplained();
     void followsTheSimulatedUnit();
     void explainsAndAsksBeforeHarm();
+    void signalPanelFollowsTheUnit();
 
 private:
     QStringList calls() const;
+    // A simulated unit with that serial number, on the module's list of ports.
+    bool startUnit(const QString& serial);
 
     QTemporaryDir settingsDir;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Praxon::MainWindow> window;
+    std::unique_ptr<Sim::SimulatorThread> unit;
 };
 
 void TestMainWindow::initTestCase()
@@ -57,7 +64,21 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     window.reset();
+    unit.reset();
     qunsetenv("FAKE_NO_WIDGET");
+    qunsetenv("RV23_EXTRA_PORTS");
+}
+
+bool TestMainWindow::startUnit(const QString& serial)
+{
+    Sim::Options options;
+    options.statePath = dir->filePath("sim.json");
+    options.serial = serial;
+    unit = std::make_unique<Sim::SimulatorThread>(options);
+    if (!unit->start())
+        return false;
+    qputenv("RV23_EXTRA_PORTS", unit->portPath().toLocal8Bit());
+    return true;
 }
 
 QStringList TestMainWindow::calls() const
@@ -103,13 +124,7 @@ void TestMainWindow::unusableModuleIsExplained()
 // until it is disconnected.
 void TestMainWindow::followsTheSimulatedUnit()
 {
-    Sim::Options options;
-    options.statePath = dir->filePath("sim.json");
-    options.serial = QStringLiteral("23GUI001");
-    Sim::SimulatorThread unit(options);
-    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(startUnit("23GUI001"), qPrintable(unit->errorString()));
     QVERIFY2(window->start(RV23_PLUGIN_FILE, dir->path() + "/"), qPrintable(window->session()->errorString()));
     Praxon::UnitDialog dialog(window->session());
 
@@ -121,7 +136,7 @@ void TestMainWindow::followsTheSimulatedUnit()
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("004"));
     QVERIFY(list->columnWidth(2) >= list->header()->sectionSizeHint(2));
     QVERIFY(window->session()->connectUnit(dialog.chosen()));
-    QVERIFY(unit.control("input C 1"));
+    QVERIFY(unit->control("input C 1"));
     auto* inputC = window->findChild<Praxon::IoIndicator*>("indicatorC");
     QTRY_COMPARE_WITH_TIMEOUT(inputC->colour(), QColor(Qt::red), 10000);
     QCOMPARE(window->findChild<Praxon::IoIndicator*>("indicatorA")->colour(), QColor(Qt::darkGreen));
@@ -138,13 +153,7 @@ void TestMainWindow::followsTheSimulatedUnit()
 // and an export nowhere: each is told in a box, and the erasing import is undone when declined.
 void TestMainWindow::explainsAndAsksBeforeHarm()
 {
-    Sim::Options options;
-    options.statePath = dir->filePath("sim.json");
-    options.serial = QStringLiteral("23GUI002");
-    Sim::SimulatorThread unit(options);
-    QVERIFY2(unit.start(), qPrintable(unit.errorString()));
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("RV23_EXTRA_PORTS"); });
+    QVERIFY2(startUnit("23GUI002"), qPrintable(unit->errorString()));
     QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
     const auto write = [this](const QString& name, const QByteArray& text) {
         QFile file(dir->filePath(name));
@@ -194,6 +203,60 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     const QString table = QString::fromUtf8(events.readAll());
     QVERIFY2(table.contains(QString::fromUtf8("Zapnutí zařízení")) && !table.contains("Unit switched on"),
              qPrintable(table.left(400)));
+}
+
+// The signal meter samples each status poll while it is open: the value and band the unit reports
+// now, the plot, the marks and the CSV; opened again, it starts afresh.
+void TestMainWindow::signalPanelFollowsTheUnit()
+{
+    QVERIFY2(startUnit("23GUI003"), qPrintable(unit->errorString()));
+    QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    Praxon::HostSession* host = window->session();
+    QVERIFY(host->connectUnit(host->search().value(0)));
+    QCOMPARE(host->load(), Module::Device::Loaded);
+    QVERIFY(unit->control("signal 12"));
+    auto* panel = window->findChild<Praxon::SignalPanel*>("signalPanel");
+    const auto label = [panel](const char* name) { return panel->findChild<QLabel*>(name)->text(); };
+
+    window->findChild<QAction*>("actionSignal")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(label("signalValue"), QStringLiteral("12"), 10000);
+    QCOMPARE(label("signalBand"), QStringLiteral("fair"));
+    QCOMPARE(label("signalVoltage"), QStringLiteral("Supply 12.45 V"));
+    QCOMPARE(label("signalOperator"), QStringLiteral("CZ MOBIL"));
+    QTest::keyClicks(panel->findChild<QLineEdit*>("markLabel"), "roof");
+    QTest::mouseClick(panel->findChild<QPushButton*>("mark"), Qt::LeftButton);
+    QVERIFY(unit->control("voltage 11800") && unit->control("signal 25"));
+    QTRY_COMPARE_WITH_TIMEOUT(label("signalValue"), QStringLiteral("25"), 10000);
+
+    const Praxon::SignalLog::Summary summary = panel->log().summary();
+    QCOMPARE(summary.minimum, 12);
+    QCOMPARE(summary.maximum, 25);
+    QCOMPARE(label("signalSummary"), QStringLiteral("min 12  mean %1  max 25  samples %2")
+                                         .arg(summary.mean, 0, 'f', 1).arg(summary.samples));
+    QCOMPARE(label("signalVoltage"), QStringLiteral("Supply 11.80 V"));
+    const auto* plot = panel->findChild<Praxon::SignalPlot*>("signalPlot");
+    QCOMPARE(plot->shownSamples().size(), summary.samples);
+    QCOMPARE(plot->shownSamples().last().signal, QStringLiteral("25"));
+    QCOMPARE(plot->shownMarks().size(), 1);
+    QCOMPARE(plot->shownMarks().first().label, QStringLiteral("roof"));
+
+    QVERIFY(panel->exportCsvTo(dir->filePath("samples.csv")));
+    QFile csv(dir->filePath("samples.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 1 + summary.samples + 1);
+    QCOMPARE(rows.filter(QRegularExpression(",roof$")).size(), 1);
+    QVERIFY(rows.last().contains(",25,excellent,11800,CZ MOBIL,"));
+
+    window->findChild<QAction*>("actionSignal")->trigger();
+    window->findChild<QAction*>("actionSignal")->trigger();
+    QVERIFY(panel->log().samples().isEmpty());
+    QCOMPARE(label("signalValue"), QStringLiteral("–"));
+    QTRY_COMPARE_WITH_TIMEOUT(label("signalBand"), QStringLiteral("excellent"), 10000);
+    QVERIFY(window->setLanguage("cs"));
+    QCOMPARE(label("signalBand"), QStringLiteral("vynikající"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -26,6 +26,8 @@ private slots:
     void relayFallsBackAfterItsOnTime();
     void controlLines_data();
     void controlLines();
+    void readingLines_data();
+    void readingLines();
     void newRecordsRideAlongWhenAsked_data();
     void newRecordsRideAlongWhenAsked();
     void parameterWritesReadBack_data();
@@ -227,6 +229,35 @@ void TestUnit::controlLines()
     QCOMPARE(unit.state().events.size(), records + (logged.isEmpty() ? 0 : 1));
     if (!logged.isEmpty())
         QCOMPARE(newestEvent(unit), logged);
+}
+
+void TestUnit::readingLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("understood");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("voltage");
+
+    QTest::newRow("signal changes") << "signal 12" << true << 12 << 11800;
+    QTest::newRow("unknown signal") << "signal 99" << true << 99 << 11800;
+    QTest::newRow("voltage changes") << "voltage  12950" << true << 55 << 12950;
+    QTest::newRow("negative refused") << "signal -1" << false << 55 << 11800;
+    QTest::newRow("no number refused") << "voltage low" << false << 55 << 11800;
+}
+
+void TestUnit::readingLines()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, understood);
+    QFETCH(int, signal);
+    QFETCH(int, voltage);
+    Sim::Unit unit(fixture());
+
+    QCOMPARE(unit.control(line), understood);
+
+    const QStringList status = unit.execute("AT+OATSET=\"$SDS\"").lines.first().section(':', 1).trimmed().split(',');
+    QCOMPARE(status.at(3), QString::number(signal));
+    QCOMPARE(status.at(4), QString::number(voltage));
 }
 
 void TestUnit::newRecordsRideAlongWhenAsked_data()

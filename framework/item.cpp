@@ -115,7 +115,14 @@ Item::Item(const Item* source, Item* parent, int index)
     m_rowCount = source->rowCount();
     initialise(QString(), parent, index);
     attach(parent);
-    setObjectName(source->objectName() + rowSuffix(m_index));
+    // Built at its final size: appending would leave a growth reserve in every row's name.
+    const QString pattern = source->objectName();
+    const QString suffix = rowSuffix(m_index);
+    QString name;
+    name.reserve(pattern.size() + suffix.size());
+    name += pattern;
+    name += suffix;
+    setObjectName(name);
     for (const Item* child : source->children())
         new Item(child, this, child->index());
 }
@@ -153,7 +160,25 @@ void Item::attach(Item* parent)
     if (m_index < 0)
         m_index = parent->m_children.isEmpty() ? 0 : parent->m_children.lastKey() + 1;
     parent->m_children.insert(m_index, this);
-    connect(this, &Item::stateChanged, parent, &Item::childStateChanged);
+}
+
+// The parent takes the child's state bits first, then whoever watches the child or the parent's
+// children hears of it. A child with blocked signals tells its parent nothing either.
+void Item::announceState()
+{
+    Item* parent = signalsBlocked() ? nullptr : m_parentItem;
+    if (parent)
+        parent->aggregateChildStates();
+    emit stateChanged();
+    if (parent)
+        emit parent->childStateChanged(this);
+}
+
+void Item::announceValue(const QVariant& value)
+{
+    emit valueChanged(value);
+    if (m_parentItem && !signalsBlocked())
+        emit m_parentItem->childValueChanged(this);
 }
 
 // The keys are read in a fixed order, each removed once read; what remains are the children.
@@ -362,7 +387,7 @@ bool Item::storeCurrentValue(const QVariant& value, const QVariant& shown)
     if (value == shown)
         return false;
     m_currentValue = value;
-    emit valueChanged(currentValue());
+    announceValue(currentValue());
     return true;
 }
 
@@ -421,10 +446,10 @@ void Item::compareValues(bool compareToDefault)
     assertOwnThread();
     m_state = state;
     if (!(m_state & Silent))
-        emit stateChanged();
+        announceState();
 }
 
-void Item::childStateChanged()
+void Item::aggregateChildStates()
 {
     ItemState state = m_state & ~AggregatedBits;
     for (const Item* child : qAsConst(m_children)) {
@@ -453,7 +478,7 @@ void Item::changeState(ItemState state)
         return;
     assertOwnThread();
     m_state = state;
-    emit stateChanged();
+    announceState();
 }
 
 QString Item::label() const
@@ -708,7 +733,7 @@ void Item::removeRows(int rows)
         const QList<Item*> removed = column->m_children.values().mid(rows);
         qDeleteAll(removed);
         // The removed cells may have been the ones that marked the column.
-        column->childStateChanged();
+        column->aggregateChildStates();
     }
 }
 
@@ -773,7 +798,7 @@ void Item::revert()
         return;
     assertOwnThread();
     m_currentValue = reference;
-    emit valueChanged(currentValue());
+    announceValue(currentValue());
     if (!reference.isNull())
         compareValues(false);
 }
@@ -794,7 +819,7 @@ void Item::takeDefaults(bool asValue)
         setCurrentValue(defaultText);
     assertOwnThread();
     m_state |= Changed;
-    emit stateChanged();
+    announceState();
 }
 
 void Item::retranslate()
@@ -824,7 +849,7 @@ void Item::retranslateValue()
     // item come from its children and must stay); an edit stays and is compared anew.
     if (shown == old) {
         m_currentValue = text;
-        emit valueChanged(text);
+        announceValue(text);
     } else {
         compareValues(false);
     }
@@ -862,10 +887,15 @@ QString Item::toJsonString() const
 {
     if (!inThreadOf(this))
         return handOver(this, [this] { return toJsonString(); });
-    QJsonObject json;
-    for (const Item* child : m_children)
-        json.insert(child->shortName(), child->toJson());
-    return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
+    QByteArray text;
+    {
+        // Released before the text is decoded: a long event log makes all three large.
+        QJsonObject json;
+        for (const Item* child : m_children)
+            json.insert(child->shortName(), child->toJson());
+        text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    }
+    return QString::fromUtf8(text);
 }
 
 int Item::fromJson(const QJsonObject& data, bool asValue, bool asCurrent)
@@ -924,7 +954,7 @@ QColor Item::background() const
 {
     if (!inThreadOf(this))
         return handOver(this, [this] { return background(); });
-    return m_background;
+    return QColor();
 }
 
 } // namespace Framework

@@ -143,6 +143,7 @@ public:
 
     QColor foreground() const;
     void setForeground(const QColor& color);
+    // No item has a background of its own: always invalid.
     QColor background() const;
 
 signals:
@@ -153,16 +154,21 @@ signals:
     void rowsAdded();
     void rowsAboutToBeRemoved(int before, int after);
     void rowsRemoved();
+    // Emitted by the parent after a child's valueChanged() or stateChanged(): a table model
+    // watches a column, not each of its cells (a connection per cell of a long event log would
+    // cost more than the cell).
+    void childValueChanged(Framework::Item* child);
+    void childStateChanged(Framework::Item* child);
 
 public slots:
     // True only when a non-null value different from the current one was stored.
     bool setCurrentValue(const QVariant& value);
     bool setCurrentValue(const QVariant& value, bool compareToDefault);
 
-private slots:
-    void childStateChanged();
-
 private:
+    void aggregateChildStates();
+    void announceValue(const QVariant& value);
+    void announceState();
     void initialise(const QString& objectName, Item* parent, int index);
     void attach(Item* parent);
     void readDescription(QJsonObject description, Item* parent);
@@ -188,30 +194,31 @@ private:
     int readSavedValue(const QVariant& value, bool asValue, bool asCurrent);
     void assertOwnThread() const;
 
+    // Ordered by size, without padding between members: a long event log holds three items a
+    // record.
     mutable QVariant m_currentValue;
     mutable QVariant m_value;
-    // m_value is the translated default taken by value(), not a value that was set.
-    mutable bool m_valueIsDefault = false;
     QVariant m_defaultValue;
-    QString m_labelId;
-    ItemState m_state;
     QColor m_foreground;
-    QColor m_background;
+    QString m_labelId;
     Children m_children;
     QString m_command;
     QString m_tooltipId;
-    int m_index = -1;
+    Item* m_parentItem = nullptr;
     qint64 m_maximum = NoLimit;
     qint64 m_minimum = NoLimit;
+    ItemState m_state;
+    int m_index = -1;
+    int m_rowCount = 0;
+    mutable ItemRole m_role = InheritRole;
+    mutable ItemRole m_childrenRole = InheritRole;
+    mutable Editability m_editable = InheritEditability;
+    // m_value is the translated default taken by value(), not a value that was set.
+    mutable bool m_valueIsDefault = false;
     bool m_grouped = false;
     // InputError was set by the value rule, not by a bound widget.
     bool m_ruleInputError = false;
-    Item* m_parentItem = nullptr;
-    mutable ItemRole m_role = InheritRole;
-    mutable ItemRole m_childrenRole = InheritRole;
     bool m_enabled = true;
-    mutable Editability m_editable = InheritEditability;
-    int m_rowCount = 0;
     bool m_pressed = false;
 };
 

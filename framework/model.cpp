@@ -322,9 +322,6 @@ void Model::rowsAboutToBeAdded(int before, int after)
 void Model::rowsAdded()
 {
     endInsertRows();
-    // The new cells are wired like those that were there at installation.
-    if (m_tableItem)
-        connectTable(m_tableItem);
 }
 
 void Model::rowsAboutToBeRemoved(int before, int after)
@@ -335,17 +332,15 @@ void Model::rowsAboutToBeRemoved(int before, int after)
 void Model::rowsRemoved()
 {
     endRemoveRows();
-    for (auto it = m_wiredCells.begin(); it != m_wiredCells.end(); ++it)
-        it.value() = qMin(it.value(), it.key()->children().size());
 }
 
-void Model::itemChanged(const Item* cell)
+void Model::itemChanged(Item* cell)
 {
     if (m_notify)
         announceCell(cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
-void Model::itemStateChanged(const Item* cell)
+void Model::itemStateChanged(Item* cell)
 {
     const bool changed = cell->state() & Changed;
     for (Item* other : cell->rowItems()) {
@@ -403,29 +398,15 @@ void Model::connectTable(Item* table)
     connect(table, &Item::rowsAdded, this, &Model::rowsAdded, Qt::UniqueConnection);
     connect(table, &Item::rowsAboutToBeRemoved, this, &Model::rowsAboutToBeRemoved, Qt::UniqueConnection);
     connect(table, &Item::rowsRemoved, this, &Model::rowsRemoved, Qt::UniqueConnection);
+    // A cell is heard through its column, so that rows added later need no wiring and a table of
+    // many rows costs no connection per cell.
     for (Item* column : table->children()) {
         connect(column, &Item::rowsAboutToBeAdded, this, &Model::rowsAboutToBeAdded, Qt::UniqueConnection);
         connect(column, &Item::rowsAdded, this, &Model::rowsAdded, Qt::UniqueConnection);
         connect(column, &Item::valueChanged, this, &Model::columnTitleChanged, Qt::UniqueConnection);
-        connectNewCells(column);
+        connect(column, &Item::childValueChanged, this, &Model::itemChanged, Qt::UniqueConnection);
+        connect(column, &Item::childStateChanged, this, &Model::itemStateChanged, Qt::UniqueConnection);
     }
-}
-
-// Each cell is wired once, with itself bound to the call: finding the sender of a signal
-// searches all the model's connections, which would make a table of many rows cost the square
-// of its length.
-void Model::connectNewCells(const Item* column)
-{
-    const Item::Children cells = column->children();
-    int& wired = m_wiredCells[column];
-    int row = 0;
-    for (const Item* cell : cells) {
-        if (row++ < wired)
-            continue;
-        connect(cell, &Item::valueChanged, this, [this, cell] { itemChanged(cell); });
-        connect(cell, &Item::stateChanged, this, [this, cell] { itemStateChanged(cell); });
-    }
-    wired = cells.size();
 }
 
 // A column's value is its header text (it changes with the language).
@@ -441,20 +422,15 @@ void Model::columnTitleChanged()
 
 void Model::tableDestroyed()
 {
-    m_wiredCells.clear();
     beginResetModel();
     endResetModel();
 }
 
 void Model::disconnectTable(Item* table)
 {
-    m_wiredCells.clear();
     table->disconnect(this);
-    for (Item* column : table->children()) {
+    for (Item* column : table->children())
         column->disconnect(this);
-        for (Item* cell : column->children())
-            cell->disconnect(this);
-    }
 }
 
 } // namespace Framework

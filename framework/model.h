@@ -73,10 +73,9 @@ private:
     int columnKey(int column) const;
     bool firstColumnIsHeader() const;
     void connectTable(Item* table);
-    void connectNewCells(const Item* column);
     void disconnectTable(Item* table);
-    void itemChanged(const Item* cell);
-    void itemStateChanged(const Item* cell);
+    void itemChanged(Item* cell);
+    void itemStateChanged(Item* cell);
     void tableDestroyed();
     void columnTitleChanged();
     void announceCell(const Item* cell, const QVector<int>& roles);
@@ -87,8 +86,6 @@ private:
     bool setStateData(const QModelIndex& index, Item* cell, const QVariant& value, int role);
 
     QPointer<Item> m_tableItem;
-    // How many cells of each column are wired: rows come and go at the end of a column.
-    QHash<const Item*, int> m_wiredCells;
     bool m_extraColumn;
     bool m_notify = true;
     bool m_enabled = true;

@@ -3,9 +3,8 @@
 namespace moduleRV_23 {
 
 HistoryEvent::HistoryEvent(const QString& eventText, const QString& sourceText,
-                           const QDateTime& dateTime, QObject* parent)
-    : QObject(parent)
-    , m_dateTime(dateTime)
+                           const QDateTime& dateTime)
+    : m_dateTime(dateTime)
     , m_eventText(eventText)
     , m_sourceText(sourceText)
 {

@@ -1,19 +1,16 @@
 #pragma once
 
 #include <QDateTime>
-#include <QObject>
 #include <QString>
 
 namespace moduleRV_23 {
 
-// One decoded record of the unit's event log; never changed after construction.
-class HistoryEvent final : public QObject
+// One decoded record of the unit's event log; never changed after construction. Not a QObject:
+// a log holds up to 65535 of them, and the owner deletes them.
+class HistoryEvent final
 {
-    Q_OBJECT
-
 public:
-    HistoryEvent(const QString& eventText, const QString& sourceText, const QDateTime& dateTime,
-                 QObject* parent = nullptr);
+    HistoryEvent(const QString& eventText, const QString& sourceText, const QDateTime& dateTime);
 
     // The unit logs no year: the date always lies in 1970.
     QDateTime dateTime() const { return m_dateTime; }

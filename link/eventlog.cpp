@@ -80,7 +80,7 @@ void LocalConnector::handleEventLine(const QString& line)
         }
         qCDebug(lcLink).noquote() << "par " << i << ": " << elements.at(i);
     }
-    events.append(new HistoryEvent(eventText, sourceText, dateTime, this));
+    events.append(new HistoryEvent(eventText, sourceText, dateTime));
 }
 
 // The whole fill is one hand-over: every item operation from this thread would be one, and a

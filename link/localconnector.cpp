@@ -5,6 +5,8 @@
 #include "logging.h"
 #include "portlist.h"
 
+#include "history/historyevent.h"
+
 #include <QSerialPort>
 #include <QTimer>
 
@@ -43,7 +45,10 @@ LocalConnector::LocalConnector(QObject* parent)
 }
 
 // The port, the poll timer and the probed ports are children and go with the connector.
-LocalConnector::~LocalConnector() = default;
+LocalConnector::~LocalConnector()
+{
+    qDeleteAll(events);
+}
 
 void LocalConnector::getSerialDevices()
 {

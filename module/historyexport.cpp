@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QStringList>
 #include <QTextDocument>
 #include <QTextStream>
 
@@ -23,43 +24,55 @@ bool HistoryExport::isPdf(const QString& path)
 
 QString HistoryExport::render(const Framework::Item* events, const QString& path)
 {
+    QString text;
+    QTextStream out(&text);
+    render(events, path, out);
+    out.flush();
+    return text;
+}
+
+void HistoryExport::render(const Framework::Item* events, const QString& path, QTextStream& out)
+{
     const bool html = isHtml(path);
-    QString text = html ? QStringLiteral("<table border=\"1\" style=\"border-collapse: collapse;\">\n") : QString();
+    if (html)
+        out << QLatin1String("<table border=\"1\" style=\"border-collapse: collapse;\">\n");
     if (!path.isEmpty()) {
         const Framework::Item::Children columns = events->children();
         if (html) {
-            text += QLatin1String("<thead><tr>");
+            out << QLatin1String("<thead><tr>");
             for (const Framework::Item* column : columns)
-                text += QLatin1String("<th>") + column->value().toString() + QLatin1String("</th>");
-            text += QLatin1String("</tr></thead><tbody>");
+                out << QLatin1String("<th>") << column->value().toString() << QLatin1String("</th>");
+            out << QLatin1String("</tr></thead><tbody>");
         } else {
+            QStringList titles;
             for (const Framework::Item* column : columns)
-                text += column->value().toString() + QLatin1Char(';');
-            text.chop(1);
-            text += QLatin1String("\r\n");
+                titles.append(column->value().toString());
+            out << titles.join(QLatin1Char(';')) << QLatin1String("\r\n");
         }
         const QList<int> rows = columns.isEmpty() ? QList<int>() : columns.first()->children().keys();
         for (const int row : rows) {
             if (html)
-                text += QLatin1String("<tr>");
+                out << QLatin1String("<tr>");
             for (const Framework::Item* column : columns) {
                 const Framework::Item* cell = column->child(row);
                 QString value = cell ? cell->currentValue().toString() : QString();
                 if (html && value.isEmpty() && !isPdf(path))
                     value = QStringLiteral("&nbsp");
-                text += html ? QLatin1String("<td>") + value + QLatin1String("</td>") : value + QLatin1Char(';');
+                if (html)
+                    out << QLatin1String("<td>") << value << QLatin1String("</td>");
+                else
+                    out << value << QLatin1Char(';');
             }
             if (html)
-                text += QLatin1String("</tr>");
-            text += QLatin1String("\r\n");
+                out << QLatin1String("</tr>");
+            out << QLatin1String("\r\n");
         }
     }
     if (html)
-        text += QLatin1String("</tbody></table>");
-    return text;
+        out << QLatin1String("</tbody></table>");
 }
 
-bool HistoryExport::writeText(const QString& text, const QString& path)
+bool HistoryExport::writeFile(const Framework::Item* events, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -69,7 +82,7 @@ bool HistoryExport::writeText(const QString& text, const QString& path)
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     stream.setGenerateByteOrderMark(true);
-    stream << text;
+    render(events, path, stream);
     stream.flush();
     return stream.status() == QTextStream::Ok;
 }

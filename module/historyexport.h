@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QTextStream;
+
 namespace Framework {
 class Item;
 }
@@ -19,10 +21,14 @@ public:
     // The rows of the events item (columns dates, events, sources) in the form path asks for;
     // an empty path gives no header and no rows.
     static QString render(const Framework::Item* events, const QString& path);
-    // Writes text as UTF-8 with a byte-order mark, replacing what the file held.
-    static bool writeText(const QString& text, const QString& path);
+    // The rendered text as UTF-8 with a byte-order mark, replacing what the file held. Written
+    // row by row: a long log is never held as one text.
+    static bool writeFile(const Framework::Item* events, const QString& path);
     // Renders the HTML text into a PDF file.
     static bool printPdf(const QString& html, const QString& path);
+
+private:
+    static void render(const Framework::Item* events, const QString& path, QTextStream& out);
 };
 
 } // namespace moduleRV_23

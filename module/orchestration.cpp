@@ -241,9 +241,9 @@ bool RV_23::exportHistoryTo(const QString& path)
 {
     if (!configuration || !configuration->events())
         return false;
-    const QString text = HistoryExport::render(configuration->events(), path);
     if (!HistoryExport::isPdf(path))
-        return HistoryExport::writeText(text, path);
+        return HistoryExport::writeFile(configuration->events(), path);
+    const QString text = HistoryExport::render(configuration->events(), path);
     emit showLoaderSignal(true, QString());
     const bool printed = HistoryExport::printPdf(text, path);
     emit showLoaderSignal(false, QString());

@@ -511,16 +511,20 @@ void TestSimulatedUnit::connectionReportsTheUnit()
              QStringList({unit.serial, QString::number(unit.signal), QString::number(unit.voltage)}));
 }
 
-// The records that came along with the polls so far are replaced by what the reload reads.
+// The records that came along with the polls so far are replaced by what the reload reads, and
+// the rows of the earlier fill are deleted, not kept beside the new ones.
 void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
 {
     QVERIFY(loadEvents(true));
     QVERIFY(session->unit().state().events.size() > 300);
     QCOMPARE(tableRows(session->events()), unitRows());
+    const QPointer<Framework::Item> earlier = session->events()->child(1)->child(300);
+    QVERIFY(earlier);
 
     QVERIFY(session->unit().control("event 12 0"));
     QVERIFY(loadEvents(true));
     QCOMPARE(tableRows(session->events()), unitRows());
+    QVERIFY(!earlier);
 }
 
 // The unit sends the input's record along with the next poll's answer.

@@ -6,7 +6,7 @@ namespace Ctl {
 
 namespace {
 
-enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8 };
+enum CommandOption { NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Overrides = 16 };
 
 struct Command
 {
@@ -52,6 +52,15 @@ const Command table[] = {
      "Restarts the unit's GSM part; the unit itself keeps running.", 0, 0, NoOption},
     {"toggle", "toggle X|Y", "switch a relay to its other state",
      "Switches relay X or Y to its other state and prints the state the unit then reports.", 1, 1, NoOption},
+    {"batch", "batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR",
+     "program or save many units at once",
+     "batch write: writes FILE.rv23 to every unit found (or to those on the --port paths), all at\n"
+     "once, one rv23ctl write per unit. --overrides names settings that differ per unit: a CSV file\n"
+     "with a header row \"serial,FIELD,...\" (FIELD: a setting's short name as diff prints it, e.g.\n"
+     "leSMSOnA, or its whole path) and one row per unit; an empty cell keeps FILE's value. Values\n"
+     "the module refuses are named, and that unit is not written. batch read: saves each unit's\n"
+     "configuration as DIR/SERIAL.rv23. Prints one line per unit as it goes and a summary table;\n"
+     "the exit code is 0 only when every unit succeeded.", 1, 2, Output | Yes | Overrides},
     {"help", "help [COMMAND]", "this help, or that of a command", "Prints the general help, or that of COMMAND.",
      0, 1, NoOption},
 };
@@ -87,6 +96,17 @@ bool takeValue(const QString& argument, const QStringList& arguments, int* index
     return true;
 }
 
+bool checkBatch(const Options& options, QString* error)
+{
+    const QString& verb = options.arguments.first();
+    const bool write = verb == QLatin1String("write") && options.arguments.size() == 2 && options.output.isEmpty();
+    const bool read = verb == QLatin1String("read") && options.arguments.size() == 1 && !options.output.isEmpty()
+                      && options.overrides.isEmpty() && !options.yes;
+    if (!write && !read)
+        *error = QStringLiteral("usage: rv23ctl batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR");
+    return write || read;
+}
+
 bool checkCommand(const Command& command, Options* options, QString* error)
 {
     const int count = options->arguments.size();
@@ -102,9 +122,12 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     };
     if (refuse(!options->output.isEmpty(), Output, "-o") || refuse(options->watch, Watch, "--watch")
-        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes"))
+        || refuse(options->force, Force, "--force") || refuse(options->yes, Yes, "--yes")
+        || refuse(!options->overrides.isEmpty(), Overrides, "--overrides"))
         return false;
     const QString name = QLatin1String(command.name);
+    if (name == QLatin1String("batch"))
+        return checkBatch(*options, error);
     if (name == QLatin1String("toggle")) {
         options->arguments[0] = options->arguments[0].toUpper();
         if (options->arguments[0] != QLatin1String("X") && options->arguments[0] != QLatin1String("Y")) {
@@ -152,6 +175,9 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
             options->ports << value;
         } else if (name == QLatin1String("--serial")) {
             if (!takeValue(argument, arguments, &i, &options->serial, error))
+                return false;
+        } else if (name == QLatin1String("--overrides")) {
+            if (!takeValue(argument, arguments, &i, &options->overrides, error))
                 return false;
         } else if (name == QLatin1String("--plugin")) {
             if (!takeValue(argument, arguments, &i, &options->pluginPath, error))

@@ -28,6 +28,7 @@ struct Options
     bool watch = false;
     bool force = false;
     bool yes = false; // write: also a change that clears protected settings
+    QString overrides; // batch write: the per-unit settings (CSV)
     bool help = false; // help was asked for: for the command, or the general one without
 
     // Parses the arguments after the program's name; false with a message in *error.

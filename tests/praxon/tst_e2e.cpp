@@ -42,6 +42,7 @@ private:
     };
     bool startUnit(const QStringList& extra = {});
     void stopUnit();
+    QProcessEnvironment hostEnvironment() const;
     Result run(const QStringList& arguments);
     QJsonObject unitState() const;
     QStringList received(const QString& log = QStringLiteral("received.log")) const;
@@ -114,14 +115,20 @@ void TestEndToEnd::stopUnit()
     unit.reset();
 }
 
-TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
+// The test's own store and settings, and only the ports it names.
+QProcessEnvironment TestEndToEnd::hostEnvironment() const
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", dir->filePath("data"));
     env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
     env.remove("RV23_EXTRA_PORTS");
-    process.setProcessEnvironment(env);
+    return env;
+}
+
+TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(hostEnvironment());
     const QStringList ports = port.isEmpty() ? QStringList() : QStringList{"--port", port};
     process.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en"} + arguments);
     // A firmware upload takes over a minute.
@@ -508,11 +515,7 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
     overrides.write("serial,leSMSOnA\n23E2E0B1,SITE ONE\n23E2E0B3,\"SAY \"\"HI\"\"\"\n");
     overrides.close();
     QProcess batch;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dir->filePath("data"));
-    env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
-    env.remove("RV23_EXTRA_PORTS");
-    batch.setProcessEnvironment(env);
+    batch.setProcessEnvironment(hostEnvironment());
 
     batch.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en", "batch", "write", fiveChanges(), "--overrides", csv});
     QTRY_VERIFY_WITH_TIMEOUT(!parameterWrites(received("received4.log")).isEmpty(), 60000);

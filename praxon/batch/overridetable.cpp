@@ -74,7 +74,9 @@ bool OverrideTable::parse(const QByteArray& text, const QMap<QString, QJsonValue
     columns.clear();
     rows.clear();
     error.clear();
-    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    // Spreadsheets often save UTF-8 with a byte order mark.
+    const QByteArray utf8 = text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text;
+    const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
     bool headerSeen = false;
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines.at(i).endsWith(QLatin1Char('\r')) ? lines.at(i).chopped(1) : lines.at(i);

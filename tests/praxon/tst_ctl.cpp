@@ -314,7 +314,7 @@ void TestCtl::overridesAreCheckedBeforeWriting_data()
     QTest::addColumn<QString>("unit1"); // the overrides of unit 1 as JSON, when there is no error
 
     QTest::newRow("short names, a path, quotes, an empty cell keeps the template")
-        << QByteArray("serial,leSMSOnA,cbCallC,teDelayX,settings.site.leName\r\n"
+        << QByteArray("\xEF\xBB\xBFserial,leSMSOnA,cbCallC,teDelayX,settings.site.leName\r\n"
                       "1,\"HALL, \"\"EAST\"\"\",true,8000,\r\n\n2,X,0,,Y\n")
         << "" << R"({"inputs.gbInputA.leSMSOnA":"HALL, \"EAST\"","inputs.gbInputC.cbCallC":true,)"
                  R"("outputs.gbOutputX.teDelayX":8000})";

@@ -7,7 +7,8 @@ namespace Ctl {
 namespace {
 
 enum CommandOption {
-    NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128, Signal = 256
+    NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128,
+    Signal = 256, Overrides = 512
 };
 
 struct Command
@@ -71,6 +72,15 @@ const Command table[] = {
     {"restore", "restore N [--yes]", "write a stored version back to the unit",
      "Shows what writing the stored version N to its unit would change, asks, and writes it: only\n"
      "what differs is written, then the unit is read again and checked. --yes skips the question.", 1, 1, Yes},
+    {"batch", "batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR",
+     "program or save many units at once",
+     "batch write: writes FILE.rv23 to every unit found (or to those on the --port paths), all at\n"
+     "once, one rv23ctl write per unit. --overrides names settings that differ per unit: a CSV file\n"
+     "with a header row \"serial,FIELD,...\" (FIELD: a setting's short name as diff prints it, e.g.\n"
+     "leSMSOnA, or its whole path) and one row per unit; an empty cell keeps FILE's value. Values\n"
+     "the module refuses are named, and that unit is not written. batch read: saves each unit's\n"
+     "configuration as DIR/SERIAL.rv23. Prints one line per unit as it goes and a summary table;\n"
+     "the exit code is 0 only when every unit succeeded.", 1, 2, Output | Yes | Overrides},
     {"help", "help [COMMAND]", "this help, or that of a command", "Prints the general help, or that of COMMAND.",
      0, 1, NoOption},
 };
@@ -117,6 +127,17 @@ bool takeCount(const QString& argument, const QString& value, int* count, QStrin
     return true;
 }
 
+bool checkBatch(const Options& options, QString* error)
+{
+    const QString& verb = options.arguments.first();
+    const bool write = verb == QLatin1String("write") && options.arguments.size() == 2 && options.output.isEmpty();
+    const bool read = verb == QLatin1String("read") && options.arguments.size() == 1 && !options.output.isEmpty()
+                      && options.overrides.isEmpty() && !options.yes;
+    if (!write && !read)
+        *error = QStringLiteral("usage: rv23ctl batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR");
+    return write || read;
+}
+
 bool checkCommand(const Command& command, Options* options, QString* error)
 {
     const int count = options->arguments.size();
@@ -136,7 +157,8 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         || refuse(!options->search.isEmpty(), Search, "--search") || refuse(options->version > 0, Version, "--version")
         || refuse(options->against > 0, Version, "--against") || refuse(!options->note.isNull(), Note, "--note")
         || refuse(options->mark > 0, Mark, "--mark")
-        || refuse(options->signal, Signal, "--signal") || refuse(!options->csvFile.isEmpty(), Signal, "--csv"))
+        || refuse(options->signal, Signal, "--signal") || refuse(!options->csvFile.isEmpty(), Signal, "--csv")
+        || refuse(!options->overrides.isEmpty(), Overrides, "--overrides"))
         return false;
     if ((options->signal || !options->csvFile.isEmpty()) && !options->watch) {
         *error = QStringLiteral("--signal and --csv go with --watch");
@@ -147,6 +169,8 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         return false;
     }
     const QString name = QLatin1String(command.name);
+    if (name == QLatin1String("batch"))
+        return checkBatch(*options, error);
     if (name == QLatin1String("toggle")) {
         options->arguments[0] = options->arguments[0].toUpper();
         if (options->arguments[0] != QLatin1String("X") && options->arguments[0] != QLatin1String("Y")) {
@@ -204,6 +228,9 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
             options->ports << value;
         } else if (name == QLatin1String("--serial")) {
             if (!takeValue(argument, arguments, &i, &options->serial, error))
+                return false;
+        } else if (name == QLatin1String("--overrides")) {
+            if (!takeValue(argument, arguments, &i, &options->overrides, error))
                 return false;
         } else if (name == QLatin1String("--plugin")) {
             if (!takeValue(argument, arguments, &i, &options->pluginPath, error))

@@ -37,6 +37,7 @@ struct Options
     int mark = 0;     // versions --mark N
     int version = 0;  // diff --version N
     int against = 0;  // diff --version N --against M
+    QString overrides; // batch write: the per-unit settings (CSV)
     bool help = false; // help was asked for: for the command, or the general one without
 
     // Parses the arguments after the program's name; false with a message in *error.

@@ -1,5 +1,6 @@
 #include "runner.h"
 
+#include "batchcommand.h"
 #include "console.h"
 #include "signalwatch.h"
 
@@ -138,8 +139,9 @@ int Runner::run()
     }
     if (const int code = checkInputFiles())
         return code;
-    // Output files are checked before any unit is touched, too.
-    const QString outputProblem = options.output.isEmpty() ? QString() : Praxon::outputProblem(options.output);
+    // Output files are checked before any unit is touched, too (batch read's is a folder).
+    const bool checksOutput = !options.output.isEmpty() && options.command != QLatin1String("batch");
+    const QString outputProblem = checksOutput ? Praxon::outputProblem(options.output) : QString();
     if (!outputProblem.isEmpty())
         return fail(UsageError, outputProblem);
     // The records alone answer these; no module or unit is needed.
@@ -177,6 +179,8 @@ int Runner::run()
         return reset();
     if (command == QLatin1String("gsm-reset"))
         return gsmReset();
+    if (command == QLatin1String("batch"))
+        return BatchCommand(options, session).run();
     return toggle();
 }
 

@@ -1,3 +1,5 @@
+#include "praxon/batch/batchplan.h"
+#include "praxon/batch/batchsummary.h"
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationdiff.h"
 #include "praxon/core/versions.h"
@@ -45,6 +47,11 @@ private slots:
     void signalBands_data();
     void signalBands();
     void signalLogSummarisesRatedSamplesAndKeepsMarks();
+    void overridesAreCheckedBeforeWriting_data();
+    void overridesAreCheckedBeforeWriting();
+    void planGivesEachUnitItsOwnFile();
+    void summaryTellsEachUnitAndTheWorst_data();
+    void summaryTellsEachUnitAndTheWorst();
 };
 
 void TestCtl::parsesValidCommandLines_data()
@@ -70,6 +77,10 @@ void TestCtl::parsesValidCommandLines_data()
                                      << QStringList() << "" << "log.htm";
     QTest::newRow("help for a command") << QStringList{"help", "write"} << "help" << QStringList{"write"}
                                         << QStringList() << "" << "";
+    QTest::newRow("batch write with overrides") << QStringList{"batch", "write", "t.rv23", "--overrides=u.csv", "--yes"}
+                                                << "batch" << QStringList{"write", "t.rv23"} << QStringList() << "" << "";
+    QTest::newRow("batch read into a folder") << QStringList{"batch", "read", "-o", "saved"} << "batch"
+                                              << QStringList{"read"} << QStringList() << "" << "saved";
 }
 
 void TestCtl::parsesValidCommandLines()
@@ -113,6 +124,14 @@ void TestCtl::rejectsBadCommandLines_data()
     QTest::newRow("help for an unknown command") << QStringList{"help", "flash"} << "unknown command flash";
     QTest::newRow("signal without watching") << QStringList{"status", "--signal"} << "--signal and --csv go with --watch";
     QTest::newRow("samples of another command") << QStringList{"read", "--csv", "s.csv"} << "read takes no --csv";
+    const QString batchUsage = "usage: rv23ctl batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR";
+    QTest::newRow("batch read without a folder") << QStringList{"batch", "read"} << batchUsage;
+    QTest::newRow("batch read with overrides") << QStringList{"batch", "read", "-o", "d", "--overrides", "u.csv"}
+                                               << batchUsage;
+    QTest::newRow("batch write without template") << QStringList{"batch", "write"} << batchUsage;
+    QTest::newRow("batch of another command") << QStringList{"batch", "reset"} << batchUsage;
+    QTest::newRow("overrides for a single write") << QStringList{"write", "t.rv23", "--overrides", "u.csv"}
+                                                  << "write takes no --overrides";
 }
 
 void TestCtl::rejectsBadCommandLines()
@@ -358,6 +377,126 @@ void TestCtl::signalLogSummarisesRatedSamplesAndKeepsMarks()
     QCOMPARE(rows.at(3), QStringLiteral("2026-12-07T08:00:04Z,,,,,,,,,,,roof"));
     QCOMPARE(rows.at(4).section(',', 1, 2), QStringLiteral("25,excellent"));
     QCOMPARE(rows.at(7), QStringLiteral("2026-12-07T08:01:00Z,,,,,,,,,,,\"cellar \"\"B\"\"\""));
+}
+
+namespace {
+
+// The settings of a module, by path, with values of their types; two pages share "leName".
+const QMap<QString, QJsonValue> fields{{"inputs.gbInputA.leSMSOnA", ""},
+                                       {"inputs.gbInputC.cbCallC", false},
+                                       {"outputs.gbOutputX.teDelayX", 0},
+                                       {"settings.site.leName", ""},
+                                       {"outputs.gbOutputY.leName", ""}};
+
+} // namespace
+
+void TestCtl::overridesAreCheckedBeforeWriting_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("unit1"); // the overrides of unit 1 as JSON, when there is no error
+
+    QTest::newRow("short names, a path, quotes, an empty cell keeps the template")
+        << QByteArray("\xEF\xBB\xBFserial,leSMSOnA,cbCallC,teDelayX,settings.site.leName\r\n"
+                      "1,\"HALL, \"\"EAST\"\"\",true,8000,\r\n\n2,X,0,,Y\n")
+        << "" << R"({"inputs.gbInputA.leSMSOnA":"HALL, \"EAST\"","inputs.gbInputC.cbCallC":true,)"
+                 R"("outputs.gbOutputX.teDelayX":8000})";
+    QTest::newRow("unknown field") << QByteArray("serial,leSMSOnZ\n1,X\n")
+                                   << "line 1: the module has no setting named \"leSMSOnZ\"" << "";
+    QTest::newRow("short name of two settings")
+        << QByteArray("serial,leName\n") << "line 1: \"leName\" names outputs.gbOutputY.leName, settings.site.leName; use the whole path" << "";
+    QTest::newRow("field named twice") << QByteArray("serial,teDelayX,outputs.gbOutputX.teDelayX\n")
+                                       << "line 1: outputs.gbOutputX.teDelayX is named twice" << "";
+    QTest::newRow("header without serial") << QByteArray("unit,leSMSOnA\n") << "line 1: the header row must begin with \"serial\"" << "";
+    QTest::newRow("no header") << QByteArray("\n\n") << "there is no header row \"serial,FIELD,...\"" << "";
+    QTest::newRow("row short of a cell") << QByteArray("serial,leSMSOnA,teDelayX\n1,X\n")
+                                         << "line 2: 2 cells where the header has 3" << "";
+    QTest::newRow("quote left open") << QByteArray("serial,leSMSOnA\n1,\"X\n") << "line 2: a quoted cell is not closed properly" << "";
+    QTest::newRow("text after a closing quote") << QByteArray("serial,leSMSOnA\n1,\"X\"Y\n")
+                                                << "line 2: a quoted cell is not closed properly" << "";
+    QTest::newRow("row without serial") << QByteArray("serial,leSMSOnA\n,X\n") << "line 2: the serial number is missing" << "";
+    QTest::newRow("unit twice") << QByteArray("serial,leSMSOnA\n1,X\n1,Y\n") << "line 3: unit 1 has a row already" << "";
+    QTest::newRow("text for a number") << QByteArray("serial,teDelayX\n1,8 s\n")
+                                       << "line 2: outputs.gbOutputX.teDelayX takes a whole number, not \"8 s\"" << "";
+    QTest::newRow("yes for a switch") << QByteArray("serial,cbCallC\n1,yes\n")
+                                      << "line 2: inputs.gbInputC.cbCallC takes true or false, not \"yes\"" << "";
+}
+
+void TestCtl::overridesAreCheckedBeforeWriting()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, error);
+    QFETCH(QString, unit1);
+    Batch::OverrideTable table;
+
+    QCOMPARE(table.parse(csv, fields), error.isEmpty());
+
+    QCOMPARE(table.errorString(), error);
+    QCOMPARE(table.serials(), error.isEmpty() ? QStringList({"1", "2"}) : QStringList());
+    QJsonObject overrides;
+    const QMap<QString, QJsonValue> values = table.overrides("1");
+    for (auto it = values.begin(); it != values.end(); ++it)
+        overrides.insert(it.key(), it.value());
+    QCOMPARE(overrides, QJsonDocument::fromJson(unit1.toUtf8()).object());
+}
+
+// Each unit gets the template with its own values, and a child that reaches that unit alone.
+void TestCtl::planGivesEachUnitItsOwnFile()
+{
+    const QByteArray templateText = R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"ALARM"}}}})";
+    Batch::OverrideTable table;
+    QVERIFY(table.parse("serial,leSMSOnA,teDelayX\nB,SITE B,9000\n", fields));
+    Batch::BatchPlan plan({{"A", "/dev/pts/7"}, {"B", ""}}, {"--lang", "en"});
+
+    QVERIFY(plan.planWrites(templateText, table, "/tmp/batch", true));
+
+    const QList<Batch::BatchPlan::Job> jobs = plan.jobs();
+    QCOMPARE(jobs.size(), 2);
+    QCOMPARE(jobs.at(0).unit.port, "/dev/pts/7");
+    QCOMPARE(jobs.at(0).arguments, QStringList({"--lang", "en", "--serial", "A", "write", "/tmp/batch/A.rv23", "--yes"}));
+    QCOMPARE(QJsonDocument::fromJson(jobs.at(0).settings), QJsonDocument::fromJson(templateText));
+    QCOMPARE(QJsonDocument::fromJson(jobs.at(1).settings).object(),
+             QJsonDocument::fromJson(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"SITE B"}}},)"
+                                     R"("outputs":{"gbOutputX":{"teDelayX":{"_value":9000}}}})").object());
+
+    Batch::BatchPlan missing({{"A", "/dev/pts/7"}}, {});
+    QVERIFY(!missing.planWrites(templateText, table, "/tmp/batch", false));
+    QCOMPARE(missing.errorString(), "the overrides name unit B, which was not found");
+}
+
+void TestCtl::summaryTellsEachUnitAndTheWorst_data()
+{
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("every unit written") << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("a lost unit outweighs a refused one") << QList<int>{3, 1, 0} << 1;
+    QTest::newRow("a crashed child is a failure") << QList<int>{0, -1} << 1;
+    QTest::newRow("a refused unit outweighs a missing --yes") << QList<int>{2, 3} << 3;
+    QTest::newRow("a missing --yes alone") << QList<int>{0, 2} << 2;
+}
+
+void TestCtl::summaryTellsEachUnitAndTheWorst()
+{
+    QFETCH(QList<int>, codes);
+    Batch::BatchSummary summary;
+    for (int i = 0; i < codes.size(); ++i) {
+        const QString out = codes.at(i) == 0 ? "a: 1 -> 2\nb: \"x\" -> \"y\"\n2 settings written to unit S and read back\n"
+                                             : "a: 1 -> 2\n";
+        summary.add(Batch::BatchSummary::fromChild({QString::number(9 - i), "/dev/pts/1" + QString::number(i), true, 1240},
+                                                   codes.at(i), out, "rv23ctl: link lost\nrv23ctl: note: kept\n"));
+    }
+
+    QTEST(summary.exitCode(), "exitCode");
+    const QStringList lines = summary.table().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), codes.size() + 1);
+    QCOMPARE(lines.first().simplified(), "SERIAL PORT RESULT CHANGED TIME ERROR");
+    // By serial number; the error is the child's last message that is no note.
+    const int last = codes.size() - 1;
+    QCOMPARE(lines.at(1).simplified(), QString("%1 /dev/pts/1%2 %3 %4 1.2 s%5")
+                                           .arg(9 - last).arg(last).arg(Batch::BatchSummary::result(codes.last()))
+                                           .arg(codes.last() == 0 ? 2 : 0)
+                                           .arg(codes.last() == 0 ? "" : " link lost"));
 }
 
 QTEST_GUILESS_MAIN(TestCtl)

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <numeric>
+#include <vector>
 
 // rv23ctl with the real plug-in against the rv23-sim program: what the unit holds, what is
 // written to it, and what is left when it goes away in the middle.
@@ -33,6 +34,7 @@ private slots:
     void firmware_data();
     void firmware();
     void signalWatchFollowsTheUnit();
+    void batchWritesEveryUnitAndReportsEach();
 
 private:
     struct Result
@@ -43,14 +45,18 @@ private:
     };
     bool startUnit(const QStringList& extra = {});
     void stopUnit();
-    Result run(const QStringList& arguments);
     QProcessEnvironment environment() const;
+    Result run(const QStringList& arguments);
     QJsonObject unitState() const;
-    QStringList received() const;
+    QStringList received(const QString& log = QStringLiteral("received.log")) const;
     QString fiveChanges();
+
+    QProcess* startLinkedUnit(int number, const QStringList& extra);
+    QJsonObject stateOf(int number) const;
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<QProcess> unit;
+    std::vector<std::unique_ptr<QProcess>> others;
     QString port;
 };
 
@@ -83,6 +89,11 @@ void TestEndToEnd::init()
 void TestEndToEnd::cleanup()
 {
     stopUnit();
+    for (const auto& other : others) {
+        other->terminate();
+        other->waitForFinished(10000);
+    }
+    others.clear();
 }
 
 bool TestEndToEnd::startUnit(const QStringList& extra)
@@ -107,6 +118,7 @@ void TestEndToEnd::stopUnit()
     unit.reset();
 }
 
+// The test's own store and settings, and only the ports it names.
 QProcessEnvironment TestEndToEnd::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -138,9 +150,9 @@ QJsonObject TestEndToEnd::unitState() const
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-QStringList TestEndToEnd::received() const
+QStringList TestEndToEnd::received(const QString& log) const
 {
-    QFile file(dir->filePath("received.log"));
+    QFile file(dir->filePath(log));
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts)
                                           : QStringList();
 }
@@ -560,6 +572,84 @@ void TestEndToEnd::signalWatchFollowsTheUnit()
     const double mean = std::accumulate(rated.cbegin(), rated.cend(), 0) / double(rated.size());
     QVERIFY2(out.endsWith(QStringLiteral("signal  min 12  mean %1  max 25  samples %2\n").arg(mean, 0, 'f', 1).arg(rows.size())),
              qPrintable(out));
+}
+
+// Unit N: serial 23E2E0BN, reached through the link portN, its state in unitN.json.
+QProcess* TestEndToEnd::startLinkedUnit(int number, const QStringList& extra)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath(QString("unit%1.json").arg(number)),
+                                                 "--serial", QString("23E2E0B%1").arg(number), "--link",
+                                                 dir->filePath(QString("port%1").arg(number)), "--log",
+                                                 dir->filePath(QString("received%1.log").arg(number))}
+                                         + extra);
+    // The link exists once the terminal is announced.
+    if (!process->waitForReadyRead(10000))
+        return nullptr;
+    others.push_back(std::move(process));
+    return others.back().get();
+}
+
+QJsonObject TestEndToEnd::stateOf(int number) const
+{
+    QFile file(dir->filePath(QString("unit%1.json").arg(number)));
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+// Four units at once: one takes the template, one its own override, one an override the module
+// refuses, and one is unplugged while it is written. Each ends as its own story says.
+void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
+{
+    QStringList ports;
+    for (int number = 1; number <= 4; ++number) {
+        // The fourth answers a little late, so that it is still being written when it goes.
+        QVERIFY(startLinkedUnit(number, number == 4 ? QStringList{"--gap-ms", "5"} : QStringList()));
+        ports << "--port" << dir->filePath(QString("port%1").arg(number));
+    }
+    const QString untouched = stateOf(3)["memory"].toObject()["64"].toString();
+    const QString csv = dir->filePath("units.csv");
+    QFile overrides(csv);
+    QVERIFY(overrides.open(QIODevice::WriteOnly));
+    overrides.write("serial,leSMSOnA\n23E2E0B1,SITE ONE\n23E2E0B3,\"SAY \"\"HI\"\"\"\n");
+    overrides.close();
+    QProcess batch;
+    batch.setProcessEnvironment(environment());
+
+    batch.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en", "batch", "write", fiveChanges(), "--overrides", csv});
+    QTRY_VERIFY_WITH_TIMEOUT(!parameterWrites(received("received4.log")).isEmpty(), 60000);
+    others.back()->write("unplug\n");
+    QVERIFY(others.back()->waitForBytesWritten(10000));
+    QVERIFY(batch.waitForFinished(120000));
+
+    const QString out = QString::fromUtf8(batch.readAllStandardOutput());
+    const QString err = QString::fromUtf8(batch.readAllStandardError());
+    QVERIFY2(batch.exitCode() == 1, qPrintable(out + err));
+    const auto row = [&](const QString& pattern) {
+        return QRegularExpression("^" + pattern, QRegularExpression::MultilineOption).match(out).hasMatch();
+    };
+    QVERIFY2(row("23E2E0B1 +\\S+port1 +ok +5 +[0-9.]+ s$"), qPrintable(out + err));
+    QVERIFY2(row("23E2E0B2 +\\S+port2 +ok +5 +[0-9.]+ s$"), qPrintable(out));
+    QVERIFY2(row("23E2E0B3 +\\S+port3 +refused +0 .*leSMSOnA = \"SAY \\\\\"HI\\\\\"\": holds a double quote$"), qPrintable(out));
+    QVERIFY2(row("23E2E0B4 +\\S+port4 +failed +0 .*the configuration is kept in "), qPrintable(out));
+    QCOMPARE(stateOf(1)["memory"].toObject()["64"].toString(), "SITE ONE");
+    QCOMPARE(stateOf(2)["memory"].toObject()["64"].toString(), "POPLACH A");
+    QCOMPARE(stateOf(2)["memory"].toObject()["3"], stateOf(1)["memory"].toObject()["3"]);
+    QCOMPARE(stateOf(3)["memory"].toObject()["64"].toString(), untouched);
+    // The unit that went away keeps the settings meant for it in the records, for writing them again.
+    const Result kept = run({"versions", "--serial", "23E2E0B4"});
+    QVERIFY2(kept.out.contains(" before a write "), qPrintable(kept.out + kept.err));
+    QVERIFY(parameterWrites(received("received3.log")).isEmpty());
+
+    // What is left answers a batch read: one file per unit, holding what the unit holds.
+    batch.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en", "batch", "read", "-o", dir->filePath("saved")});
+    QVERIFY(batch.waitForFinished(120000));
+    QCOMPARE(batch.exitCode(), 0);
+    QCOMPARE(QDir(dir->filePath("saved")).entryList(QDir::Files),
+             QStringList({"23E2E0B1.rv23", "23E2E0B2.rv23", "23E2E0B3.rv23"}));
+    QFile saved(dir->filePath("saved/23E2E0B1.rv23"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(at(QJsonDocument::fromJson(saved.readAll()).object(), "inputs.gbInputA.leSMSOnA").toString(), "SITE ONE");
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

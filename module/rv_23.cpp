@@ -288,6 +288,9 @@ bool RV_23::selectLocalDevice()
     if (!alive)
         return false;
     disconnect(this, &RV_23::localDeviceSelectedSignal, nullptr, nullptr);
+    // Disconnected meanwhile: the connector that answered is gone, whatever it answered.
+    if (connector != local)
+        return false;
 
     if (!selected) {
         disconnectDevice();
@@ -369,6 +372,8 @@ bool RV_23::handshake()
     if (!alive)
         return false;
     disconnect(this, &RV_23::connectDeviceSignal, nullptr, nullptr);
+    if (!connector)
+        return false;
 
     // A link lost while connecting has already been reported by bailOut.
     if (!answered || linkLost) {
@@ -422,14 +427,16 @@ void RV_23::stopConnectorThread()
     }
     if (!thread)
         return;
+    // Taken first: what is served while it ends (a lost line's report) may stop it again.
+    QThread* const ending = thread;
+    thread = nullptr;
     // A load or an upload under way gives up at its next wait for the line.
-    thread->requestInterruption();
+    ending->requestInterruption();
     // Not QThread::wait(): the connector may be handing item work over to this thread and
     // must be served until it ends.
-    thread->quit();
-    Framework::waitForThread(thread);
-    delete thread;
-    thread = nullptr;
+    ending->quit();
+    Framework::waitForThread(ending);
+    delete ending;
 }
 
 void RV_23::endAtExit()

@@ -53,6 +53,7 @@ private:
     bool check(const Step& step, qint64 tookMs);
     void search();
     void useInstance();
+    void deleteInstance();
     bool isConnected() const;
     void fail(const QString& why);
 
@@ -126,6 +127,15 @@ void Host::useInstance()
     });
 }
 
+// The instance's destructor serves events while its thread ends, this host's timers among them:
+// the instance counts as gone from the start, or a timer would delete it a second time.
+void Host::deleteInstance()
+{
+    Module::Device* doomed = device;
+    device = nullptr;
+    delete doomed;
+}
+
 void Host::search()
 {
     while (const DeviceInfo* found = device->nextFoundDevice()) {
@@ -138,7 +148,7 @@ void Host::interrupt(Meanwhile what)
 {
     switch (what) {
     case Meanwhile::DeleteInstance:
-        delete device.data();
+        deleteInstance();
         break;
     case Meanwhile::Disconnect:
         if (device)
@@ -220,7 +230,7 @@ void Host::perform(const Step& step)
         delete widget.data();
         break;
     case Call::DeleteInstance:
-        delete device.data();
+        deleteInstance();
         break;
     case Call::LeaveEverything:
         break;

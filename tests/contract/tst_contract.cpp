@@ -103,6 +103,10 @@ void TestContract::regressions_data()
     QTest::newRow("a search leaves no unit to save to") << "createWidget;searchWhileConnected;saveUnrequested;leaveEverything";
     QTest::newRow("connected twice") << "createWidget;search;connect;connect;disconnect;deleteInstance";
     QTest::newRow("deleted while connecting") << "createWidget;search;connect (deleteInstance after 61 ms);leaveEverything";
+    QTest::newRow("disconnected while connecting")
+        << "createWidget;search;disconnect;connect (disconnect after 100 ms);deleteInstance";
+    QTest::newRow("deleted during a load, a second delete due")
+        << "createWidget;search;connect (deleteInstance after 26 ms);load (deleteInstance after 931 ms);leaveEverything";
     QTest::newRow("deleted during a load") << "createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything";
     QTest::newRow("deleted during an upload") << "createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything";
     QTest::newRow("widget deleted first") << "createWidget;search;connect;deleteWidget;deleteInstance";

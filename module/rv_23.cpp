@@ -393,9 +393,10 @@ bool RV_23::handshake()
         //% "The unit's firmware is not supported. Upgrade it now?"
         if (Messages::warning(nullptr, qtTrId("app.rv23.firmware.unsupporteddoupdate"),
                               QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes)
-            return uploadFirmware();
-        return true;
+            != QMessageBox::Yes)
+            return alive;
+        // Deleted by the host while the question was open: nothing to upgrade with.
+        return alive && uploadFirmware();
     }
     disconnectDevice();
     return false;
@@ -415,8 +416,11 @@ void RV_23::disconnectDevice()
         widget->setDiscardEnabled(false);
     }
     delete eventsPage;
+    // The host may delete the module while its thread ends.
+    const QPointer<RV_23> alive(this);
     stopConnectorThread();
-    emit connectionStateChangedSignal(Disconnected);
+    if (alive)
+        emit connectionStateChangedSignal(Disconnected);
 }
 
 void RV_23::stopConnectorThread()

@@ -22,12 +22,18 @@ private:
     // Runs one host per sequence (a seed or written-out steps), several at a time; the failed ones
     // with their output.
     QStringList runHosts(const QStringList& sequences);
+    // Adds one host's calls to the figures below.
+    void count(const QByteArray& output);
+
+    int calls = 0;
+    qint64 longestMs = -1;
+    QByteArray longestCall;
 };
 
 namespace {
 
 // The hosts mostly wait for the unit's fixed pauses, so more run than there are cores.
-constexpr int Parallel = 8;
+constexpr int Parallel = 16;
 
 struct Child
 {
@@ -81,6 +87,7 @@ QStringList TestContract::runHosts(const QStringList& seeds)
                 process.waitForFinished();
             }
             const QByteArray output = process.readAll();
+            count(output);
             if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || reportsProblems(output))
                 failures << QStringLiteral("sequence %1 (exit %2, status %3):\n%4")
                                 .arg(running[i].seed)
@@ -91,6 +98,20 @@ QStringList TestContract::runHosts(const QStringList& seeds)
         }
     }
     return failures;
+}
+
+void TestContract::count(const QByteArray& output)
+{
+    QByteArray call;
+    for (const QByteArray& line : output.split('\n')) {
+        if (line.startsWith("CALL ")) {
+            call = line.mid(5);
+            ++calls;
+        } else if (line.startsWith("TOOK ") && line.split(' ').value(1).toLongLong() > longestMs) {
+            longestMs = line.split(' ').value(1).toLongLong();
+            longestCall = call;
+        }
+    }
 }
 
 void TestContract::regressions_data()
@@ -108,6 +129,12 @@ void TestContract::regressions_data()
     QTest::newRow("deleted during a load, a second delete due")
         << "createWidget;search;connect (deleteInstance after 26 ms);load (deleteInstance after 931 ms);leaveEverything";
     QTest::newRow("deleted during a load") << "createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything";
+    QTest::newRow("deleted while a lost line is reported during a connect")
+        << "createWidget;search;connect (disconnect after 19 ms);load (unplug after 1316 ms);"
+           "connect (deleteInstance after 586 ms);search;reloadEvents;connect (unplug after 486 ms);leaveEverything";
+    QTest::newRow("deleted while a lost line disconnects an upload")
+        << "createWidget;reloadEvents (unplug after 78 ms);search;saveRequested;connect;"
+           "upload (deleteInstance after 491 ms);leaveEverything";
     QTest::newRow("deleted during an upload") << "createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything";
     QTest::newRow("widget deleted first") << "createWidget;search;connect;deleteWidget;deleteInstance";
 }
@@ -131,10 +158,13 @@ void TestContract::randomSequences()
         for (int i = 0; i < (count > 0 ? count : 200); ++i)
             seeds << QString::number(QRandomGenerator::global()->generate());
     }
+    calls = 0;
+    longestMs = -1;
     QElapsedTimer clock;
     clock.start();
     const QStringList failures = runHosts(seeds);
-    qInfo("%d sequences in %lld ms", int(seeds.size()), clock.elapsed());
+    qInfo("%d sequences, %d calls, longest call %lld ms (%s), %lld ms in all", int(seeds.size()), calls, longestMs,
+          longestCall.constData(), clock.elapsed());
     QVERIFY2(failures.isEmpty(),
              qPrintable(failures.join('\n') + "\nReplay one with RV23_CONTRACT_SEED=<seed>."));
 }

@@ -429,18 +429,24 @@ void RV_23::stopConnectorThread()
         connector->deleteLater();
         connector = nullptr;
     }
-    if (!thread)
+    // Asked again while an earlier call waits for the thread (a lost line's report, the host
+    // deleting the module): the item tree is the connector's until the thread has ended.
+    if (!thread) {
+        if (ending)
+            Framework::waitForThread(ending);
         return;
-    // Taken first: what is served while it ends (a lost line's report) may stop it again.
-    QThread* const ending = thread;
+    }
+    QThread* const stopping = thread;
+    ending = stopping;
     thread = nullptr;
     // A load or an upload under way gives up at its next wait for the line.
-    ending->requestInterruption();
+    stopping->requestInterruption();
     // Not QThread::wait(): the connector may be handing item work over to this thread and
     // must be served until it ends.
-    ending->quit();
-    Framework::waitForThread(ending);
-    delete ending;
+    stopping->quit();
+    Framework::waitForThread(stopping);
+    // Not a member from here on: the module may have been deleted meanwhile.
+    delete stopping;
 }
 
 void RV_23::endAtExit()

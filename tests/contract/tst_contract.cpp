@@ -128,6 +128,8 @@ void TestContract::regressions_data()
         << "createWidget;search;disconnect;connect (disconnect after 100 ms);deleteInstance";
     QTest::newRow("deleted during a load, a second delete due")
         << "createWidget;search;connect (deleteInstance after 26 ms);load (deleteInstance after 931 ms);leaveEverything";
+    QTest::newRow("deleted while a disconnect waits for a load to stop")
+        << "createWidget;search;connect (disconnect after 200 ms);load (deleteInstance after 600 ms);leaveEverything";
     QTest::newRow("deleted during a load") << "createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything";
     QTest::newRow("deleted while a lost line is reported during a connect")
         << "createWidget;search;connect (disconnect after 19 ms);load (unplug after 1316 ms);"

@@ -138,7 +138,8 @@ void Host::deleteInstance()
 
 void Host::search()
 {
-    while (const DeviceInfo* found = device->nextFoundDevice()) {
+    // The host's own timers may delete the instance while it searches.
+    while (const DeviceInfo* found = device ? device->nextFoundDevice() : nullptr) {
         if (!found->serialNumber.isEmpty())
             chosen = *found;
     }
@@ -180,7 +181,7 @@ void Host::perform(const Step& step)
     case Call::Search:
         search();
         std::fprintf(stderr, "FOUND %s\n", qPrintable(chosen.serialNumber));
-        if (!chosen.serialNumber.isEmpty())
+        if (device && !chosen.serialNumber.isEmpty())
             *device->deviceInfo() = chosen;
         break;
     case Call::SearchWhileConnected:

@@ -14,7 +14,6 @@ class TestContract : public QObject
     Q_OBJECT
 
 private slots:
-    void regressions_data();
     void regressions();
     void randomSequences();
 
@@ -114,37 +113,43 @@ void TestContract::count(const QByteArray& output)
     }
 }
 
-void TestContract::regressions_data()
-{
-    QTest::addColumn<QString>("steps");
-
-    QTest::newRow("left to the library's unload with its widget")
-        << "createWidget;search;connect;load;disconnect;leaveEverything";
-    QTest::newRow("left to the library's unload while connected") << "createWidget;search;connect;leaveEverything";
-    QTest::newRow("a search leaves no unit to save to") << "createWidget;searchWhileConnected;saveUnrequested;leaveEverything";
-    QTest::newRow("connected twice") << "createWidget;search;connect;connect;disconnect;deleteInstance";
-    QTest::newRow("deleted while connecting") << "createWidget;search;connect (deleteInstance after 61 ms);leaveEverything";
-    QTest::newRow("disconnected while connecting")
-        << "createWidget;search;disconnect;connect (disconnect after 100 ms);deleteInstance";
-    QTest::newRow("deleted during a load, a second delete due")
-        << "createWidget;search;connect (deleteInstance after 26 ms);load (deleteInstance after 931 ms);leaveEverything";
-    QTest::newRow("deleted while a disconnect waits for a load to stop")
-        << "createWidget;search;connect (disconnect after 200 ms);load (deleteInstance after 600 ms);leaveEverything";
-    QTest::newRow("deleted during a load") << "createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything";
-    QTest::newRow("deleted while a lost line is reported during a connect")
-        << "createWidget;search;connect (disconnect after 19 ms);load (unplug after 1316 ms);"
-           "connect (deleteInstance after 586 ms);search;reloadEvents;connect (unplug after 486 ms);leaveEverything";
-    QTest::newRow("deleted while a lost line disconnects an upload")
-        << "createWidget;reloadEvents (unplug after 78 ms);search;saveRequested;connect;"
-           "upload (deleteInstance after 491 ms);leaveEverything";
-    QTest::newRow("deleted during an upload") << "createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything";
-    QTest::newRow("widget deleted first") << "createWidget;search;connect;deleteWidget;deleteInstance";
-}
-
 void TestContract::regressions()
 {
-    QFETCH(QString, steps);
-    const QStringList failures = runHosts({steps});
+    // Sequences that once broke the contract, run at once as the random ones are.
+    const QStringList sequences = {
+        // left to the library's unload with its widget
+        QStringLiteral("createWidget;search;connect;load;disconnect;leaveEverything"),
+        // left to the library's unload while connected
+        QStringLiteral("createWidget;search;connect;leaveEverything"),
+        // a search leaves no unit to save to
+        QStringLiteral("createWidget;searchWhileConnected;saveUnrequested;leaveEverything"),
+        // connected twice
+        QStringLiteral("createWidget;search;connect;connect;disconnect;deleteInstance"),
+        // deleted while connecting
+        QStringLiteral("createWidget;search;connect (deleteInstance after 61 ms);leaveEverything"),
+        // disconnected while connecting
+        QStringLiteral("createWidget;search;disconnect;connect (disconnect after 100 ms);deleteInstance"),
+        // deleted during a load, a second delete due
+        QStringLiteral("createWidget;search;connect (deleteInstance after 26 ms);"
+                       "load (deleteInstance after 931 ms);leaveEverything"),
+        // deleted while a disconnect waits for a load to stop
+        QStringLiteral("createWidget;search;connect (disconnect after 200 ms);"
+                       "load (deleteInstance after 600 ms);leaveEverything"),
+        // deleted during a load
+        QStringLiteral("createWidget;search;connect;load (deleteInstance after 900 ms);leaveEverything"),
+        // deleted while a lost line is reported during a connect
+        QStringLiteral("createWidget;search;connect (disconnect after 19 ms);"
+                       "load (unplug after 1316 ms);connect (deleteInstance after 586 ms);search;"
+                       "reloadEvents;connect (unplug after 486 ms);leaveEverything"),
+        // deleted while a lost line disconnects an upload
+        QStringLiteral("createWidget;reloadEvents (unplug after 78 ms);search;saveRequested;connect;"
+                       "upload (deleteInstance after 491 ms);leaveEverything"),
+        // deleted during an upload
+        QStringLiteral("createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything"),
+        // widget deleted first
+        QStringLiteral("createWidget;search;connect;deleteWidget;deleteInstance"),
+    };
+    const QStringList failures = runHosts(sequences);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 

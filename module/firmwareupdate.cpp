@@ -75,7 +75,8 @@ bool RV_23::uploadFirmware(QString path)
         return true;
     //% "The firmware upgrade failed."
     Messages::critical(nullptr, qtTrId("app.rv23.firmware.updatefailed"));
-    disconnectDevice();
+    if (alive)
+        disconnectDevice();
     return false;
 }
 

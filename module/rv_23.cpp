@@ -288,6 +288,9 @@ bool RV_23::selectLocalDevice()
     if (!alive)
         return false;
     disconnect(this, &RV_23::localDeviceSelectedSignal, nullptr, nullptr);
+    // Disconnected meanwhile: the connector that answered is gone, whatever it answered.
+    if (connector != local)
+        return false;
 
     if (!selected) {
         disconnectDevice();
@@ -369,6 +372,8 @@ bool RV_23::handshake()
     if (!alive)
         return false;
     disconnect(this, &RV_23::connectDeviceSignal, nullptr, nullptr);
+    if (!connector)
+        return false;
 
     // A link lost while connecting has already been reported by bailOut.
     if (!answered || linkLost) {
@@ -388,9 +393,10 @@ bool RV_23::handshake()
         //% "The unit's firmware is not supported. Upgrade it now?"
         if (Messages::warning(nullptr, qtTrId("app.rv23.firmware.unsupporteddoupdate"),
                               QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes)
-            return uploadFirmware();
-        return true;
+            != QMessageBox::Yes)
+            return alive;
+        // Deleted by the host while the question was open: nothing to upgrade with.
+        return alive && uploadFirmware();
     }
     disconnectDevice();
     return false;
@@ -410,8 +416,11 @@ void RV_23::disconnectDevice()
         widget->setDiscardEnabled(false);
     }
     delete eventsPage;
+    // The host may delete the module while its thread ends.
+    const QPointer<RV_23> alive(this);
     stopConnectorThread();
-    emit connectionStateChangedSignal(Disconnected);
+    if (alive)
+        emit connectionStateChangedSignal(Disconnected);
 }
 
 void RV_23::stopConnectorThread()
@@ -420,16 +429,24 @@ void RV_23::stopConnectorThread()
         connector->deleteLater();
         connector = nullptr;
     }
-    if (!thread)
+    // Asked again while an earlier call waits for the thread (a lost line's report, the host
+    // deleting the module): the item tree is the connector's until the thread has ended.
+    if (!thread) {
+        if (ending)
+            Framework::waitForThread(ending);
         return;
+    }
+    QThread* const stopping = thread;
+    ending = stopping;
+    thread = nullptr;
     // A load or an upload under way gives up at its next wait for the line.
-    thread->requestInterruption();
+    stopping->requestInterruption();
     // Not QThread::wait(): the connector may be handing item work over to this thread and
     // must be served until it ends.
-    thread->quit();
-    Framework::waitForThread(thread);
-    delete thread;
-    thread = nullptr;
+    stopping->quit();
+    Framework::waitForThread(stopping);
+    // Not a member from here on: the module may have been deleted meanwhile.
+    delete stopping;
 }
 
 void RV_23::endAtExit()

@@ -183,6 +183,8 @@ private:
     QHash<QString, const char*> shownStates;
     QPointer<Connector> connector;
     QThread* thread = nullptr;
+    // The thread that stopConnectorThread() waits for.
+    QPointer<QThread> ending;
     QList<DeviceInfo> foundDevices;
     quint8 searchIndex = 0;
     bool searching = false;

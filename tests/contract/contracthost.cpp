@@ -53,6 +53,7 @@ private:
     bool check(const Step& step, qint64 tookMs);
     void search();
     void useInstance();
+    void deleteInstance();
     bool isConnected() const;
     void fail(const QString& why);
 
@@ -126,9 +127,19 @@ void Host::useInstance()
     });
 }
 
+// The instance's destructor serves events while its thread ends, this host's timers among them:
+// the instance counts as gone from the start, or a timer would delete it a second time.
+void Host::deleteInstance()
+{
+    Module::Device* doomed = device;
+    device = nullptr;
+    delete doomed;
+}
+
 void Host::search()
 {
-    while (const DeviceInfo* found = device->nextFoundDevice()) {
+    // The host's own timers may delete the instance while it searches.
+    while (const DeviceInfo* found = device ? device->nextFoundDevice() : nullptr) {
         if (!found->serialNumber.isEmpty())
             chosen = *found;
     }
@@ -138,7 +149,7 @@ void Host::interrupt(Meanwhile what)
 {
     switch (what) {
     case Meanwhile::DeleteInstance:
-        delete device.data();
+        deleteInstance();
         break;
     case Meanwhile::Disconnect:
         if (device)
@@ -170,7 +181,7 @@ void Host::perform(const Step& step)
     case Call::Search:
         search();
         std::fprintf(stderr, "FOUND %s\n", qPrintable(chosen.serialNumber));
-        if (!chosen.serialNumber.isEmpty())
+        if (device && !chosen.serialNumber.isEmpty())
             *device->deviceInfo() = chosen;
         break;
     case Call::SearchWhileConnected:
@@ -220,7 +231,7 @@ void Host::perform(const Step& step)
         delete widget.data();
         break;
     case Call::DeleteInstance:
-        delete device.data();
+        deleteInstance();
         break;
     case Call::LeaveEverything:
         break;

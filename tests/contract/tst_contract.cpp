@@ -62,7 +62,7 @@ QStringList TestContract::runHosts(const QStringList& seeds)
     int next = 0;
     while (next < seeds.size() || !running.empty()) {
         while (int(running.size()) < Parallel && next < seeds.size()) {
-            Child child{seeds.at(next++), std::make_unique<QTemporaryDir>(), std::make_unique<QProcess>()};
+            Child child{seeds.at(next++), std::make_unique<QTemporaryDir>(), std::make_unique<QProcess>(), {}};
             child.process->setProcessChannelMode(QProcess::MergedChannels);
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert(QStringLiteral("XDG_CONFIG_HOME"), child.folder->path());

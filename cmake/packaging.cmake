@@ -15,6 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The host library is in the package itself; dpkg-shlibdeps must not look for it elsewhere.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/host)
+# Qt loads its database drivers as plug-ins, which dpkg-shlibdeps cannot see: the unit records
+# need the SQLite one, a team's shared records the PostgreSQL one.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5sql5-sqlite)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS libqt5sql5-psql)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/praxon/linux/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -111,10 +111,11 @@ void TestPackage::declaresItsDependenciesAndUdevReload()
     QCOMPARE(info.code, 0);
     QVERIFY2(info.out.contains(QRegularExpression("\n Package: rv23\n")), qPrintable(info.out));
     QVERIFY2(info.out.contains(QRegularExpression("\n Version: \\d+\\.\\d+\\.\\d+\n")), qPrintable(info.out));
-    // Found by dpkg-shlibdeps in the programs and the plug-in, with the versions they need.
+    // Found by dpkg-shlibdeps in the programs and the plug-in, with the versions they need, and the
+    // database driver that Qt loads for the unit records.
     const QString depends = QRegularExpression("\n Depends: ([^\n]+)\n").match(info.out).captured(1);
     for (const char* library : {"libc6 (>=", "libqt5core5a (>=", "libqt5widgets5 (>=", "libqt5serialport5 (>=",
-                                "libqt5printsupport5 (>="})
+                                "libqt5printsupport5 (>=", "libqt5sql5-sqlite"})
         QVERIFY2(depends.contains(QLatin1String(library)), qPrintable(depends));
     QVERIFY2(!depends.contains(QLatin1String("rv23host")), qPrintable(depends));
     const Result postinst = run(QStringLiteral("dpkg-deb"), {"-I", package, "postinst"});

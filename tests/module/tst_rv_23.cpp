@@ -150,7 +150,6 @@ private slots:
     void firmwareUnsupportedAnswer();
     void unitErrorTexts_data();
     void unitErrorTexts();
-    void lostLineDisconnects();
     void loadShowsTheUnitsValues_data();
     void loadShowsTheUnitsValues();
     void checkComparesVersionNumbers_data();
@@ -336,24 +335,6 @@ void TestRV23::unitErrorTexts()
     QCOMPARE(messages.shown[0].title, QStringLiteral("app.critical"));
     QCOMPARE(messages.shown[0].buttons, QMessageBox::Ok);
     QVERIFY(state.isEmpty());
-}
-
-// An idle connected unit that goes away is noticed by the poll.
-void TestRV23::lostLineDisconnects()
-{
-    auto unit = startUnit("123456");
-    QVERIFY(unit);
-    MessageRecorder messages;
-    RV_23 module;
-    QVERIFY(connectTo(module, "123456"));
-
-    QSignalSpy state(&module, &RV_23::connectionStateChangedSignal);
-    QVERIFY(unit->control("unplug"));
-    QTRY_VERIFY_WITH_TIMEOUT(!module.isConnected(), 10000);
-    QVERIFY(!state.isEmpty());
-    QCOMPARE(state.first().at(0).value<ConnectionState>(), Disconnected);
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].text, QStringLiteral("app.rv23.communicationerror"));
 }
 
 void TestRV23::loadShowsTheUnitsValues_data()

@@ -29,8 +29,6 @@ private slots:
     void splitLogIsReadWhole();
     void element_data();
     void element();
-    void timeStamp_data();
-    void timeStamp();
     void finalResult_data();
     void finalResult();
 };
@@ -223,6 +221,15 @@ void TestEventLog::element_data()
     QTest::newRow("time label up to the first colon")
         << "TIME:12.31 23:59:58" << EventElement::Time << 0 << at1970(12, 31, 23, 59, 58);
     QTest::newRow("time without colon is invalid") << "T01.08" << EventElement::Time << 0 << none;
+    QTest::newRow("time: spaces around the seconds") << "T:01.08 07:12: 05" << EventElement::Time << 0
+                                                     << at1970(1, 8, 7, 12, 5);
+    QTest::newRow("time: no time is midnight") << "T:01.08" << EventElement::Time << 0 << at1970(1, 8, 0, 0, 0);
+    QTest::newRow("time: hour out of range is midnight of the day")
+        << "T:01.08 25:00:00" << EventElement::Time << 0 << at1970(1, 8, 0, 0, 0);
+    QTest::newRow("time: no day is invalid") << "T:01" << EventElement::Time << 0 << none;
+    QTest::newRow("time: 29 February, which 1970 has not, is invalid")
+        << "T:02.29 10:00:00" << EventElement::Time << 0 << none;
+    QTest::newRow("time: empty is invalid") << "T:" << EventElement::Time << 0 << none;
     QTest::newRow("lower-case letter is unknown") << "e=5" << EventElement::Other << 0 << none;
     QTest::newRow("the line's own prefix") << "+OATEVENT: 12" << EventElement::Other << 0 << none;
 }
@@ -237,31 +244,10 @@ void TestEventLog::element()
     const EventElement parsed = parseEventElement(element);
     QCOMPARE(parsed.kind, kind);
     QCOMPARE(parsed.number, number);
-    QCOMPARE(parsed.dateTime, dateTime);
-}
-
-void TestEventLog::timeStamp_data()
-{
-    QTest::addColumn<QString>("stamp");
-    QTest::addColumn<QDateTime>("dateTime");
-
-    QTest::newRow("spaces around the seconds") << "01.08 07:12: 05 " << at1970(1, 8, 7, 12, 5);
-    QTest::newRow("no time: midnight") << "01.08" << at1970(1, 8, 0, 0, 0);
-    QTest::newRow("hour out of range: midnight of the day") << "01.08 25:00:00" << at1970(1, 8, 0, 0, 0);
-    QTest::newRow("no day: invalid") << "01" << QDateTime();
-    QTest::newRow("29 February: 1970 has none") << "02.29 10:00:00" << QDateTime();
-    QTest::newRow("empty: invalid") << "" << QDateTime();
-}
-
-void TestEventLog::timeStamp()
-{
-    QFETCH(QString, stamp);
-    QFETCH(QDateTime, dateTime);
-
-    const QDateTime parsed = parseEventTime(stamp);
-    QCOMPARE(parsed.isValid(), dateTime.isValid());
+    // Time stamps that cannot be shown differ among themselves; that they cannot is what counts.
+    QCOMPARE(parsed.dateTime.isValid(), dateTime.isValid());
     if (dateTime.isValid())
-        QCOMPARE(parsed, dateTime);
+        QCOMPARE(parsed.dateTime, dateTime);
 }
 
 void TestEventLog::finalResult_data()

@@ -2,10 +2,8 @@
 #include "framework/model.h"
 #include "module/configuration.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QResource>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
@@ -27,7 +25,6 @@ private slots:
     void buildsTheFivePagesAndTheirModels();
     void dynamicConfiguration_data();
     void dynamicConfiguration();
-    void importsAPortalTextThroughTheRecord();
     void importsSavedSettingsAsEdits();
     void refusesEmptySavedSettings();
 
@@ -147,22 +144,6 @@ void TestConfiguration::dynamicConfiguration()
     QVERIFY(text);
     QCOMPARE(text->currentValue().toString(), current);
     QVERIFY(!(configuration->topItem()->state() & Framework::Changed));
-}
-
-void TestConfiguration::importsAPortalTextThroughTheRecord()
-{
-    bool ok = false;
-    const auto configuration = build("complete", &ok);
-    QFile portal(QStringLiteral(RV23_SOURCE_DIR "/tests/portal/golden_full.txt"));
-    QVERIFY(portal.open(QIODevice::ReadOnly));
-    QSignalSpy imported(configuration.get(), &Configuration::dataImported);
-
-    QVERIFY(configuration->importConfigurations(portal.readAll(), configuration->fileTypes().at(0)));
-
-    QCOMPARE(imported.size(), 1);
-    QCOMPARE(imported[0][0].value<RV23_Config>().ProgrammingCode, QStringLiteral("1234"));
-    QCOMPARE(imported[0][1].value<Framework::Item*>(), configuration->topItem());
-    QCOMPARE(configuration->record().ProgrammingCode, QStringLiteral("1234"));
 }
 
 void TestConfiguration::importsSavedSettingsAsEdits()

@@ -342,6 +342,99 @@
         <source>Warning: the image&apos;s firmware (behaviour version %1) is older than the unit&apos;s (%2). Uploading it is a downgrade. Downgrade now?</source>
         <translation>Pozor: firmware v obrazu (verze chování %1) je starší než firmware jednotky (%2). Nahráním se jednotka vrátí ke starší verzi. Přejít na starší verzi nyní?</translation>
     </message>
+    <message>
+        <source>Signal</source>
+        <translation>Signál</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalLog</name>
+    <message>
+        <source>none</source>
+        <translation>žádný</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>slabý</translation>
+    </message>
+    <message>
+        <source>fair</source>
+        <translation>přijatelný</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>dobrý</translation>
+    </message>
+    <message>
+        <source>excellent</source>
+        <translation>vynikající</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámý</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalPanel</name>
+    <message>
+        <source>Mark %1</source>
+        <translation>Značka %1</translation>
+    </message>
+    <message>
+        <source>Export samples</source>
+        <translation>Export vzorků</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Soubor %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>waiting for the unit&apos;s next status</source>
+        <translation>čeká se na další stav jednotky</translation>
+    </message>
+    <message>
+        <source>Supply %1</source>
+        <translation>Napájení %1</translation>
+    </message>
+    <message>
+        <source>samples %1, none on the 0-31 scale</source>
+        <translation>vzorků %1, žádný na stupnici 0–31</translation>
+    </message>
+    <message>
+        <source>min %1  mean %2  max %3  samples %4</source>
+        <translation>min %1  průměr %2  max %3  vzorků %4</translation>
+    </message>
+    <message>
+        <source>Label of the spot, e.g. roof</source>
+        <translation>Označení místa, např. střecha</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Označit</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::SignalPlot</name>
+    <message>
+        <source>-10 min</source>
+        <translation>-10 min</translation>
+    </message>
+    <message>
+        <source>-5 min</source>
+        <translation>-5 min</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>teď</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::UnitDialog</name>
@@ -383,10 +476,6 @@
     <message>
         <source>The unit has no serial number to store its configuration under</source>
         <translation>Jednotka nemá sériové číslo, pod kterým by se její konfigurace uložila</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder %1</source>
-        <translation>Složku %1 nelze vytvořit</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
@@ -500,101 +589,57 @@
         <source>before a firmware upload</source>
         <translation>před nahráním firmwaru</translation>
     </message>
-</context>
-<context>
-    <name>Praxon::MainWindow</name>
     <message>
-        <source>Signal</source>
-        <translation>Signál</translation>
-    </message>
-</context>
-<context>
-    <name>Praxon::SignalLog</name>
-    <message>
-        <source>none</source>
-        <translation>žádný</translation>
+        <source>the overrides name unit %1, which was not found</source>
+        <translation>přepisy uvádějí jednotku %1, která nebyla nalezena</translation>
     </message>
     <message>
-        <source>weak</source>
-        <translation>slabý</translation>
+        <source>line %1: a quoted cell is not closed properly</source>
+        <translation>řádek %1: buňka v uvozovkách není správně uzavřena</translation>
     </message>
     <message>
-        <source>fair</source>
-        <translation>přijatelný</translation>
+        <source>there is no header row &quot;serial,FIELD,...&quot;</source>
+        <translation>chybí řádek záhlaví &quot;serial,FIELD,...&quot;</translation>
     </message>
     <message>
-        <source>good</source>
-        <translation>dobrý</translation>
+        <source>line 1: the header row must begin with &quot;serial&quot;</source>
+        <translation>řádek 1: řádek záhlaví musí začínat slovem &quot;serial&quot;</translation>
     </message>
     <message>
-        <source>excellent</source>
-        <translation>vynikající</translation>
+        <source>line 1: the module has no setting named &quot;%1&quot;</source>
+        <translation>řádek 1: modul nemá nastavení s názvem &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation>neznámý</translation>
-    </message>
-</context>
-<context>
-    <name>Praxon::SignalPanel</name>
-    <message>
-        <source>Mark %1</source>
-        <translation>Značka %1</translation>
+        <source>line 1: &quot;%1&quot; names %2; use the whole path</source>
+        <translation>řádek 1: &quot;%1&quot; označuje %2; použijte celou cestu</translation>
     </message>
     <message>
-        <source>Export samples</source>
-        <translation>Export vzorků</translation>
+        <source>line 1: %1 is named twice</source>
+        <translation>řádek 1: %1 je uvedeno dvakrát</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Soubor %1 nelze zapsat: %2</translation>
+        <source>line %1: %2 cells where the header has %3</source>
+        <translation>řádek %1: buněk je %2, záhlaví jich má %3</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Soubory CSV (*.csv)</translation>
+        <source>line %1: the serial number is missing</source>
+        <translation>řádek %1: chybí sériové číslo</translation>
     </message>
     <message>
-        <source>waiting for the unit's next status</source>
-        <translation>čeká se na další stav jednotky</translation>
+        <source>line %1: unit %2 has a row already</source>
+        <translation>řádek %1: jednotka %2 už svůj řádek má</translation>
     </message>
     <message>
-        <source>Supply %1</source>
-        <translation>Napájení %1</translation>
+        <source>line %1: %2 takes %3, not &quot;%4&quot;</source>
+        <translation>řádek %1: %2 přijímá %3, ne &quot;%4&quot;</translation>
     </message>
     <message>
-        <source>samples %1, none on the 0-31 scale</source>
-        <translation>vzorků %1, žádný na stupnici 0–31</translation>
+        <source>true or false</source>
+        <translation>true nebo false</translation>
     </message>
     <message>
-        <source>min %1  mean %2  max %3  samples %4</source>
-        <translation>min %1  průměr %2  max %3  vzorků %4</translation>
-    </message>
-    <message>
-        <source>Label of the spot, e.g. roof</source>
-        <translation>Označení místa, např. střecha</translation>
-    </message>
-    <message>
-        <source>Mark</source>
-        <translation>Označit</translation>
-    </message>
-    <message>
-        <source>Export CSV…</source>
-        <translation>Export CSV…</translation>
-    </message>
-</context>
-<context>
-    <name>Praxon::SignalPlot</name>
-    <message>
-        <source>-10 min</source>
-        <translation>-10 min</translation>
-    </message>
-    <message>
-        <source>-5 min</source>
-        <translation>-5 min</translation>
-    </message>
-    <message>
-        <source>now</source>
-        <translation>teď</translation>
+        <source>a whole number</source>
+        <translation>celé číslo</translation>
     </message>
 </context>
 </TS>

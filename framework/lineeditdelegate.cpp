@@ -12,15 +12,24 @@ constexpr int TextMargin = 4;
 constexpr int NarrowestTextCell = 6;
 constexpr int ExtraHintWidth = 9;
 
+// A unit may answer a value of tens of thousands of characters: only as much of it as the cell
+// could ever show is measured, and the longest start that fits beside the dots is found by halving.
 QString elided(const QString& text, const QFontMetrics& metrics, int width)
 {
-    if (metrics.horizontalAdvance(text) <= width)
+    const QString head = text.left(4 * (qMax(width, 0) + 1));
+    if (head.size() == text.size() && metrics.horizontalAdvance(text) <= width)
         return text;
     const QString dots = QStringLiteral("...");
-    QString shown = text;
-    while (!shown.isEmpty() && metrics.horizontalAdvance(shown + dots) > width)
-        shown.chop(1);
-    return shown + dots;
+    int fits = 0;
+    int over = head.size() + 1;
+    while (over - fits > 1) {
+        const int middle = (fits + over) / 2;
+        if (metrics.horizontalAdvance(head.left(middle) + dots) <= width)
+            fits = middle;
+        else
+            over = middle;
+    }
+    return head.left(fits) + dots;
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -111,6 +112,7 @@ private slots:
     void hidesSectionsByModeAndSource_data();
     void hidesSectionsByModeAndSource();
     void editFillsSelectedColumn();
+    void overLongTextShowsItsStartWithDots();
     void enterOpensEditorBelow();
     void spinBoxEditorTakesCellLimits();
     void buttonCellsAnnounceTheirRow();
@@ -530,6 +532,31 @@ void TestTableView::editFillsSelectedColumn()
         QCOMPARE(table.at(row, 0).data().toString(), QStringLiteral("+420"));
     QVERIFY(table.at(3, 0).data().toString().isEmpty());
     QCOMPARE(table.at(0, 1).data(), QVariant(0));
+}
+
+// A unit's value of tens of thousands of characters shows as any text too long for its cell.
+void TestTableView::overLongTextShowsItsStartWithDots()
+{
+    PhoneTable table(&root, true);
+    const LineEditDelegate delegate{QString()};
+    const auto cell = [&](const QString& text) {
+        table.model.setData(table.at(0, 0), text, Qt::EditRole);
+        QImage image(90, 20, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.rect = image.rect();
+        delegate.paint(&painter, option, table.at(0, 0));
+        return image;
+    };
+    const QImage shortOne = cell(QString(40, QLatin1Char('5')));
+    const QImage blank = cell(QString());
+
+    const QImage longOne = cell(QString(60000, QLatin1Char('5')));
+
+    QCOMPARE(table.at(0, 0).data().toString().size(), 60000);
+    QVERIFY(shortOne != blank);
+    QCOMPARE(longOne, shortOne);
 }
 
 void TestTableView::enterOpensEditorBelow()

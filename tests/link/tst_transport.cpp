@@ -179,7 +179,10 @@ void TestTransport::unwantedLinesWithoutPauseEndAtTheDeadline()
     // Then the exchange ends at its deadline while the unit is still talking
     QVERIFY(result.timeout);
     QVERIFY(!result.ok);
-    QCOMPARE(result.answer, QStringLiteral("+WIND: 4"));
+    // The last piece read: one indication, or several when the reads fell behind the unit.
+    QVERIFY(!result.answer.isEmpty());
+    QVERIFY2(QStringLiteral("+WIND: 4\r\n").repeated(result.answer.size() / 10 + 2).contains(result.answer),
+             qPrintable(result.answer.left(100)));
     QVERIFY(!line.peer.waitUntilDone(0));
 }
 

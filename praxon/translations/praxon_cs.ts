@@ -33,6 +33,97 @@
     </message>
 </context>
 <context>
+    <name>Praxon::ConfigurationSheet</name>
+    <message>
+        <source>Configuration sheet</source>
+        <translation>Konfigurační list</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>IMEI</source>
+        <translation>IMEI</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>%1 (behaviour version %2)</source>
+        <translation>%1 (verze chování %2)</translation>
+    </message>
+    <message>
+        <source>Site note</source>
+        <translation>Poznámka k místu</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurace</translation>
+    </message>
+    <message>
+        <source>version %1 of %2</source>
+        <translation>verze %1 z %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ano</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ne</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nic)</translation>
+    </message>
+    <message>
+        <source>Changes from the previous version</source>
+        <translation>Změny oproti předchozí verzi</translation>
+    </message>
+    <message>
+        <source>This is the first version stored for the unit.</source>
+        <translation>Toto je první verze uložená pro jednotku.</translation>
+    </message>
+    <message>
+        <source>No setting changed from version %1.</source>
+        <translation>Oproti verzi %1 se žádné nastavení nezměnilo.</translation>
+    </message>
+    <message>
+        <source>Against version %1 of %2:</source>
+        <translation>Oproti verzi %1 z %2:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Předtím</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Potom</translation>
+    </message>
+    <message>
+        <source>Configuration sheet of unit %1</source>
+        <translation>Konfigurační list jednotky %1</translation>
+    </message>
+    <message>
+        <source>The configuration sheet could not be written to %1</source>
+        <translation>Konfigurační list nelze zapsat do %1</translation>
+    </message>
+</context>
+<context>
     <name>Praxon::HostSession</name>
     <message>
         <source>What the unit holds could not be kept in the unit records: %1</source>
@@ -345,6 +436,34 @@
     <message>
         <source>Signal</source>
         <translation>Signál</translation>
+    </message>
+    <message>
+        <source>&amp;Print configuration sheet...</source>
+        <translation>&amp;Tisknout konfigurační list...</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... a dalších %1</translation>
+    </message>
+    <message>
+        <source>After the firmware upload unit %1 holds other settings than version %2 stored before it:
+
+%3
+
+Write version %2 back to the unit?</source>
+        <translation>Po nahrání firmwaru má jednotka %1 jiná nastavení než verze %2 uložená před ním:
+
+%3
+
+Zapsat verzi %2 zpět do jednotky?</translation>
+    </message>
+    <message>
+        <source>No configuration of unit %1 is stored yet.</source>
+        <translation>Pro jednotku %1 zatím není uložena žádná konfigurace.</translation>
+    </message>
+    <message>
+        <source>Configuration sheet of unit %1</source>
+        <translation>Konfigurační list jednotky %1</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,9 @@ private:
     void exportSettings();
     void checkFirmware();
     void upgradeFirmware();
+    // After an upload that changed the unit's settings: offers to write back those of before.
+    void offerRestore(const Records::VersionRecord& before);
+    void printSheet();
     void saveDiagnosticLog();
     void loaded(Module::Device::ConfigurationLoadResult result);
     void saved(HostSession::SaveResult result, const QString& message);
@@ -92,6 +95,7 @@ private:
     QAction* exportHistoryAction = nullptr;
     QAction* checkFirmwareAction = nullptr;
     QAction* upgradeFirmwareAction = nullptr;
+    QAction* printSheetAction = nullptr;
     QAction* saveLogAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* englishAction = nullptr;

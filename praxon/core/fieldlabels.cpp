@@ -4,6 +4,8 @@
 #include <QAbstractItemView>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -106,6 +108,16 @@ QString FieldLabels::page(const QString& name) const
 {
     const QString text = tabText(name);
     return text.isEmpty() ? name : text;
+}
+
+QByteArray FieldLabels::pagesOnly(const QByteArray& text) const
+{
+    QJsonObject object = QJsonDocument::fromJson(text).object();
+    for (const QString& name : object.keys()) {
+        if (!isPage(name))
+            object.remove(name);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 int FieldLabels::position(const QStringList& path) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ public:
     QString page(const QString& name) const;
     // Whether the module shows a page of that name (settings of no page are its own records).
     bool isPage(const QString& name) const;
+    // The text with only the members of the module's pages: what the unit tells of itself
+    // (versions, IMEI) is no setting to write back.
+    QByteArray pagesOnly(const QByteArray& text) const;
     // Where the field is in its form, for reading the settings in the form's order.
     int position(const QStringList& path) const;
     // The group box's title, or its short name.

@@ -1,5 +1,6 @@
 #include "hostsession.h"
 
+#include "fieldlabels.h"
 #include "logging.h"
 #include "privatefile.h"
 
@@ -216,13 +217,14 @@ QList<ConfigurationDiff::Change> HostSession::changedSince(const Records::Versio
 {
     if (load() == Module::Device::LoadFailed)
         return {};
-    return ConfigurationDiff::compare(before.configuration, loadedText);
+    const FieldLabels pages(moduleWidget);
+    return ConfigurationDiff::compare(pages.pagesOnly(before.configuration), pages.pagesOnly(loadedText));
 }
 
 HostSession::SaveResult HostSession::restore(const Records::VersionRecord& version)
 {
     const QString filter = filterFor(module->importFileTypes(), QStringLiteral("version.rv23"));
-    if (filter.isEmpty() || !importConfiguration(version.configuration, filter)) {
+    if (filter.isEmpty() || !importConfiguration(FieldLabels(moduleWidget).pagesOnly(version.configuration), filter)) {
         error = tr("The module reads no saved settings");
         return SaveResult::Refused;
     }

@@ -4,6 +4,7 @@
 #include "console.h"
 
 #include "praxon/core/configurationdiff.h"
+#include "praxon/core/fieldlabels.h"
 
 #include <QTextStream>
 
@@ -17,7 +18,9 @@ int Runner::restore()
         return code;
     if (const int code = versionUnit(version, &filter))
         return code;
-    return applySettings(version.configuration, filter, QStringLiteral("version %1").arg(version.id), Apply::Restore);
+    // What the unit tells of itself (its versions) is not written back.
+    const QByteArray settings = Praxon::FieldLabels(session.widget()).pagesOnly(version.configuration);
+    return applySettings(settings, filter, QStringLiteral("version %1").arg(version.id), Apply::Restore);
 }
 
 int Runner::offerRestore(const Records::VersionRecord& before)
@@ -43,7 +46,8 @@ int Runner::offerRestore(const Records::VersionRecord& before)
     QString filter;
     if (const int code = versionUnit(before, &filter))
         return code;
-    return applyLoaded(before.configuration, filter, QStringLiteral("version %1").arg(before.id), Apply::Restore);
+    const QByteArray settings = Praxon::FieldLabels(session.widget()).pagesOnly(before.configuration);
+    return applyLoaded(settings, filter, QStringLiteral("version %1").arg(before.id), Apply::Restore);
 }
 
 bool Runner::confirmRestore()

@@ -258,12 +258,17 @@ VersionRecord RecordStore::version(qint64 id)
 QList<SearchMatch> RecordStore::search(const QString& text)
 {
     QList<SearchMatch> matches;
-    const QList<UnitRecord> seen = units();
-    for (const UnitRecord& unit : seen) {
-        if (unit.serial.contains(text, Qt::CaseInsensitive))
-            matches << SearchMatch{unit.serial, QStringLiteral("serial"), unit.serial, 0};
-        if (unit.note.contains(text, Qt::CaseInsensitive))
-            matches << SearchMatch{unit.serial, QStringLiteral("note"), unit.note, 0};
+    SqlConnection::Rows units;
+    if (!open() || !connection.exec(QStringLiteral("SELECT serial, note FROM units ORDER BY serial"), {}, &units)) {
+        fail();
+        return matches;
+    }
+    for (const QVariantList& unit : qAsConst(units)) {
+        const QString serial = unit.at(0).toString();
+        if (serial.contains(text, Qt::CaseInsensitive))
+            matches << SearchMatch{serial, QStringLiteral("serial"), serial, 0};
+        if (unit.at(1).toString().contains(text, Qt::CaseInsensitive))
+            matches << SearchMatch{serial, QStringLiteral("note"), unit.at(1).toString(), 0};
     }
     if (!SettingIndex::search(connection, text, &matches))
         fail();

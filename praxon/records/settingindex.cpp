@@ -124,15 +124,14 @@ bool SettingIndex::rebuild(SqlConnection& connection)
 
 bool SettingIndex::search(SqlConnection& connection, const QString& text, QList<SearchMatch>* matches)
 {
-    QString pattern = text.toLower();
-    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    // The values are kept in lower case: a plain substring test, cheaper than LIKE's own folding.
+    const QString contains = connection.isServer() ? QStringLiteral("strpos(t.lowered, ?) > 0")
+                                                   : QStringLiteral("instr(t.lowered, ?) > 0");
     SqlConnection::Rows rows;
     if (!connection.exec(QStringLiteral("SELECT u.serial, p.path, p.value, p.version FROM setting_texts t"
                                         " JOIN setting_places p ON p.text = t.id JOIN units u ON u.id = p.unit"
-                                        " WHERE t.lowered LIKE ? ESCAPE '\\' ORDER BY u.serial, p.version DESC, p.path"),
-                         {QLatin1Char('%') + pattern + QLatin1Char('%')}, &rows))
+                                        " WHERE ") + contains + QStringLiteral(" ORDER BY u.serial, p.version DESC, p.path"),
+                         {text.toLower()}, &rows))
         return false;
     for (const QVariantList& row : qAsConst(rows))
         *matches << SearchMatch{row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toLongLong()};

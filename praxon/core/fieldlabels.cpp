@@ -117,7 +117,8 @@ QByteArray FieldLabels::pagesOnly(const QByteArray& text) const
         if (!isPage(name))
             object.remove(name);
     }
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    // Pages the labels cannot find tell nothing: the text stays as it is.
+    return object.isEmpty() ? text : QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
 int FieldLabels::position(const QStringList& path) const

@@ -22,7 +22,7 @@ public:
     // Whether the module shows a page of that name (settings of no page are its own records).
     bool isPage(const QString& name) const;
     // The text with only the members of the module's pages: what the unit tells of itself
-    // (versions, IMEI) is no setting to write back.
+    // (versions, IMEI) is no setting to write back. Unchanged when no member is a page.
     QByteArray pagesOnly(const QByteArray& text) const;
     // Where the field is in its form, for reading the settings in the form's order.
     int position(const QStringList& path) const;

@@ -87,8 +87,10 @@ QWidget* FieldLabels::widget(const QStringList& path) const
 
 QString FieldLabels::tabText(const QString& name) const
 {
-    const auto tabs = pages ? pages->findChildren<QTabWidget*>() : QList<QTabWidget*>();
-    for (const QTabWidget* tab : tabs) {
+    QList<QTabWidget*> tabs = pages ? pages->findChildren<QTabWidget*>() : QList<QTabWidget*>();
+    if (auto* own = qobject_cast<QTabWidget*>(pages.data()))
+        tabs.prepend(own);
+    for (const QTabWidget* tab : qAsConst(tabs)) {
         for (int i = 0; i < tab->count(); ++i) {
             const QString page = tab->widget(i)->objectName();
             // A page's widget is named after its class: "moduleRV_23__Inputs" holds "inputs".

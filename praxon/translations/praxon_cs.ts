@@ -465,6 +465,14 @@ Zapsat verzi %2 zpět do jednotky?</translation>
         <source>Configuration sheet of unit %1</source>
         <translation>Konfigurační list jednotky %1</translation>
     </message>
+    <message>
+        <source>U&amp;nits...</source>
+        <translation>&amp;Jednotky...</translation>
+    </message>
+    <message>
+        <source>Every unit in the records, and where a number or text is found</source>
+        <translation>Všechny jednotky v záznamech a kde se číslo nebo text nachází</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::SignalLog</name>
@@ -588,6 +596,49 @@ Zapsat verzi %2 zpět do jednotky?</translation>
     <message>
         <source>Units found on the serial ports:</source>
         <translation>Jednotky nalezené na sériových portech:</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Jednotky</translation>
+    </message>
+    <message>
+        <source>Search serial numbers, site notes and settings</source>
+        <translation>Hledat ve výrobních číslech, poznámkách k místu a nastaveních</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Výrobní číslo</translation>
+    </message>
+    <message>
+        <source>Site note</source>
+        <translation>Poznámka k místu</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Naposledy viděna</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation>Nalezeno v</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "loaderdialog.h"
 #include "signalpanel.h"
 #include "unitdialog.h"
+#include "unitswindow.h"
 
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationsheet.h"
@@ -111,6 +112,7 @@ void MainWindow::createActions()
     checkFirmwareAction = makeAction(this, "actionCheckFirmware");
     upgradeFirmwareAction = makeAction(this, "actionUpgradeFirmware");
     printSheetAction = makeAction(this, "actionPrintSheet", QKeySequence::Print);
+    unitsAction = makeAction(this, "actionUnits");
     saveLogAction = makeAction(this, "actionSaveLog");
     quitAction = makeAction(this, "actionQuit", QKeySequence::Quit);
     englishAction = makeAction(this, "actionEnglish");
@@ -133,6 +135,7 @@ void MainWindow::createActions()
     connect(checkFirmwareAction, &QAction::triggered, this, &MainWindow::checkFirmware);
     connect(upgradeFirmwareAction, &QAction::triggered, this, &MainWindow::upgradeFirmware);
     connect(printSheetAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(unitsAction, &QAction::triggered, this, &MainWindow::showUnits);
     connect(saveLogAction, &QAction::triggered, this, &MainWindow::saveDiagnosticLog);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
     connect(englishAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("en")); });
@@ -163,7 +166,7 @@ void MainWindow::createMenus()
 
     unitMenu = menuBar()->addMenu(QString());
     unitMenu->setObjectName(QStringLiteral("menuUnit"));
-    unitMenu->addActions({connectAction, disconnectAction, reloadAction});
+    unitMenu->addActions({connectAction, disconnectAction, reloadAction, unitsAction});
     unitMenu->addSeparator();
     unitMenu->addActions({checkFirmwareAction, upgradeFirmwareAction});
     unitMenu->addSeparator();
@@ -258,6 +261,8 @@ void MainWindow::retranslate()
     checkFirmwareAction->setText(tr("Check &firmware"));
     upgradeFirmwareAction->setText(tr("&Upgrade firmware..."));
     printSheetAction->setText(tr("&Print configuration sheet..."));
+    unitsAction->setText(tr("U&nits..."));
+    unitsAction->setToolTip(tr("Every unit in the records, and where a number or text is found"));
     saveLogAction->setText(tr("Save &diagnostic log..."));
     quitAction->setText(tr("&Quit"));
     englishAction->setText(QStringLiteral("English"));
@@ -287,6 +292,7 @@ void MainWindow::updateActions()
     checkFirmwareAction->setEnabled(connected);
     upgradeFirmwareAction->setEnabled(connected);
     printSheetAction->setEnabled(connected);
+    unitsAction->setEnabled(started);
 }
 
 void MainWindow::showStates(const QList<IoState>& states, const QList<IoIndicator*>& indicators)
@@ -518,6 +524,14 @@ void MainWindow::offerRestore(const Records::VersionRecord& before)
                                  .arg(host.serial()).arg(before.id).arg(lines.join(QLatin1Char('\n')));
     if (QMessageBox::question(this, tr("Firmware"), question) == QMessageBox::Yes)
         host.restore(before);
+}
+
+void MainWindow::showUnits()
+{
+    // The labels of the module's pages, in the language they show now.
+    const FieldLabels labels(host.widget());
+    UnitsWindow window(&store, &labels, this);
+    window.exec();
 }
 
 void MainWindow::printSheet()

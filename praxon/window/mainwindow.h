@@ -68,6 +68,7 @@ private:
     // After an upload that changed the unit's settings: offers to write back those of before.
     void offerRestore(const Records::VersionRecord& before);
     void printSheet();
+    void showUnits();
     void saveDiagnosticLog();
     void loaded(Module::Device::ConfigurationLoadResult result);
     void saved(HostSession::SaveResult result, const QString& message);
@@ -96,6 +97,7 @@ private:
     QAction* checkFirmwareAction = nullptr;
     QAction* upgradeFirmwareAction = nullptr;
     QAction* printSheetAction = nullptr;
+    QAction* unitsAction = nullptr;
     QAction* saveLogAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* englishAction = nullptr;

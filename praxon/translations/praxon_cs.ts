@@ -473,6 +473,10 @@ Zapsat verzi %2 zpět do jednotky?</translation>
         <source>Every unit in the records, and where a number or text is found</source>
         <translation>Všechny jednotky v záznamech a kde se číslo nebo text nachází</translation>
     </message>
+    <message>
+        <source>Unit &amp;history...</source>
+        <translation>&amp;Historie jednotky...</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::SignalLog</name>
@@ -596,6 +600,61 @@ Zapsat verzi %2 zpět do jednotky?</translation>
     <message>
         <source>Units found on the serial ports:</source>
         <translation>Jednotky nalezené na sériových portech:</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::UnitHistoryWindow</name>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Why it was kept</source>
+        <translation>Proč byla uložena</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Porovnávaná verze</translation>
+    </message>
+    <message>
+        <source>Chosen version</source>
+        <translation>Zvolená verze</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Obnovit</translation>
+    </message>
+    <message>
+        <source>Unit history: %1</source>
+        <translation>Historie jednotky %1</translation>
+    </message>
+    <message>
+        <source>Write the chosen version to the unit</source>
+        <translation>Zapsat zvolenou verzi do jednotky</translation>
+    </message>
+    <message>
+        <source>Save &amp;note</source>
+        <translation>Uložit &amp;poznámku</translation>
+    </message>
+    <message>
+        <source>Site note:</source>
+        <translation>Poznámka k místu:</translation>
+    </message>
+    <message>
+        <source>Compared with:</source>
+        <translation>Porovnat s:</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>verze %1</translation>
     </message>
 </context>
 <context>

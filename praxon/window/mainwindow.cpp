@@ -4,6 +4,7 @@
 #include "loaderdialog.h"
 #include "signalpanel.h"
 #include "unitdialog.h"
+#include "unithistorywindow.h"
 #include "unitswindow.h"
 
 #include "praxon/core/clearingcheck.h"
@@ -113,6 +114,7 @@ void MainWindow::createActions()
     upgradeFirmwareAction = makeAction(this, "actionUpgradeFirmware");
     printSheetAction = makeAction(this, "actionPrintSheet", QKeySequence::Print);
     unitsAction = makeAction(this, "actionUnits");
+    historyAction = makeAction(this, "actionUnitHistory");
     saveLogAction = makeAction(this, "actionSaveLog");
     quitAction = makeAction(this, "actionQuit", QKeySequence::Quit);
     englishAction = makeAction(this, "actionEnglish");
@@ -136,6 +138,7 @@ void MainWindow::createActions()
     connect(upgradeFirmwareAction, &QAction::triggered, this, &MainWindow::upgradeFirmware);
     connect(printSheetAction, &QAction::triggered, this, &MainWindow::printSheet);
     connect(unitsAction, &QAction::triggered, this, &MainWindow::showUnits);
+    connect(historyAction, &QAction::triggered, this, &MainWindow::showHistory);
     connect(saveLogAction, &QAction::triggered, this, &MainWindow::saveDiagnosticLog);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
     connect(englishAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("en")); });
@@ -166,7 +169,7 @@ void MainWindow::createMenus()
 
     unitMenu = menuBar()->addMenu(QString());
     unitMenu->setObjectName(QStringLiteral("menuUnit"));
-    unitMenu->addActions({connectAction, disconnectAction, reloadAction, unitsAction});
+    unitMenu->addActions({connectAction, disconnectAction, reloadAction, historyAction, unitsAction});
     unitMenu->addSeparator();
     unitMenu->addActions({checkFirmwareAction, upgradeFirmwareAction});
     unitMenu->addSeparator();
@@ -262,6 +265,7 @@ void MainWindow::retranslate()
     upgradeFirmwareAction->setText(tr("&Upgrade firmware..."));
     printSheetAction->setText(tr("&Print configuration sheet..."));
     unitsAction->setText(tr("U&nits..."));
+    historyAction->setText(tr("Unit &history..."));
     unitsAction->setToolTip(tr("Every unit in the records, and where a number or text is found"));
     saveLogAction->setText(tr("Save &diagnostic log..."));
     quitAction->setText(tr("&Quit"));
@@ -293,6 +297,7 @@ void MainWindow::updateActions()
     upgradeFirmwareAction->setEnabled(connected);
     printSheetAction->setEnabled(connected);
     unitsAction->setEnabled(started);
+    historyAction->setEnabled(connected);
 }
 
 void MainWindow::showStates(const QList<IoState>& states, const QList<IoIndicator*>& indicators)
@@ -532,6 +537,20 @@ void MainWindow::showUnits()
     const FieldLabels labels(host.widget());
     UnitsWindow window(&store, &labels, this);
     window.exec();
+}
+
+void MainWindow::showHistory()
+{
+    const FieldLabels labels(host.widget());
+    UnitHistoryWindow window(&store, &labels, host.serial(), host.isConnected(), this);
+    Records::VersionRecord wanted;
+    connect(&window, &UnitHistoryWindow::restoreRequested, &window, [&](const Records::VersionRecord& version) {
+        wanted = version;
+        window.accept();
+    });
+    // Written once the window is closed: the save reads the unit again and may ask questions.
+    if (window.exec() == QDialog::Accepted && wanted.id != 0 && wanted.serial == host.serial())
+        host.restore(wanted);
 }
 
 void MainWindow::printSheet()

@@ -69,6 +69,7 @@ private:
     void offerRestore(const Records::VersionRecord& before);
     void printSheet();
     void showUnits();
+    void showHistory();
     void saveDiagnosticLog();
     void loaded(Module::Device::ConfigurationLoadResult result);
     void saved(HostSession::SaveResult result, const QString& message);
@@ -98,6 +99,7 @@ private:
     QAction* upgradeFirmwareAction = nullptr;
     QAction* printSheetAction = nullptr;
     QAction* unitsAction = nullptr;
+    QAction* historyAction = nullptr;
     QAction* saveLogAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* englishAction = nullptr;

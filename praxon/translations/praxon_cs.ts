@@ -205,6 +205,10 @@
         <source>The unit&apos;s event log could not be read</source>
         <translation>Historii událostí jednotky se nepodařilo přečíst</translation>
     </message>
+    <message>
+        <source>The module reads no saved settings</source>
+        <translation>Modul nenačítá uložená nastavení</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::IoIndicator</name>

@@ -38,6 +38,7 @@ public:
     bool start(const QString& pluginFile, const QString& baseDirectory);
     bool setLanguage(const QString& language);
     HostSession* session() { return &host; }
+    Records::RecordStore* records() { return &store; }
     // What the menu's commands do once a file is chosen; a message box tells what went wrong.
     void importSettingsFrom(const QString& file, QString filter = QString());
     void exportSettingsTo(const QString& file);

@@ -69,7 +69,12 @@ UnitHistoryWindow::UnitHistoryWindow(Records::RecordStore* store, const FieldLab
     auto* splitter = new QSplitter(this);
     splitter->addWidget(list);
     splitter->addWidget(differences);
-    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({320, 680});
+    // The labels take the room the values leave.
+    differences->horizontalHeader()->setStretchLastSection(false);
+    differences->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    differences->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    differences->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(noteRow);
     layout->addLayout(compareRow);
@@ -142,7 +147,6 @@ void UnitHistoryWindow::compare()
             differences->setItem(row, column, item);
         }
     }
-    differences->resizeColumnToContents(0);
 }
 
 void UnitHistoryWindow::saveNote()

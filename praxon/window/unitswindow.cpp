@@ -26,7 +26,6 @@ UnitsWindow::UnitsWindow(Records::RecordStore* store, const FieldLabels* labels,
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setSelectionBehavior(QAbstractItemView::SelectRows);
     results->verticalHeader()->hide();
-    results->horizontalHeader()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(searchBox);
     layout->addWidget(results);
@@ -74,10 +73,16 @@ void UnitsWindow::setRows(const QStringList& headers, const QList<QStringList>& 
     results->setHorizontalHeaderLabels(headers);
     results->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row) {
-        for (int column = 0; column < headers.size(); ++column)
-            results->setItem(row, column, new QTableWidgetItem(rows.at(row).value(column)));
+        for (int column = 0; column < headers.size(); ++column) {
+            auto* item = new QTableWidgetItem(rows.at(row).value(column));
+            // Long labels are cut short in the column.
+            item->setToolTip(item->text());
+            results->setItem(row, column, item);
+        }
     }
-    results->resizeColumnsToContents();
+    // The note or the place found takes the room the others leave.
+    for (int column = 0; column < headers.size(); ++column)
+        results->horizontalHeader()->setSectionResizeMode(column, column == 1 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
 }
 
 } // namespace Praxon

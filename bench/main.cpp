@@ -3,6 +3,7 @@
 #include "buildtree.h"
 #include "eventlogrows.h"
 #include "measurement.h"
+#include "recordrows.h"
 
 #include "framework/item.h"
 #include "link/linktypes.h"
@@ -135,6 +136,18 @@ public:
         return {ms, fixedLoadSleepsMs + waitedMs() - waitedBefore};
     }
 
+    // What the module hands the host to keep after a load: its saved-configuration text.
+    QByteArray savedText()
+    {
+        load(nullptr);
+        QByteArray text;
+        const auto caught = QObject::connect(&module, &Module::Device::requestConfigurationSaveSignal,
+                                             [&text](const QString& configuration) { text = configuration.toUtf8(); });
+        module.configurationSaveRequest();
+        QObject::disconnect(caught);
+        return text;
+    }
+
     // Imports a web-portal text as edits and saves it; the time per command beyond the unit's own.
     Measurement::Sample save(const QByteArray& portalText)
     {
@@ -251,6 +264,19 @@ QByteArray readFile(const QString& path)
     return file.readAll();
 }
 
+int recordsOnly(const QByteArray& configuration, QTextStream& out)
+{
+    QTemporaryDir folder;
+    QVector<Measurement> rows = RecordRows::sqlite(folder.path(), configuration);
+    out << Measurement::header() << '\n';
+    for (Measurement& row : rows) {
+        row.execute();
+        out << row.row() << '\n';
+    }
+    out << '\n' << RecordRows::fillNote() << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -262,11 +288,14 @@ int main(int argc, char* argv[])
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     moduleRV_23::registerLinkTypes();
-    const HostPrograms programs = hostPrograms();
-
     const QJsonObject description = pageDescription();
-    ConnectedUnit unit(Sim::Options{});
     std::unique_ptr<Framework::Item> tree = buildTree(description);
+    QTextStream out(stdout);
+    // "rv23-bench records": the unit records' rows alone, without a unit.
+    if (app.arguments().value(1) == QLatin1String("records"))
+        return recordsOnly(ModuleOnUnit(Sim::Options{}).savedText(), out);
+    const HostPrograms programs = hostPrograms();
+    ConnectedUnit unit(Sim::Options{});
     const QJsonObject saved = QJsonDocument::fromJson(tree->toJsonString().toUtf8()).object();
     const std::unique_ptr<Framework::Item> shown = buildTree(description);
 
@@ -305,8 +334,10 @@ int main(int argc, char* argv[])
          [&unit, &shown] { return unit.reloadEvents(shown->child(QStringLiteral("events"))); }},
     };
 
+    QByteArray savedConfiguration;
     {
         ModuleOnUnit quick(Sim::Options{});
+        savedConfiguration = quick.savedText();
         double stall = 0;
         table.append({QStringLiteral("load: whole configuration, unit answering at once"),
                       QStringLiteral("< floor + 600 ms"), 5, [&quick] { return quick.load(nullptr); }});
@@ -352,7 +383,12 @@ int main(int argc, char* argv[])
         table.append(row);
     }
 
-    QTextStream out(stdout);
+    QTemporaryDir recordsFolder;
+    for (Measurement& row : RecordRows::sqlite(recordsFolder.path(), savedConfiguration)) {
+        row.execute();
+        table.append(row);
+    }
+
     out << Measurement::header() << '\n';
     for (int row = 0; row < 5; ++row)
         table[row].execute();
@@ -360,5 +396,6 @@ int main(int argc, char* argv[])
         out << measurement.row() << '\n';
     out << "\nPeak resident memory of rv23ctl read (a full load): " << QString::number(peakMiB, 'f', 1) << " MiB\n";
     out << EventLogRows::hostPeaks() << '\n';
+    out << RecordRows::fillNote() << '\n';
     return 0;
 }

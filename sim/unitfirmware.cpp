@@ -1,6 +1,7 @@
 // Unit: the modem's firmware download commands and the installation of a downloaded image.
 #include "unit.h"
 
+#include "factorystate.h"
 #include "logging.h"
 
 namespace Sim {
@@ -8,8 +9,9 @@ namespace Sim {
 namespace {
 
 // An image names the versions it brings in its first line:
-// "#RV-23 behaviour=005 firmware=2.15.0401" (either may be missing).
-void readImageHeader(const QByteArray& image, QString& behaviourVersion, QString& firmware)
+// "#RV-23 behaviour=005 firmware=2.15.0401" (either may be missing); "settings=factory" there
+// makes the installation put the configuration memory back to the factory's.
+void readImageHeader(const QByteArray& image, QString& behaviourVersion, QString& firmware, bool& factorySettings)
 {
     const QString header = QString::fromLatin1(image.left(image.indexOf('\n'))).trimmed();
     const QStringList words = header.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -20,6 +22,8 @@ void readImageHeader(const QByteArray& image, QString& behaviourVersion, QString
             behaviourVersion = word.section(QLatin1Char('='), 1);
         else if (word.startsWith(QLatin1String("firmware=")))
             firmware = word.section(QLatin1Char('='), 1);
+        else if (word == QLatin1String("settings=factory"))
+            factorySettings = true;
     }
 }
 
@@ -65,7 +69,10 @@ void Unit::installImage()
         return;
     current.firmwareImage = pendingImage;
     pendingImage.clear();
-    readImageHeader(current.firmwareImage, current.behaviourVersion, current.firmware);
+    bool factorySettings = false;
+    readImageHeader(current.firmwareImage, current.behaviourVersion, current.firmware, factorySettings);
+    if (factorySettings)
+        current.memory = factoryState().memory;
     qCDebug(lcSim) << "firmware image installed:" << current.firmwareImage.size() << "bytes, behaviour version"
                    << current.behaviourVersion;
     emit imageInstalled();

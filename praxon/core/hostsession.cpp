@@ -1,5 +1,6 @@
 #include "hostsession.h"
 
+#include "fieldlabels.h"
 #include "logging.h"
 #include "privatefile.h"
 
@@ -202,6 +203,32 @@ void HostSession::keepVersion(Records::VersionRecord::Reason reason)
     if (!store->addVersion(unitSerial, loadedText, reason)
         || !store->noteUnit(unitSerial, unit->firmwareVersion, unit->behaviourVersion, imei.toString()))
         emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
+}
+
+Records::VersionRecord HostSession::keepBeforeFirmware()
+{
+    if (load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+        return {};
+    // The text read is kept only when it differs from the newest: either way the newest holds it.
+    return store->versions(unitSerial).value(0);
+}
+
+QList<ConfigurationDiff::Change> HostSession::changedSince(const Records::VersionRecord& before)
+{
+    if (load() == Module::Device::LoadFailed)
+        return {};
+    const FieldLabels pages(moduleWidget);
+    return ConfigurationDiff::compare(pages.pagesOnly(before.configuration), pages.pagesOnly(loadedText));
+}
+
+HostSession::SaveResult HostSession::restore(const Records::VersionRecord& version)
+{
+    const QString filter = filterFor(module->importFileTypes(), QStringLiteral("version.rv23"));
+    if (filter.isEmpty() || !importConfiguration(FieldLabels(moduleWidget).pagesOnly(version.configuration), filter)) {
+        error = tr("The module reads no saved settings");
+        return SaveResult::Refused;
+    }
+    return save();
 }
 
 HostSession::SaveResult HostSession::save()

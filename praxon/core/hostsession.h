@@ -73,6 +73,13 @@ public:
     // Asks the module for its configuration and saves it: store, saveToDevice, configurationSaved
     // and the load the module asks for afterwards.
     SaveResult save();
+    // Reads the unit before a firmware upload and keeps what it holds; that version, whose id is
+    // 0 when the unit could not be read or the store could not tell.
+    Records::VersionRecord keepBeforeFirmware();
+    // After the upload: reads the unit again; the settings that differ from before (after: now).
+    QList<ConfigurationDiff::Change> changedSince(const Records::VersionRecord& before);
+    // Shows the version's settings as edits and saves them like the module's Save button.
+    SaveResult restore(const Records::VersionRecord& version);
     // The changes of the last save that the unit, read back, does not hold (before: what it holds).
     QList<ConfigurationDiff::Change> notTaken() const { return refused; }
     // The module's saved-configuration text of what it shows now, not stored; empty when the

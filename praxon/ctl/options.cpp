@@ -50,10 +50,12 @@ const Command table[] = {
     {"export-portal", "export-portal -o FILE.txt", "save the settings as a portal form",
      "Reads the unit and writes its settings to FILE.txt as a web-portal form, which write reads.", 0, 0,
      Output},
-    {"firmware", "firmware [FILE.dwl [--force]]", "check or upgrade the firmware",
+    {"firmware", "firmware [FILE.dwl [--force] [--yes]]", "check or upgrade the firmware",
      "Without FILE: tells whether the module offers a firmware upgrade for the unit; nothing is\n"
      "changed. With FILE: uploads that firmware image when the module offers an upgrade (--force: in\n"
-     "any case). The upload takes minutes; the unit restarts and is read again.", 0, 1, Force},
+     "any case). The upload takes minutes; the unit restarts and is read again. When it then holds\n"
+     "other settings than before, they are shown and, once you agree (--yes: without asking), the\n"
+     "version stored before the upload is written back.", 0, 1, Force | Yes},
     {"reset", "reset", "restart the unit",
      "Restarts the unit and reads its configuration again.", 0, 0, NoOption},
     {"gsm-reset", "gsm-reset", "restart the unit's GSM part",
@@ -72,6 +74,11 @@ const Command table[] = {
     {"restore", "restore N [--yes]", "write a stored version back to the unit",
      "Shows what writing the stored version N to its unit would change, asks, and writes it: only\n"
      "what differs is written, then the unit is read again and checked. --yes skips the question.", 1, 1, Yes},
+    {"sheet", "sheet -o FILE.pdf [--version N]", "write the configuration sheet as PDF",
+     "Writes the configuration sheet to leave with the customer: the unit (serial number, IMEI,\n"
+     "firmware, site note), every page's settings with their labels in the chosen language, the\n"
+     "phone tables without empty rows, and what changed from the version before. Of the stored\n"
+     "version N, or else of what the unit holds now (it is read first).", 0, 0, Output | Version},
     {"batch", "batch write FILE.rv23 [--overrides units.csv] [--yes] | batch read -o DIR",
      "program or save many units at once",
      "batch write: writes FILE.rv23 to every unit found (or to those on the --port paths), all at\n"
@@ -204,6 +211,10 @@ bool checkCommand(const Command& command, Options* options, QString* error)
     if (name == QLatin1String("events") && !options->output.isEmpty()
         && !historySuffixes.contains(QFileInfo(options->output).suffix())) {
         *error = QStringLiteral("events writes .csv, .html, .htm or .pdf files, not %1").arg(options->output);
+        return false;
+    }
+    if (name == QLatin1String("sheet") && QFileInfo(options->output).suffix().toLower() != QLatin1String("pdf")) {
+        *error = QStringLiteral("sheet needs -o FILE.pdf");
         return false;
     }
     if (name == QLatin1String("help") && count == 1 && !find(options->arguments[0])) {

@@ -167,6 +167,8 @@ int Runner::run()
         return compareOrWrite(command == QLatin1String("write"));
     if (command == QLatin1String("restore"))
         return restore();
+    if (command == QLatin1String("sheet"))
+        return sheet();
     if (command == QLatin1String("status"))
         return status();
     if (command == QLatin1String("events"))
@@ -354,6 +356,11 @@ int Runner::applySettings(const QByteArray& settings, const QString& filter, con
 {
     if (const int code = openAndLoad())
         return code;
+    return applyLoaded(settings, filter, path, apply);
+}
+
+int Runner::applyLoaded(const QByteArray& settings, const QString& filter, const QString& path, Apply apply)
+{
     const QByteArray before = session.snapshot();
     if (before.isEmpty())
         return fail(Refused, QStringLiteral("the module refused to hand over the configuration"));
@@ -539,13 +546,14 @@ int Runner::firmware()
                                                           "downgrade; nothing uploaded (--force uploads it)")
                                                .arg(imageVersion));
     // What the unit holds before is kept: the upload may change it.
-    if (session.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+    const Records::VersionRecord before = session.keepBeforeFirmware();
+    if (before.id == 0)
         return fail(UnitFailure, QStringLiteral("reading the configuration of unit %1 failed; nothing uploaded")
                                      .arg(unit.serialNumber));
     if (!session.device()->uploadFirmware(image))
         return fail(UnitFailure, QStringLiteral("the firmware upgrade of unit %1 failed").arg(unit.serialNumber));
     Console::out(QStringLiteral("unit %1: firmware upgraded from %2\n").arg(unit.serialNumber, image));
-    return Success;
+    return offerRestore(before);
 }
 
 int Runner::reset()

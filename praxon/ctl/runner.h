@@ -54,6 +54,11 @@ private:
     // Shows what the settings (a file's or a stored version's) change on the unit; Write and
     // Restore then write them, Restore once the technician agrees.
     int applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply);
+    // The same on the unit as it was read last.
+    int applyLoaded(const QByteArray& settings, const QString& filter, const QString& path, Apply apply);
+    // After a firmware upload: shows what differs from the version stored before it and writes
+    // that version back once the technician agrees.
+    int offerRestore(const Records::VersionRecord& before);
     // The record commands, one file each.
     int units();
     int versions();
@@ -61,6 +66,7 @@ private:
     int restore();
     int setNote();
     int markVersion();
+    int sheet();
     bool confirmRestore();
     int storedVersion(int number, Records::VersionRecord* version);
     int versionUnit(const Records::VersionRecord& version, QString* filter);

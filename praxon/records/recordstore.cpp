@@ -1,6 +1,7 @@
 #include "recordstore.h"
 
 #include "schema.h"
+#include "settingindex.h"
 
 #include "praxon/core/configurationdiff.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QObject>
-#include <QSet>
 
 namespace Records {
 
@@ -37,15 +37,6 @@ QString settingsHash(const QByteArray& text)
         canonical = QJsonDocument(object).toJson(QJsonDocument::Compact);
     }
     return QString::fromLatin1(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex());
-}
-
-QString likePattern(const QString& text)
-{
-    QString escaped = text.toLower();
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
 
 } // namespace
@@ -132,17 +123,20 @@ bool RecordStore::addVersion(const QString& serial, const QByteArray& text, Vers
     const QString hash = settingsHash(text);
     qint64 unit = 0;
     SqlConnection::Rows newest;
+    const QString newestQuery = QStringLiteral("SELECT id, hash, configuration FROM versions WHERE unit = ? ORDER BY id DESC LIMIT 1");
     // The unit's row is written first: on a server it stays locked until the commit, so two
     // hosts compare with the newest version one after the other.
-    if (!touchUnit(serial, QDateTime::currentDateTime(), &unit)
-        || !connection.exec(QStringLiteral("SELECT hash FROM versions WHERE unit = ? ORDER BY id DESC LIMIT 1"),
-                            {unit}, &newest))
+    if (!touchUnit(serial, QDateTime::currentDateTime(), &unit) || !connection.exec(newestQuery, {unit}, &newest))
         return fail();
-    const bool fresh = newest.isEmpty() || newest.first().first().toString() != hash;
+    const bool fresh = newest.isEmpty() || newest.first().at(1).toString() != hash;
+    SqlConnection::Rows stored;
     if (fresh
         && (!connection.exec(QStringLiteral("INSERT INTO versions (unit, made, reason, configuration, hash, kept)"
                                             " VALUES (?, ?, ?, ?, ?, 0)"),
                              {unit, timeText(time), VersionRecord::code(reason), QString::fromUtf8(text), hash})
+            || !connection.exec(newestQuery, {unit}, &stored)
+            || !SettingIndex::add(connection, unit, stored.value(0).value(0).toLongLong(), text,
+                                  newest.value(0).value(0).toLongLong(), newest.value(0).value(2).toString().toUtf8())
             || !prune(unit)))
         return fail();
     if (!connection.commit())
@@ -164,7 +158,7 @@ bool RecordStore::prune(qint64 unit)
         if (!connection.exec(QStringLiteral("DELETE FROM versions WHERE id = ? AND kept = 0"), {rows.at(row).first()}))
             return false;
     }
-    return true;
+    return rows.size() <= keep || SettingIndex::forgetRemoved(connection, unit);
 }
 
 QByteArray RecordStore::newestText(const QString& serial)
@@ -264,29 +258,20 @@ VersionRecord RecordStore::version(qint64 id)
 QList<SearchMatch> RecordStore::search(const QString& text)
 {
     QList<SearchMatch> matches;
-    const QList<UnitRecord> seen = units();
-    for (const UnitRecord& unit : seen) {
-        if (unit.serial.contains(text, Qt::CaseInsensitive))
-            matches << SearchMatch{unit.serial, QStringLiteral("serial"), unit.serial, 0};
-        if (unit.note.contains(text, Qt::CaseInsensitive))
-            matches << SearchMatch{unit.serial, QStringLiteral("note"), unit.note, 0};
+    SqlConnection::Rows units;
+    if (!open() || !connection.exec(QStringLiteral("SELECT serial, note FROM units ORDER BY serial"), {}, &units)) {
+        fail();
+        return matches;
     }
-    // The database narrows the versions down; the settings say in which field the text is.
-    QList<VersionRecord> candidates;
-    readVersions(QStringLiteral("WHERE LOWER(v.configuration) LIKE ? ESCAPE '\\'"), {likePattern(text)}, &candidates);
-    QSet<QString> found;
-    for (const VersionRecord& candidate : qAsConst(candidates)) {
-        QMap<QString, QJsonValue> values;
-        Praxon::ConfigurationDiff::settings(candidate.configuration, &values);
-        for (auto it = values.cbegin(); it != values.cend(); ++it) {
-            const QString value = it.value().toVariant().toString();
-            const QString key = candidate.serial + QLatin1Char('\n') + it.key() + QLatin1Char('\n') + value;
-            if (!value.contains(text, Qt::CaseInsensitive) || found.contains(key))
-                continue;
-            found.insert(key);
-            matches << SearchMatch{candidate.serial, it.key(), value, candidate.id};
-        }
+    for (const QVariantList& unit : qAsConst(units)) {
+        const QString serial = unit.at(0).toString();
+        if (serial.contains(text, Qt::CaseInsensitive))
+            matches << SearchMatch{serial, QStringLiteral("serial"), serial, 0};
+        if (unit.at(1).toString().contains(text, Qt::CaseInsensitive))
+            matches << SearchMatch{serial, QStringLiteral("note"), unit.at(1).toString(), 0};
     }
+    if (!SettingIndex::search(connection, text, &matches))
+        fail();
     return matches;
 }
 

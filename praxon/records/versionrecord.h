@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 
 namespace Records {
@@ -33,3 +34,5 @@ struct VersionRecord
 };
 
 } // namespace Records
+
+Q_DECLARE_METATYPE(Records::VersionRecord)

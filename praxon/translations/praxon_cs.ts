@@ -33,6 +33,97 @@
     </message>
 </context>
 <context>
+    <name>Praxon::ConfigurationSheet</name>
+    <message>
+        <source>Configuration sheet</source>
+        <translation>Konfigurační list</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Jednotka</translation>
+    </message>
+    <message>
+        <source>IMEI</source>
+        <translation>IMEI</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>%1 (behaviour version %2)</source>
+        <translation>%1 (verze chování %2)</translation>
+    </message>
+    <message>
+        <source>Site note</source>
+        <translation>Poznámka k místu</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfigurace</translation>
+    </message>
+    <message>
+        <source>version %1 of %2</source>
+        <translation>verze %1 z %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ano</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>ne</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nic)</translation>
+    </message>
+    <message>
+        <source>Changes from the previous version</source>
+        <translation>Změny oproti předchozí verzi</translation>
+    </message>
+    <message>
+        <source>This is the first version stored for the unit.</source>
+        <translation>Toto je první verze uložená pro jednotku.</translation>
+    </message>
+    <message>
+        <source>No setting changed from version %1.</source>
+        <translation>Oproti verzi %1 se žádné nastavení nezměnilo.</translation>
+    </message>
+    <message>
+        <source>Against version %1 of %2:</source>
+        <translation>Oproti verzi %1 z %2:</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Předtím</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Potom</translation>
+    </message>
+    <message>
+        <source>Configuration sheet of unit %1</source>
+        <translation>Konfigurační list jednotky %1</translation>
+    </message>
+    <message>
+        <source>The configuration sheet could not be written to %1</source>
+        <translation>Konfigurační list nelze zapsat do %1</translation>
+    </message>
+</context>
+<context>
     <name>Praxon::HostSession</name>
     <message>
         <source>What the unit holds could not be kept in the unit records: %1</source>
@@ -113,6 +204,10 @@
     <message>
         <source>The unit&apos;s event log could not be read</source>
         <translation>Historii událostí jednotky se nepodařilo přečíst</translation>
+    </message>
+    <message>
+        <source>The module reads no saved settings</source>
+        <translation>Modul nenačítá uložená nastavení</translation>
     </message>
 </context>
 <context>
@@ -346,6 +441,46 @@
         <source>Signal</source>
         <translation>Signál</translation>
     </message>
+    <message>
+        <source>&amp;Print configuration sheet...</source>
+        <translation>&amp;Tisknout konfigurační list...</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... a dalších %1</translation>
+    </message>
+    <message>
+        <source>After the firmware upload unit %1 holds other settings than version %2 stored before it:
+
+%3
+
+Write version %2 back to the unit?</source>
+        <translation>Po nahrání firmwaru má jednotka %1 jiná nastavení než verze %2 uložená před ním:
+
+%3
+
+Zapsat verzi %2 zpět do jednotky?</translation>
+    </message>
+    <message>
+        <source>No configuration of unit %1 is stored yet.</source>
+        <translation>Pro jednotku %1 zatím není uložena žádná konfigurace.</translation>
+    </message>
+    <message>
+        <source>Configuration sheet of unit %1</source>
+        <translation>Konfigurační list jednotky %1</translation>
+    </message>
+    <message>
+        <source>U&amp;nits...</source>
+        <translation>&amp;Jednotky...</translation>
+    </message>
+    <message>
+        <source>Every unit in the records, and where a number or text is found</source>
+        <translation>Všechny jednotky v záznamech a kde se číslo nebo text nachází</translation>
+    </message>
+    <message>
+        <source>Unit &amp;history...</source>
+        <translation>&amp;Historie jednotky...</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::SignalLog</name>
@@ -469,6 +604,104 @@
     <message>
         <source>Units found on the serial ports:</source>
         <translation>Jednotky nalezené na sériových portech:</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::UnitHistoryWindow</name>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Why it was kept</source>
+        <translation>Proč byla uložena</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Porovnávaná verze</translation>
+    </message>
+    <message>
+        <source>Chosen version</source>
+        <translation>Zvolená verze</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Obnovit</translation>
+    </message>
+    <message>
+        <source>Unit history: %1</source>
+        <translation>Historie jednotky %1</translation>
+    </message>
+    <message>
+        <source>Write the chosen version to the unit</source>
+        <translation>Zapsat zvolenou verzi do jednotky</translation>
+    </message>
+    <message>
+        <source>Save &amp;note</source>
+        <translation>Uložit &amp;poznámku</translation>
+    </message>
+    <message>
+        <source>Site note:</source>
+        <translation>Poznámka k místu:</translation>
+    </message>
+    <message>
+        <source>Compared with:</source>
+        <translation>Porovnat s:</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>verze %1</translation>
+    </message>
+</context>
+<context>
+    <name>Praxon::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Jednotky</translation>
+    </message>
+    <message>
+        <source>Search serial numbers, site notes and settings</source>
+        <translation>Hledat ve výrobních číslech, poznámkách k místu a nastaveních</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Výrobní číslo</translation>
+    </message>
+    <message>
+        <source>Site note</source>
+        <translation>Poznámka k místu</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Naposledy viděna</translation>
+    </message>
+    <message>
+        <source>Versions</source>
+        <translation>Verze</translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation>Nalezeno v</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Verze</translation>
     </message>
 </context>
 <context>

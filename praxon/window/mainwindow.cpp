@@ -4,8 +4,11 @@
 #include "loaderdialog.h"
 #include "signalpanel.h"
 #include "unitdialog.h"
+#include "unithistorywindow.h"
+#include "unitswindow.h"
 
 #include "praxon/core/clearingcheck.h"
+#include "praxon/core/configurationsheet.h"
 #include "praxon/core/diagnosticlog.h"
 #include "praxon/core/hostpaths.h"
 #include "praxon/core/owneronlyfiles.h"
@@ -24,6 +27,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -107,6 +112,9 @@ void MainWindow::createActions()
     exportHistoryAction = makeAction(this, "actionExportHistory");
     checkFirmwareAction = makeAction(this, "actionCheckFirmware");
     upgradeFirmwareAction = makeAction(this, "actionUpgradeFirmware");
+    printSheetAction = makeAction(this, "actionPrintSheet", QKeySequence::Print);
+    unitsAction = makeAction(this, "actionUnits");
+    historyAction = makeAction(this, "actionUnitHistory");
     saveLogAction = makeAction(this, "actionSaveLog");
     quitAction = makeAction(this, "actionQuit", QKeySequence::Quit);
     englishAction = makeAction(this, "actionEnglish");
@@ -128,6 +136,9 @@ void MainWindow::createActions()
     connect(exportHistoryAction, &QAction::triggered, this, [this] { host.device()->exportHistory(); });
     connect(checkFirmwareAction, &QAction::triggered, this, &MainWindow::checkFirmware);
     connect(upgradeFirmwareAction, &QAction::triggered, this, &MainWindow::upgradeFirmware);
+    connect(printSheetAction, &QAction::triggered, this, &MainWindow::printSheet);
+    connect(unitsAction, &QAction::triggered, this, &MainWindow::showUnits);
+    connect(historyAction, &QAction::triggered, this, &MainWindow::showHistory);
     connect(saveLogAction, &QAction::triggered, this, &MainWindow::saveDiagnosticLog);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
     connect(englishAction, &QAction::triggered, this, [this] { setLanguage(QStringLiteral("en")); });
@@ -151,13 +162,14 @@ void MainWindow::createMenus()
     fileMenu->setObjectName(QStringLiteral("menuFile"));
     fileMenu->addActions({offlineAction, importAction, exportSettingsAction, exportHistoryAction});
     fileMenu->addSeparator();
+    fileMenu->addAction(printSheetAction);
     fileMenu->addAction(saveLogAction);
     fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
 
     unitMenu = menuBar()->addMenu(QString());
     unitMenu->setObjectName(QStringLiteral("menuUnit"));
-    unitMenu->addActions({connectAction, disconnectAction, reloadAction});
+    unitMenu->addActions({connectAction, disconnectAction, reloadAction, historyAction, unitsAction});
     unitMenu->addSeparator();
     unitMenu->addActions({checkFirmwareAction, upgradeFirmwareAction});
     unitMenu->addSeparator();
@@ -251,6 +263,10 @@ void MainWindow::retranslate()
     exportHistoryAction->setText(tr("Export &history..."));
     checkFirmwareAction->setText(tr("Check &firmware"));
     upgradeFirmwareAction->setText(tr("&Upgrade firmware..."));
+    printSheetAction->setText(tr("&Print configuration sheet..."));
+    unitsAction->setText(tr("U&nits..."));
+    historyAction->setText(tr("Unit &history..."));
+    unitsAction->setToolTip(tr("Every unit in the records, and where a number or text is found"));
     saveLogAction->setText(tr("Save &diagnostic log..."));
     quitAction->setText(tr("&Quit"));
     englishAction->setText(QStringLiteral("English"));
@@ -279,6 +295,9 @@ void MainWindow::updateActions()
     exportHistoryAction->setEnabled(connected && historyReady);
     checkFirmwareAction->setEnabled(connected);
     upgradeFirmwareAction->setEnabled(connected);
+    printSheetAction->setEnabled(connected);
+    unitsAction->setEnabled(started);
+    historyAction->setEnabled(connected);
 }
 
 void MainWindow::showStates(const QList<IoState>& states, const QList<IoIndicator*>& indicators)
@@ -486,10 +505,69 @@ void MainWindow::upgradeFirmware()
                != QMessageBox::Yes)
         return;
     // What the unit holds before is kept in the unit records: the upload may change it.
-    if (host.load(Records::VersionRecord::Reason::Firmware) == Module::Device::LoadFailed)
+    const Records::VersionRecord before = host.keepBeforeFirmware();
+    if (before.id == 0 || !host.device()->uploadFirmware(file))
         return;
-    if (host.device()->uploadFirmware(file))
-        statusBar()->showMessage(tr("Firmware upgraded"), 10000);
+    statusBar()->showMessage(tr("Firmware upgraded"), 10000);
+    offerRestore(before);
+}
+
+void MainWindow::offerRestore(const Records::VersionRecord& before)
+{
+    const QList<ConfigurationDiff::Change> changes = host.changedSince(before);
+    if (changes.isEmpty())
+        return;
+    // A box has room for a few; the rest are counted.
+    constexpr int shown = 12;
+    QStringList lines;
+    for (const ConfigurationDiff::Change& change : changes.mid(0, shown))
+        lines << ConfigurationDiff::describe(change);
+    if (changes.size() > shown)
+        lines << tr("... and %1 more").arg(changes.size() - shown);
+    const QString question = tr("After the firmware upload unit %1 holds other settings than version %2 stored before "
+                                "it:\n\n%3\n\nWrite version %2 back to the unit?")
+                                 .arg(host.serial()).arg(before.id).arg(lines.join(QLatin1Char('\n')));
+    if (QMessageBox::question(this, tr("Firmware"), question) == QMessageBox::Yes)
+        host.restore(before);
+}
+
+void MainWindow::showUnits()
+{
+    // The labels of the module's pages, in the language they show now.
+    const FieldLabels labels(host.widget());
+    UnitsWindow window(&store, &labels, this);
+    window.exec();
+}
+
+void MainWindow::showHistory()
+{
+    const FieldLabels labels(host.widget());
+    UnitHistoryWindow window(&store, &labels, host.serial(), host.isConnected(), this);
+    Records::VersionRecord wanted;
+    connect(&window, &UnitHistoryWindow::restoreRequested, &window, [&](const Records::VersionRecord& version) {
+        wanted = version;
+        window.accept();
+    });
+    // Written once the window is closed: the save reads the unit again and may ask questions.
+    if (window.exec() == QDialog::Accepted && wanted.id != 0 && wanted.serial == host.serial())
+        host.restore(wanted);
+}
+
+void MainWindow::printSheet()
+{
+    const Records::VersionRecord newest = store.versions(host.serial()).value(0);
+    if (newest.id == 0) {
+        QMessageBox::warning(this, tr("Praxon"), tr("No configuration of unit %1 is stored yet.").arg(host.serial()));
+        return;
+    }
+    const FieldLabels labels(host.widget());
+    const ConfigurationSheet sheet = ConfigurationSheet::fromRecords(labels, store, newest);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Configuration sheet of unit %1").arg(host.serial()));
+    // The dialog offers printing to a PDF file, too.
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        sheet.print(&printer);
 }
 
 void MainWindow::saveDiagnosticLog()

@@ -38,6 +38,7 @@ public:
     bool start(const QString& pluginFile, const QString& baseDirectory);
     bool setLanguage(const QString& language);
     HostSession* session() { return &host; }
+    Records::RecordStore* records() { return &store; }
     // What the menu's commands do once a file is chosen; a message box tells what went wrong.
     void importSettingsFrom(const QString& file, QString filter = QString());
     void exportSettingsTo(const QString& file);
@@ -65,6 +66,11 @@ private:
     void exportSettings();
     void checkFirmware();
     void upgradeFirmware();
+    // After an upload that changed the unit's settings: offers to write back those of before.
+    void offerRestore(const Records::VersionRecord& before);
+    void printSheet();
+    void showUnits();
+    void showHistory();
     void saveDiagnosticLog();
     void loaded(Module::Device::ConfigurationLoadResult result);
     void saved(HostSession::SaveResult result, const QString& message);
@@ -92,6 +98,9 @@ private:
     QAction* exportHistoryAction = nullptr;
     QAction* checkFirmwareAction = nullptr;
     QAction* upgradeFirmwareAction = nullptr;
+    QAction* printSheetAction = nullptr;
+    QAction* unitsAction = nullptr;
+    QAction* historyAction = nullptr;
     QAction* saveLogAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* englishAction = nullptr;

@@ -2,6 +2,10 @@
 
 #include "mainwindow.h"
 #include "signalpanel.h"
+#include "unithistorywindow.h"
+#include "unitswindow.h"
+
+#include "praxon/core/fieldlabels.h"
 
 #include "praxon/core/translations.h"
 
@@ -135,10 +139,25 @@ bool ScreenshotTour::run(const QString& folder)
         return false;
     for (const QString& language : Translations::languages()) {
         if (!switchLanguage(language)
-            || !photograph(signalDock(), QDir(folder).filePath(QStringLiteral("%1-signal.png").arg(language))))
+            || !photograph(signalDock(), QDir(folder).filePath(QStringLiteral("%1-signal.png").arg(language)))
+            || !photographRecords(folder, language))
             return false;
     }
     return true;
+}
+
+bool ScreenshotTour::photographRecords(const QString& folder, const QString& language)
+{
+    const FieldLabels labels(window->session()->widget());
+    UnitHistoryWindow history(window->records(), &labels, window->session()->serial(), true, window);
+    UnitsWindow units(window->records(), &labels, window);
+    units.findChild<QLineEdit*>(QStringLiteral("searchBox"))->setText(QStringLiteral("+420"));
+    history.show();
+    units.show();
+    QCoreApplication::processEvents();
+    const QDir dir(folder);
+    return photograph(&history, dir.filePath(QStringLiteral("%1-unit-history.png").arg(language)))
+           && photograph(&units, dir.filePath(QStringLiteral("%1-units.png").arg(language)));
 }
 
 bool ScreenshotTour::switchLanguage(const QString& language)

@@ -12,7 +12,8 @@ namespace Praxon {
 class MainWindow;
 
 // Connects the window to the first unit found, loads it and saves a picture of every module tab in
-// every language, then of the signal meter once it has a few samples, noting any visible text that is still a raw identifier ("app.…"): the pictures
+// every language, then of the signal meter once it has a few samples and of the unit records'
+// windows, noting any visible text that is still a raw identifier ("app.…"): the pictures
 // are for people, the note is for whoever checks the catalogues.
 class ScreenshotTour final
 {
@@ -22,7 +23,8 @@ public:
     // false with errorString() when no unit could be connected and loaded, or a picture not saved.
     bool run(const QString& folder);
 
-    // The pictures: of the whole window, but the signal meter's of its panel alone.
+    // The pictures: of the whole window, but the signal meter's of its panel alone and the
+    // records' of their own windows.
     QStringList files() const { return saved; }
     // One line per raw identifier: language, tab and the widget that shows it.
     QStringList rawIdentifiers() const { return raw; }
@@ -38,6 +40,8 @@ private:
     // Opens the signal meter and waits for its first samples (a status poll every 3 s).
     bool openSignalMeter();
     QDockWidget* signalDock() const;
+    // The unit's history (its newest version beside the one before) and the units found by "+420".
+    bool photographRecords(const QString& folder, const QString& language);
     bool photograph(QWidget* widget, const QString& file);
 
     MainWindow* window;

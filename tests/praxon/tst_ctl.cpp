@@ -79,6 +79,8 @@ void TestCtl::parsesValidCommandLines_data()
                                         << QStringList() << "" << "";
     QTest::newRow("batch write with overrides") << QStringList{"batch", "write", "t.rv23", "--overrides=u.csv", "--yes"}
                                                 << "batch" << QStringList{"write", "t.rv23"} << QStringList() << "" << "";
+    QTest::newRow("sheet of a stored version") << QStringList{"sheet", "-o", "unit.pdf", "--version", "3"} << "sheet"
+                                               << QStringList() << QStringList() << "" << "unit.pdf";
     QTest::newRow("batch read into a folder") << QStringList{"batch", "read", "-o", "saved"} << "batch"
                                               << QStringList{"read"} << QStringList() << "" << "saved";
 }
@@ -121,6 +123,8 @@ void TestCtl::rejectsBadCommandLines_data()
         << "export-portal writes a web-portal .txt form, not x.rv23 (read -o writes .rv23)";
     QTest::newRow("history as a spreadsheet")
         << QStringList{"events", "-o", "log.xlsx"} << "events writes .csv, .html, .htm or .pdf files, not log.xlsx";
+    QTest::newRow("sheet without a file") << QStringList{"sheet"} << "sheet needs -o FILE.pdf";
+    QTest::newRow("sheet as another kind of file") << QStringList{"sheet", "-o", "unit.txt"} << "sheet needs -o FILE.pdf";
     QTest::newRow("help for an unknown command") << QStringList{"help", "flash"} << "unknown command flash";
     QTest::newRow("signal without watching") << QStringList{"status", "--signal"} << "--signal and --csv go with --watch";
     QTest::newRow("samples of another command") << QStringList{"read", "--csv", "s.csv"} << "read takes no --csv";

@@ -31,6 +31,8 @@ private slots:
     void resetWaitsForTheUnit();
     void damagedStoreIsSetAside();
     void recordsKeepAndRestoreVersions();
+    void sheetListsEverySetting_data();
+    void sheetListsEverySetting();
     void firmware_data();
     void firmware();
     void signalWatchFollowsTheUnit();
@@ -463,9 +465,47 @@ void TestEndToEnd::recordsKeepAndRestoreVersions()
     QCOMPARE(otherUnit.err, "rv23ctl: version 1 is of unit " + serial + ", not 23OTHER1\n");
 }
 
+// The sheet's text as pdftotext reads it back: labels in the chosen language with their
+// diacritics, the phone tables without empty rows, and the changes of the last write.
+void TestEndToEnd::sheetListsEverySetting_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("english") << "en"
+                             << QStringList{"Configuration sheet", "Unit: 23E2E001", "Input A", "SMS text reporting activation POPLACH A",
+                                            "Changes from the previous version", "Inputs > Input A > SMS text reporting activation"};
+    QTest::newRow("czech, diacritics kept") << "cs"
+                             << QStringList{"Konfigurační list", "Jednotka: 23E2E001", "Vstup A", "Text SMS, kterým se hlásí aktivace POPLACH A",
+                                            "Změny oproti předchozí verzi", "Vstupy > Vstup A > Text SMS, kterým se hlásí aktivace",
+                                            "Zavolat při aktivaci/deaktivaci vstupu ano"};
+}
+
+void TestEndToEnd::sheetListsEverySetting()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    QVERIFY(startUnit());
+    QCOMPARE(run({"write", fiveChanges()}).code, 0);
+    const QString pdf = dir->filePath("sheet.pdf");
+
+    Result result = run({"--lang", language, "sheet", "-o", pdf});
+
+    QVERIFY2(result.code == 0, qPrintable(result.err));
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    // pdftotext gives the "fi" ligature as one character.
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified().replace(QChar(0xFB01), "fi");
+    for (const QString& line : expected)
+        QVERIFY2(text.contains(line), qPrintable(line + " not in: " + text));
+    // Input A's table holds two numbers in eight rows: the next group follows the second.
+    QVERIFY2(text.contains(QRegularExpression(" 2 \\+\\d+ (Input|Vstup) B ")), qPrintable(text));
+    QCOMPARE(run({"sheet", "-o", dir->filePath("sheet.txt")}).code, 2);
+}
+
 // The module offers an upgrade to a unit of behaviour version 003; the image brings 004, the
-// module's own, with a newer modem firmware. A whole upload lasts over a minute: the modem's
-// application stop commands wait out their deadlines.
+// module's own, with a newer modem firmware, and puts the settings back to the factory's. A whole
+// upload lasts over a minute: the modem's application stop commands wait out their deadlines.
 void TestEndToEnd::firmware_data()
 {
     QTest::addColumn<QString>("behaviour");
@@ -476,7 +516,7 @@ void TestEndToEnd::firmware_data()
     QTest::addColumn<bool>("downloads");
     QTest::addColumn<QString>("versionsAfter");
 
-    const QByteArray image = "#RV-23 behaviour=004 firmware=2.15.0401\n" + QByteArray(300, '\x5a');
+    const QByteArray image = "#RV-23 behaviour=004 firmware=2.15.0401 settings=factory\n" + QByteArray(300, '\x5a');
     const QString before = QStringLiteral("2\\.14\\.0318 +003");
     QTest::newRow("image cut short") << "003" << QStringList() << QByteArray("#RV-23\n") << 2
                                      << "new.dwl is no firmware image: it holds only 7 bytes" << false << before;
@@ -503,7 +543,7 @@ void TestEndToEnd::firmware()
     QFETCH(QString, versionsAfter);
     QFile state(dir->filePath("unit.json"));
     QVERIFY(state.open(QIODevice::WriteOnly));
-    state.write(QJsonDocument(QJsonObject{{"behaviourVersion", behaviour}}).toJson());
+    state.write(QJsonDocument(QJsonObject{{"behaviourVersion", behaviour}, {"memory", QJsonObject{{"64", "POPLACH A"}}}}).toJson());
     state.close();
     QVERIFY(startUnit(QStringList{"--restart-ms", "100"} + faults));
     QFile file(dir->filePath("new.dwl"));
@@ -511,9 +551,15 @@ void TestEndToEnd::firmware()
     file.write(content);
     file.close();
 
-    const Result result = run({"firmware", file.fileName()});
+    const Result result = run({"firmware", file.fileName(), "--yes"});
 
     QTEST(result.code, "code");
+    // An upgrade that lost a setting shows it and writes the version of before back.
+    const bool upgraded = downloads && result.code == 0;
+    QCOMPARE(result.out.contains("holds other settings after the firmware upload than version 1 stored before it:\n"
+                                 "inputs.gbInputA.leSMSOnA: \"POPLACH A\" -> \"NARUSENI OBJEKTU\"\n"), upgraded);
+    QCOMPARE(result.out.endsWith("1 setting written to unit " + serial + " and read back\n"), upgraded);
+    QCOMPARE(unitState()["memory"].toObject()["64"].toString(), QStringLiteral("POPLACH A"));
     QVERIFY2((result.out + result.err).contains(message), qPrintable(result.out + result.err));
     // No progress line where standard error is no terminal.
     QVERIFY2(!result.err.contains('\r'), qPrintable(result.err));

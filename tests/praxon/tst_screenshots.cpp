@@ -132,12 +132,13 @@ void TestScreenshots::everyTabInEveryLanguage()
     QVERIFY(window.session()->isConnected());
     auto* tabs = window.session()->widget()->findChild<QTabWidget*>();
     QVERIFY(tabs && tabs->count() >= 5);
-    // Every tab and the signal meter, in both languages.
-    QCOMPARE(tour.files().size(), 2 * tabs->count() + 2);
-    QCOMPARE(tour.files().filter(QRegularExpression("/(en|cs)-signal\\.png$")).size(), 2);
+    // Every tab, the signal meter and the records' two windows, in both languages.
+    QCOMPARE(tour.files().size(), 2 * tabs->count() + 6);
+    QCOMPARE(tour.files().filter(QRegularExpression("/(en|cs)-(signal|unit-history|units)\\.png$")).size(), 6);
     for (const QString& file : tour.files()) {
         const QImage picture(file);
-        QVERIFY2(picture.size() == window.size() || file.endsWith("-signal.png"), qPrintable(file));
+        QVERIFY2(picture.size() == window.size() || file.contains(QRegularExpression("-(signal|unit-history|units)\\.png$")),
+                 qPrintable(file));
     }
     QVERIFY2(tour.rawIdentifiers().isEmpty(), qPrintable(tour.rawIdentifiers().join('\n')));
 

@@ -1,6 +1,7 @@
 #include "postgresserver.h"
 
 #include "praxon/records/recordstore.h"
+#include "praxon/records/sqlconnection.h"
 
 #include <QDir>
 #include <QProcess>
@@ -66,6 +67,7 @@ private slots:
     void retentionKeepsNewestAndMarked();
     void searchSaysWhereItFound_data();
     void searchSaysWhereItFound();
+    void searchIndexFollowsPruningAndMigration();
     void killedWriterLeavesOldOrNew();
     void twoHostsLoseNothing();
     void unusableStoreIsReported();
@@ -243,11 +245,13 @@ void TestRecords::searchSaysWhereItFound_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("found");
 
-    QTest::newRow("a phone number in any version")
-        << "602123" << QStringList{"23A04117 phones.lePhone1 +420602123456", "23B00002 phones.lePhone1 +420602123456"};
-    QTest::newRow("an SMS text in any case") << "poplach" << QStringList{"23A04117 inputs.leSMSOnA POPLACH A"};
-    QTest::newRow("a serial number") << "b000" << QStringList{"23B00002 serial 23B00002"};
-    QTest::newRow("a site note") << "Brno" << QStringList{"23B00002 note Sklad Brno, brána 2"};
+    QTest::newRow("a phone number in the newest version holding it")
+        << "602123" << QStringList{"23A04117 phones.lePhone1 +420602123456 1", "23B00002 phones.lePhone1 +420602123456 3"};
+    QTest::newRow("an SMS text in any case") << "poplach" << QStringList{"23A04117 inputs.leSMSOnA POPLACH A 2"};
+    QTest::newRow("Czech capitals in lower case") << "šéf" << QStringList{"23B00002 inputs.leSMSOnA ŠÉF 3"};
+    QTest::newRow("switches are no text") << "true" << QStringList{};
+    QTest::newRow("a serial number") << "b000" << QStringList{"23B00002 serial 23B00002 0"};
+    QTest::newRow("a site note") << "Brno" << QStringList{"23B00002 note Sklad Brno, brána 2 0"};
     QTest::newRow("wildcards are plain characters") << "%" << QStringList{};
     QTest::newRow("nothing") << "777" << QStringList{};
 }
@@ -261,15 +265,49 @@ void TestRecords::searchSaysWhereItFound()
                              R"({"inputs":{"leSMSOnA":{"_value":"POPLACH A"}},"phones":{"lePhone1":{"_value":"+420602123456"}}})",
                              Reason::Read));
     QVERIFY(store.addVersion(QStringLiteral("23A04117"), R"({"inputs":{"leSMSOnA":{"_value":"POPLACH A"}}})", Reason::Write));
-    QVERIFY(store.addVersion(QStringLiteral("23B00002"), R"({"phones":{"lePhone1":{"_value":"+420602123456"}}})",
+    QVERIFY(store.addVersion(QStringLiteral("23B00002"),
+                             R"({"phones":{"lePhone1":{"_value":"+420602123456"}},"inputs":{"leSMSOnA":{"_value":"ŠÉF"},)"
+                             R"("cbCallA":{"_value":true}}})",
                              Reason::Read));
     QVERIFY(store.setNote(QStringLiteral("23B00002"), QStringLiteral("Sklad Brno, brána 2")));
 
     QStringList matches;
     for (const Records::SearchMatch& match : store.search(text))
-        matches << match.serial + ' ' + match.field + ' ' + match.value;
+        matches << QStringLiteral("%1 %2 %3 %4").arg(match.serial, match.field, match.value).arg(match.version);
     matches.sort();
     QCOMPARE(matches, found);
+}
+
+// Pruned versions leave the search, except what a marked one still holds; a store made before
+// the search had its own tables gets them filled when it is opened.
+void TestRecords::searchIndexFollowsPruningAndMigration()
+{
+    const QString records = location();
+    const auto found = [&records](const QString& text) {
+        QStringList versions;
+        for (const Records::SearchMatch& match : RecordStore(records).search(text))
+            versions << QString::number(match.version);
+        return versions;
+    };
+    {
+        RecordStore store(records);
+        for (const char* text : {"AAA", "BBB"})
+            QVERIFY(store.addVersion(QStringLiteral("23A04117"), smsText(QString::fromLatin1(text) + "x"), Reason::Write));
+        QVERIFY(store.addVersion(QStringLiteral("23A04117"), smsText("AAAx"), Reason::Write));
+        QVERIFY(store.setKept(1, true));
+        store.setKeep(1);
+        QVERIFY(store.addVersion(QStringLiteral("23A04117"), smsText("CCCx"), Reason::Write));
+    }
+    QCOMPARE(found("aaa"), QStringList{"1"});
+    QCOMPARE(found("bbb"), QStringList{});
+    QCOMPARE(found("ccc"), QStringList{"4"});
+
+    Records::SqlConnection connection(records);
+    QVERIFY(connection.open());
+    QVERIFY(connection.exec("DROP TABLE setting_places") && connection.exec("DROP TABLE setting_texts")
+            && connection.exec("UPDATE meta SET value = '2' WHERE name = 'schema'"));
+    QCOMPARE(found("ccc"), QStringList{"4"});
+    QCOMPARE(found("x"), (QStringList{"4", "1"}));
 }
 
 // A host killed at a random moment of its writes, fifty times over, leaves a readable store whose

@@ -33,6 +33,9 @@ public:
 
     // Installs a responder; an empty one brings the real dialogs back.
     static void setResponder(Responder responder);
+    // While on, every request is answered with no button and nothing is shown: the application
+    // is ending, and a modal box would hold its end up with no one there to answer it.
+    static void setMuted(bool on);
 
 private:
     static QMessageBox::StandardButton show(QWidget* parent, const Request& request);

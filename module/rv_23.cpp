@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QSet>
 #include <QThread>
 
 namespace moduleRV_23 {
@@ -67,6 +68,13 @@ bool hasSignal(const QObject* sender, const char* signal)
     return sender->metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal + 1).constData()) >= 0;
 }
 
+// The instances of this process that have an application object to end with.
+QSet<RV_23*>& liveModules()
+{
+    static QSet<RV_23*> modules;
+    return modules;
+}
+
 } // namespace
 
 RV_23::RV_23(QObject* parent)
@@ -78,14 +86,21 @@ RV_23::RV_23(QObject* parent)
     searchTimer.setSingleShot(true);
     extended = ModuleSettings::readExtended(extended);
     // Not every host deletes the instance: many leave it to the library's unload at exit, after
-    // the application object is gone.
-    if (QCoreApplication::instance())
+    // the application object is gone. The flag is written when the application quits, and the
+    // thread is stopped while the application object ends.
+    if (QCoreApplication::instance()) {
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { ModuleSettings::writeExtended(extended); });
+        if (liveModules().isEmpty())
+            qAddPostRoutine(&RV_23::stopThreadsOfLiveModules);
+        liveModules().insert(this);
+    }
 }
 
 RV_23::~RV_23()
 {
     qCDebug(lcModule) << "Destroying RV_23";
+    if (liveModules().remove(this) && liveModules().isEmpty())
+        qRemovePostRoutine(&RV_23::stopThreadsOfLiveModules);
     if (!QCoreApplication::instance()) {
         endAtExit();
         return;
@@ -447,6 +462,21 @@ void RV_23::stopConnectorThread()
     Framework::waitForThread(stopping);
     // Not a member from here on: the module may have been deleted meanwhile.
     delete stopping;
+}
+
+void RV_23::stopThreadsOfLiveModules()
+{
+    // Each stop serves events, in which a host may delete another instance.
+    QList<QPointer<RV_23>> modules;
+    for (RV_23* module : qAsConst(liveModules()))
+        modules << module;
+    liveModules().clear();
+    Messages::setMuted(true);
+    for (const QPointer<RV_23>& module : qAsConst(modules)) {
+        if (module)
+            module->stopConnectorThread();
+    }
+    Messages::setMuted(false);
 }
 
 void RV_23::endAtExit()

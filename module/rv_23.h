@@ -169,6 +169,9 @@ private:
     void disconnectStatus();
     bool handshake();
     void stopConnectorThread();
+    // Run while the application object ends: a host may leave its instances to the library's
+    // unload, which comes after main has returned, when their threads must have stopped already.
+    static void stopThreadsOfLiveModules();
     // The library is unloaded at process exit after the application object is gone.
     void endAtExit();
 

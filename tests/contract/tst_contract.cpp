@@ -149,6 +149,8 @@ void TestContract::regressions()
                        "upload (deleteInstance after 491 ms);leaveEverything"),
         // deleted during an upload
         QStringLiteral("createWidget;search;connect;upload (deleteInstance after 300 ms);leaveEverything"),
+        // left to the library's unload while a search probes the ports
+        QStringLiteral("createWidget;reloadEvents;search;connect;reloadEvents;reloadEvents;search;search;leaveEverything"),
         // widget deleted first
         QStringLiteral("createWidget;search;connect;deleteWidget;deleteInstance"),
     };

@@ -26,12 +26,9 @@ private slots:
     void relayFallsBackAfterItsOnTime();
     void controlLines_data();
     void controlLines();
-    void readingLines_data();
-    void readingLines();
     void newRecordsRideAlongWhenAsked_data();
     void newRecordsRideAlongWhenAsked();
-    void parameterWritesReadBack_data();
-    void parameterWritesReadBack();
+    void countOfAHeldNumberIsUpdatedInPlace();
     void refusedWritesChangeNothing_data();
     void refusedWritesChangeNothing();
     void writesAreLogged();
@@ -194,29 +191,35 @@ void TestUnit::relayFallsBackAfterItsOnTime()
     QCOMPARE(newestEvent(unit), QStringLiteral("E=10,S=0"));
 }
 
+// status: the signal, voltage and inputs-and-relays fields of the status answer.
 void TestUnit::controlLines_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("understood");
-    QTest::addColumn<QString>("io");
+    QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("logged");
 
-    QTest::newRow("input activated") << "input A 1" << true << "A1B0C0D1X0Y0" << "E=0,S=0";
-    QTest::newRow("input already so: no record") << "input D 1" << true << "A0B0C0D1X0Y0" << "";
-    QTest::newRow("relay on") << "relay Y 1" << true << "A0B0C0D1X0Y1" << "E=9,S=0";
-    QTest::newRow("any event") << "event 19 0" << true << "A0B0C0D1X0Y0" << "E=19,S=0";
-    QTest::newRow("event of an input sets it") << "event 2 375" << true << "A0B0C1D1X0Y0" << "E=2,S=375";
-    QTest::newRow("event of a relay sets it") << "event 8 150" << true << "A0B0C0D1X1Y0" << "E=8,S=150";
-    QTest::newRow("extra blanks") << "  relay   X  1 " << true << "A0B0C0D1X1Y0" << "E=8,S=0";
-    QTest::newRow("no such input") << "input E 1" << false << "A0B0C0D1X0Y0" << "";
-    QTest::newRow("unknown word") << "open the door" << false << "A0B0C0D1X0Y0" << "";
+    QTest::newRow("input activated") << "input A 1" << true << "55,11800,A1B0C0D1X0Y0" << "E=0,S=0";
+    QTest::newRow("input already so: no record") << "input D 1" << true << "55,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("relay on") << "relay Y 1" << true << "55,11800,A0B0C0D1X0Y1" << "E=9,S=0";
+    QTest::newRow("any event") << "event 19 0" << true << "55,11800,A0B0C0D1X0Y0" << "E=19,S=0";
+    QTest::newRow("event of an input sets it") << "event 2 375" << true << "55,11800,A0B0C1D1X0Y0" << "E=2,S=375";
+    QTest::newRow("event of a relay sets it") << "event 8 150" << true << "55,11800,A0B0C0D1X1Y0" << "E=8,S=150";
+    QTest::newRow("extra blanks") << "  relay   X  1 " << true << "55,11800,A0B0C0D1X1Y0" << "E=8,S=0";
+    QTest::newRow("no such input") << "input E 1" << false << "55,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("unknown word") << "open the door" << false << "55,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("signal changes") << "signal 12" << true << "12,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("unknown signal") << "signal 99" << true << "99,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("voltage changes") << "voltage  12950" << true << "55,12950,A0B0C0D1X0Y0" << "";
+    QTest::newRow("negative refused") << "signal -1" << false << "55,11800,A0B0C0D1X0Y0" << "";
+    QTest::newRow("no number refused") << "voltage low" << false << "55,11800,A0B0C0D1X0Y0" << "";
 }
 
 void TestUnit::controlLines()
 {
     QFETCH(QString, line);
     QFETCH(bool, understood);
-    QFETCH(QString, io);
+    QFETCH(QString, status);
     QFETCH(QString, logged);
     Sim::UnitState state = fixture();
     state.inputs[3] = true;
@@ -225,39 +228,11 @@ void TestUnit::controlLines()
 
     QCOMPARE(unit.control(line), understood);
 
-    QCOMPARE(ioField(unit), io);
+    const QStringList fields = unit.execute("AT+OATSET=\"$SDS\"").lines.at(0).split(',');
+    QCOMPARE(QStringList({fields.at(3), fields.at(4), fields.at(8)}).join(','), status);
     QCOMPARE(unit.state().events.size(), records + (logged.isEmpty() ? 0 : 1));
     if (!logged.isEmpty())
         QCOMPARE(newestEvent(unit), logged);
-}
-
-void TestUnit::readingLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("understood");
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<int>("voltage");
-
-    QTest::newRow("signal changes") << "signal 12" << true << 12 << 11800;
-    QTest::newRow("unknown signal") << "signal 99" << true << 99 << 11800;
-    QTest::newRow("voltage changes") << "voltage  12950" << true << 55 << 12950;
-    QTest::newRow("negative refused") << "signal -1" << false << 55 << 11800;
-    QTest::newRow("no number refused") << "voltage low" << false << 55 << 11800;
-}
-
-void TestUnit::readingLines()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, understood);
-    QFETCH(int, signal);
-    QFETCH(int, voltage);
-    Sim::Unit unit(fixture());
-
-    QCOMPARE(unit.control(line), understood);
-
-    const QStringList status = unit.execute("AT+OATSET=\"$SDS\"").lines.first().section(':', 1).trimmed().split(',');
-    QCOMPARE(status.at(3), QString::number(signal));
-    QCOMPARE(status.at(4), QString::number(voltage));
 }
 
 void TestUnit::newRecordsRideAlongWhenAsked_data()
@@ -295,31 +270,18 @@ void TestUnit::newRecordsRideAlongWhenAsked()
         QCOMPARE(unit.execute("AT").lines, QStringList{"OK"});
 }
 
-// Writes are "KEY,value" contents; reads are "cell=value" as the memory read answers them.
-void TestUnit::parameterWritesReadBack_data()
+void TestUnit::countOfAHeldNumberIsUpdatedInPlace()
 {
-    QTest::addColumn<QStringList>("writes");
-    QTest::addColumn<QStringList>("reads");
-
-    QTest::newRow("count of a held number updated in place")
-        << QStringList{"LDX,+420600100200,5", "ADX,+420600100200"} << QStringList{"143=+420600100200", "273=0", "144="};
-}
-
-void TestUnit::parameterWritesReadBack()
-{
-    QFETCH(QStringList, writes);
-    QFETCH(QStringList, reads);
     Sim::Unit unit(fixture());
     QSignalSpy changed(&unit, &Sim::Unit::changed);
 
-    for (const QString& write : writes)
-        QCOMPARE(unit.execute(QStringLiteral("AT+OATSET=\"%1\"").arg(write)).lines, QStringList{"OK"});
+    QCOMPARE(unit.execute("AT+OATSET=\"LDX,+420600100200,5\"").lines, QStringList{"OK"});
+    QCOMPARE(unit.execute("AT+OATSET=\"ADX,+420600100200\"").lines, QStringList{"OK"});
 
-    QCOMPARE(changed.count(), writes.size());
-    for (const QString& read : reads) {
-        const QString cell = read.section('=', 0, 0);
-        QCOMPARE(unit.execute("AT+OATMEM=0," + cell).lines.value(0), QStringLiteral("+OATMEM: 0,%1,%2").arg(cell, read.section('=', 1)));
-    }
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(unit.execute("AT+OATMEM=0,143").lines.value(0), QStringLiteral("+OATMEM: 0,143,+420600100200"));
+    QCOMPARE(unit.execute("AT+OATMEM=0,273").lines.value(0), QStringLiteral("+OATMEM: 0,273,0"));
+    QCOMPARE(unit.execute("AT+OATMEM=0,144").lines.value(0), QStringLiteral("+OATMEM: 0,144,"));
 }
 
 void TestUnit::refusedWritesChangeNothing_data()
@@ -360,12 +322,10 @@ void TestUnit::writesAreLogged()
     unit.execute("AT+OATSET=\"EDX,+420600100200\"");
     unit.execute("AT+OATSET=\"ATB,Y\"");
 
-    const QVector<Sim::EventRecord> log = unit.state().events.mid(records);
-    QCOMPARE(log.size(), 2);
-    QCOMPARE(log.at(0).code, 13);
-    QCOMPARE(log.at(0).source, 2);
-    QCOMPARE(log.at(1).code, 15);
-    QCOMPARE(log.at(1).source, 143);
+    QStringList logged;
+    for (const Sim::EventRecord& record : unit.state().events.mid(records))
+        logged << QStringLiteral("E=%1,S=%2").arg(record.code).arg(record.source);
+    QCOMPARE(logged, (QStringList{"E=13,S=2", "E=15,S=143"}));
 }
 
 void TestUnit::brokenStateFilesFail_data()

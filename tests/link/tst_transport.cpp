@@ -43,10 +43,8 @@ private slots:
     void hexToBytes();
     void statusResponse_data();
     void statusResponse();
-    void memoryAnswer_data();
-    void memoryAnswer();
-    void errorCode_data();
-    void errorCode();
+    void numberedAnswer_data();
+    void numberedAnswer();
     void statusRecordCopiesAllButReserved();
 };
 
@@ -431,53 +429,34 @@ void TestTransport::statusResponse()
     QCOMPARE(textsAndFlags(live), status);
 }
 
-void TestTransport::memoryAnswer_data()
+// A memory answer gives its cell's address and value, a unit error its code.
+void TestTransport::numberedAnswer_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("parsed");
-    QTest::addColumn<int>("address");
-    QTest::addColumn<QString>("value");
+    // "address|value" of a memory answer, the code of an error; -1 where the number was left alone.
+    QTest::addColumn<QString>("fields");
 
-    QTest::newRow("value keeps its spaces") << "+OATMEM: 0,17, +420 123" << true << 17 << " +420 123";
-    QTest::newRow("value is cut at a comma") << "+OATMEM: 0,5,a,b" << true << 5 << "a";
-    QTest::newRow("two fields") << "+OATMEM: 0,5" << false << 0 << "";
-    QTest::newRow("address not a number") << "+OATMEM: 0,x,1" << false << 0 << "1";
+    QTest::newRow("value keeps its spaces") << "+OATMEM: 0,17, +420 123" << true << "17| +420 123";
+    QTest::newRow("value is cut at a comma") << "+OATMEM: 0,5,a,b" << true << "5|a";
+    QTest::newRow("two fields") << "+OATMEM: 0,5" << false << "-1|";
+    QTest::newRow("address not a number") << "+OATMEM: 0,x,1" << false << "0|1";
+    QTest::newRow("first parentheses count") << "+OATERROR: SIM (13) failed (2)" << true << "13";
+    QTest::newRow("not a number counts as 0") << "+OATERROR: (x)" << true << "0";
+    QTest::newRow("opening parenthesis only") << "+OATERROR: (12" << false << "-1";
 }
 
-void TestTransport::memoryAnswer()
+void TestTransport::numberedAnswer()
 {
     QFETCH(QString, line);
     QFETCH(bool, parsed);
-    QFETCH(int, address);
-    QFETCH(QString, value);
+    QFETCH(QString, fields);
 
-    int gotAddress = 0;
-    QString gotValue;
-    QCOMPARE(parseMemoryAnswer(line, gotAddress, gotValue), parsed);
-    QCOMPARE(gotAddress, address);
-    QCOMPARE(gotValue, value);
-}
-
-void TestTransport::errorCode_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("hasCode");
-    QTest::addColumn<int>("code");
-
-    QTest::newRow("first parentheses count") << "+OATERROR: SIM (13) failed (2)" << true << 13;
-    QTest::newRow("not a number counts as 0") << "+OATERROR: (x)" << true << 0;
-    QTest::newRow("opening parenthesis only") << "+OATERROR: (12" << false << -1;
-}
-
-void TestTransport::errorCode()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, hasCode);
-    QFETCH(int, code);
-
-    int got = -1;
-    QCOMPARE(parseErrorCode(line, got), hasCode);
-    QCOMPARE(got, code);
+    const bool memory = line.startsWith(QStringLiteral("+OATMEM"));
+    int number = -1;
+    QString value;
+    QCOMPARE(memory ? parseMemoryAnswer(line, number, value) : parseErrorCode(line, number), parsed);
+    QCOMPARE(memory ? QString::number(number) + '|' + value : QString::number(number), fields);
 }
 
 void TestTransport::statusRecordCopiesAllButReserved()

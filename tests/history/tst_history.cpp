@@ -98,10 +98,9 @@ void TestHistory::text()
 {
     QFETCH(bool, isEvent);
     QFETCH(int, number);
-    QFETCH(QString, expected);
 
     moduleRV_23::EventTranslator translator;
-    QCOMPARE(isEvent ? translator.eventText(number) : translator.sourceText(number), expected);
+    QTEST(isEvent ? translator.eventText(number) : translator.sourceText(number), "expected");
 }
 
 void TestHistory::eventTableKeepsItsLanguageUntilRebuilt()
@@ -139,9 +138,8 @@ void TestHistory::fromShortDateFormat_data()
 void TestHistory::fromShortDateFormat()
 {
     QFETCH(QString, shortFormat);
-    QFETCH(QString, expected);
 
-    QCOMPARE(moduleRV_23::timeStampFormat(shortFormat), expected);
+    QTEST(moduleRV_23::timeStampFormat(shortFormat), "expected");
 }
 
 // A record of 7 March, as the Events table shows it in Czech.

@@ -154,9 +154,7 @@ void TestWidget::extendedSwitch_data()
 void TestWidget::extendedSwitch()
 {
     QFETCH(bool, available);
-    QFETCH(bool, extended);
     QFETCH(QString, text);
-    QFETCH(QList<bool>, pageCalls);
     build(available);
     QSignalSpy toggled(widget.get(), &Widget::extendedToggled);
     QPushButton* extendedButton = button("extendedButton");
@@ -165,11 +163,11 @@ void TestWidget::extendedSwitch()
 
     QVERIFY(QMetaObject::invokeMethod(widget.get(), "extendedClicked"));
 
-    QCOMPARE(widget->isExtended(), extended);
+    QTEST(widget->isExtended(), "extended");
     QCOMPARE(toggled.count(), available ? 1 : 0);
     QCOMPARE(extendedButton->text(), text);
     for (Page* page : qAsConst(pages))
-        QCOMPARE(page->extendedCalls, pageCalls);
+        QTEST(page->extendedCalls, "pageCalls");
 }
 
 void TestWidget::hidingCurrentTabMovesBefore_data()

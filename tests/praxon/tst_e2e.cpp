@@ -326,7 +326,7 @@ void TestEndToEnd::failures()
 
     QTEST(result.code, "code");
     for (const QString& message : qAsConst(messages))
-        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QVERIFY2(result.err.contains(message), qPrintable(message + " not in: " + result.err));
     if (!unitAttached)
         return;
     QVERIFY2(parameterWrites(received()).size() <= mostWrites, qPrintable(parameterWrites(received()).join('\n')));

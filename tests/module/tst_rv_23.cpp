@@ -217,10 +217,8 @@ void TestRV23::findsConnectsAndPollsTheUnit()
         QCOMPARE(found[1].serialNumber, QStringLiteral("222222"));
     }
     const Sim::UnitState state = unit->state();
-    QCOMPARE(found[0].serialNumber, QStringLiteral("123456"));
-    QCOMPARE(found[0].firmwareVersion, state.firmware);
-    QCOMPARE(found[0].behaviourVersion, state.behaviourVersion);
-    QCOMPARE(found[0].modelName, QStringLiteral("RV-23"));
+    const QStringList first{found[0].serialNumber, found[0].firmwareVersion, found[0].behaviourVersion, found[0].modelName};
+    QCOMPARE(first, QStringList({"123456", state.firmware, state.behaviourVersion, "RV-23"}));
 
     *module.deviceInfo() = found[0];
     QSignalSpy outputs(&module, &RV_23::outputStatesSignal);

@@ -45,8 +45,8 @@ private:
         QString out;
         QString err;
     };
+    QProcess* startSimulator(const QStringList& arguments);
     bool startUnit(const QStringList& extra = {});
-    void stopUnit();
     QProcessEnvironment environment() const;
     Result run(const QStringList& arguments);
     QJsonObject unitState(const QString& file = QStringLiteral("unit.json")) const;
@@ -56,8 +56,10 @@ private:
     QProcess* startLinkedUnit(int number, const QStringList& extra);
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<QProcess> unit;
-    std::vector<std::unique_ptr<QProcess>> others;
+    // Every simulated unit the test started, in the order it started them.
+    std::vector<std::unique_ptr<QProcess>> units;
+    // The one of startUnit, on the terminal that port names.
+    QProcess* unit = nullptr;
     QString port;
 };
 
@@ -89,34 +91,35 @@ void TestEndToEnd::init()
 
 void TestEndToEnd::cleanup()
 {
-    stopUnit();
-    for (const auto& other : others) {
-        other->terminate();
-        other->waitForFinished(10000);
+    for (const auto& started : units) {
+        started->terminate();
+        started->waitForFinished(10000);
     }
-    others.clear();
+    units.clear();
+    unit = nullptr;
+}
+
+// rv23-sim, ready once it has announced its terminal (and made its link to it, if it has one).
+QProcess* TestEndToEnd::startSimulator(const QStringList& arguments)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(RV23_SIM_PROGRAM, arguments);
+    if (!process->waitForReadyRead(10000))
+        return nullptr;
+    units.push_back(std::move(process));
+    return units.back().get();
 }
 
 bool TestEndToEnd::startUnit(const QStringList& extra)
 {
-    unit = std::make_unique<QProcess>();
-    unit->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    unit->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath("unit.json"), "--serial", serial, "--log",
-                                              dir->filePath("received.log")}
-                                      + extra);
-    if (!unit->waitForReadyRead(10000))
+    unit = startSimulator(QStringList{"--state", dir->filePath("unit.json"), "--serial", serial, "--log",
+                                      dir->filePath("received.log")}
+                          + extra);
+    if (!unit)
         return false;
     port = QString::fromUtf8(unit->readLine()).trimmed().section(' ', 1);
     return !port.isEmpty();
-}
-
-void TestEndToEnd::stopUnit()
-{
-    if (!unit)
-        return;
-    unit->terminate();
-    unit->waitForFinished(10000);
-    unit.reset();
 }
 
 // The test's own store and settings, and only the ports it names.
@@ -585,18 +588,11 @@ void TestEndToEnd::signalWatchFollowsTheUnit()
 // Unit N: serial 23E2E0BN, reached through the link portN, its state in unitN.json.
 QProcess* TestEndToEnd::startLinkedUnit(int number, const QStringList& extra)
 {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath(QString("unit%1.json").arg(number)),
-                                                 "--serial", QString("23E2E0B%1").arg(number), "--link",
-                                                 dir->filePath(QString("port%1").arg(number)), "--log",
-                                                 dir->filePath(QString("received%1.log").arg(number))}
-                                         + extra);
-    // The link exists once the terminal is announced.
-    if (!process->waitForReadyRead(10000))
-        return nullptr;
-    others.push_back(std::move(process));
-    return others.back().get();
+    return startSimulator(QStringList{"--state", dir->filePath(QString("unit%1.json").arg(number)), "--serial",
+                                      QString("23E2E0B%1").arg(number), "--link",
+                                      dir->filePath(QString("port%1").arg(number)), "--log",
+                                      dir->filePath(QString("received%1.log").arg(number))}
+                          + extra);
 }
 
 // Four units at once: one takes the template, one its own override, one an override the module
@@ -617,8 +613,8 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
 
     batch.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en", "batch", "write", fiveChanges(), "--overrides", csv});
     QTRY_VERIFY_WITH_TIMEOUT(!parameterWrites(received("received4.log")).isEmpty(), 60000);
-    others.back()->write("unplug\n");
-    QVERIFY(others.back()->waitForBytesWritten(10000));
+    units.back()->write("unplug\n");
+    QVERIFY(units.back()->waitForBytesWritten(10000));
     QVERIFY(batch.waitForFinished(120000));
 
     const QString out = QString::fromUtf8(batch.readAllStandardOutput());

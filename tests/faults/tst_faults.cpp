@@ -5,6 +5,8 @@
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,10 +173,8 @@ void TestFaults::cleanup()
 bool TestFaults::startUnit(const QStringList& arguments)
 {
     const QString statePath = dir.filePath(QStringLiteral("unit%1.json").arg(++unitsStarted));
-    QFile state(statePath);
-    if (!state.open(QIODevice::WriteOnly) || state.write(shortLogState) < 0)
+    if (!Testing::writeFile(statePath, shortLogState))
         return false;
-    state.close();
     Sim::Options options;
     QString error;
     const QStringList common = {"rv23-sim", "--state", statePath, "--serial", "23F00001", "--gap-ms", "0",
@@ -326,10 +326,8 @@ Outcome TestFaults::serviceOutcome()
 Outcome TestFaults::firmwareOutcome()
 {
     const QString path = dir.filePath(QStringLiteral("small.dwl"));
-    QFile image(path);
-    if (!image.open(QIODevice::WriteOnly) || image.write("#RV-23 behaviour=005\n" + QByteArray(300, 'Z')) < 0)
+    if (!Testing::writeFile(path, "#RV-23 behaviour=005\n" + QByteArray(300, 'Z')))
         return Outcome::Unexpected;
-    image.close();
     if (!module->uploadFirmware(path))
         return Outcome::Failed;
     return unit->state().behaviourVersion == QLatin1String("005") ? Outcome::Done : Outcome::Stale;

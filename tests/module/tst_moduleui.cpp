@@ -6,6 +6,8 @@
 #include "module/configuration.h"
 #include "module/rv_23.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -71,12 +73,6 @@ const QByteArray html = "\xEF\xBB\xBF" "<table border=\"1\" style=\"border-colla
                         "<tr><td>02.14.  18:30:00</td><td>Zapnutí</td><td>&nbsp</td></tr>\r\n"
                         "<tr><td>12.31.  23:59:59</td><td>Porucha GSM</td><td>Vstup A, telefon 5</td></tr>\r\n"
                         "</tbody></table>";
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 } // namespace
 
@@ -271,10 +267,7 @@ void TestModuleUi::styleSheetFromTheBaseFolder()
 {
     QTemporaryDir base;
     QVERIFY(QDir(base.path()).mkdir("styles"));
-    QFile style(base.filePath("styles/RV_23_Style.qss"));
-    QVERIFY(style.open(QIODevice::WriteOnly));
-    style.write("QLineEdit { color: #123456; }");
-    style.close();
+    QVERIFY(Testing::writeFile(base.filePath("styles/RV_23_Style.qss"), "QLineEdit { color: #123456; }"));
 
     module->applyStyle(base.path() + QLatin1Char('/'));
     QCOMPARE(widget->styleSheet(), QStringLiteral("QLineEdit { color: #123456; }"));
@@ -361,15 +354,11 @@ void TestModuleUi::historyTextFormats()
     QFETCH(QString, name);
     QFETCH(QByteArray, expected);
     fillHistory();
-    {
-        // A longer file of that name is replaced, not overwritten in part.
-        QFile old(path(name));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(20000, 'x'));
-    }
+    // A longer file of that name is replaced, not overwritten in part.
+    QVERIFY(Testing::writeFile(path(name), QByteArray(20000, 'x')));
     QSignalSpy loader(module.get(), &RV_23::showLoaderSignal);
     QVERIFY(module->exportHistoryTo(path(name)));
-    QCOMPARE(contents(path(name)), expected);
+    QCOMPARE(Testing::fileContents(path(name)), expected);
     QCOMPARE(loader.count(), 0);
 }
 
@@ -382,7 +371,7 @@ void TestModuleUi::historyPdfHoldsEveryRow()
 
     QVERIFY(module->exportHistoryTo(path("history.pdf")));
 
-    QVERIFY(contents(path("history.pdf")).startsWith("%PDF-"));
+    QVERIFY(Testing::fileContents(path("history.pdf")).startsWith("%PDF-"));
     QCOMPARE(loader.count(), 2);
     QCOMPARE(loader.at(0), (QVariantList{true, QString()}));
     QCOMPARE(loader.at(1), (QVariantList{false, QString()}));

@@ -7,6 +7,8 @@
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,11 +62,13 @@ QList<DeviceInfo> searchAll(RV_23& module)
     return found;
 }
 
-// A simulated unit, offered to the search as the only port besides the machine's own.
-std::unique_ptr<Sim::SimulatorThread> startUnit(const QString& serial)
+// A simulated unit, offered to the search as the only port besides the machine's own; with a
+// log path, it appends every line it receives there.
+std::unique_ptr<Sim::SimulatorThread> startUnit(const QString& serial, const QString& logPath = QString())
 {
     Sim::Options options;
     options.serial = serial;
+    options.logPath = logPath;
     auto unit = std::make_unique<Sim::SimulatorThread>(options);
     if (!unit->start())
         return nullptr;
@@ -144,10 +148,8 @@ private slots:
 
     void extendedFlagRoundTrips();
     void findsConnectsAndPollsTheUnit();
-    void sourcesWithoutDevice_data();
-    void sourcesWithoutDevice();
-    void firmwareUnsupportedAnswer_data();
-    void firmwareUnsupportedAnswer();
+    void connectsWithoutALocalUnit_data();
+    void connectsWithoutALocalUnit();
     void unitErrorTexts_data();
     void unitErrorTexts();
     void loadShowsTheUnitsValues_data();
@@ -215,10 +217,8 @@ void TestRV23::findsConnectsAndPollsTheUnit()
         QCOMPARE(found[1].serialNumber, QStringLiteral("222222"));
     }
     const Sim::UnitState state = unit->state();
-    QCOMPARE(found[0].serialNumber, QStringLiteral("123456"));
-    QCOMPARE(found[0].firmwareVersion, state.firmware);
-    QCOMPARE(found[0].behaviourVersion, state.behaviourVersion);
-    QCOMPARE(found[0].modelName, QStringLiteral("RV-23"));
+    const QStringList first{found[0].serialNumber, found[0].firmwareVersion, found[0].behaviourVersion, found[0].modelName};
+    QCOMPARE(first, QStringList({"123456", state.firmware, state.behaviourVersion, "RV-23"}));
 
     *module.deviceInfo() = found[0];
     QSignalSpy outputs(&module, &RV_23::outputStatesSignal);
@@ -250,53 +250,45 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     QVERIFY(messages.shown.isEmpty());
 }
 
-void TestRV23::sourcesWithoutDevice_data()
+void TestRV23::connectsWithoutALocalUnit_data()
 {
     QTest::addColumn<int>("source");
+    QTest::addColumn<int>("answer"); // to the upgrade offer; 0: there is no connector to offer it
     QTest::addColumn<bool>("result");
 
-    QTest::newRow("offline is usable without a unit") << int(Common::Offline) << true;
-    QTest::newRow("remote without a connector") << int(Common::Remote) << false;
-    QTest::newRow("unknown value") << 7 << false;
+    QTest::newRow("offline is usable without a unit") << int(Common::Offline) << 0 << true;
+    QTest::newRow("remote without a connector") << int(Common::Remote) << 0 << false;
+    QTest::newRow("unknown value") << 7 << 0 << false;
+    QTest::newRow("firmware unsupported, declined: usable, not connected")
+        << int(Common::Remote) << int(QMessageBox::No) << true;
+    // The upgrade needs a local unit; a remote one cannot take it.
+    QTest::newRow("firmware unsupported, accepted: upgrade fails")
+        << int(Common::Remote) << int(QMessageBox::Yes) << false;
 }
 
-void TestRV23::sourcesWithoutDevice()
+// Only a connector that finds the unit's firmware unsupported makes the module show anything:
+// its offer of an upgrade.
+void TestRV23::connectsWithoutALocalUnit()
 {
     QFETCH(int, source);
-    QFETCH(bool, result);
-    MessageRecorder messages;
-    RV_23 module;
-
-    QCOMPARE(module.connectDevice(static_cast<Common::ConfigurationSource>(source)), result);
-    QVERIFY(!module.isConnected());
-    QVERIFY(messages.shown.isEmpty());
-}
-
-void TestRV23::firmwareUnsupportedAnswer_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("result");
-
-    QTest::newRow("declined: usable, not connected") << int(QMessageBox::No) << true;
-    // The upgrade needs a local unit; a remote one cannot take it.
-    QTest::newRow("accepted: upgrade fails") << int(QMessageBox::Yes) << false;
-}
-
-void TestRV23::firmwareUnsupportedAnswer()
-{
     QFETCH(int, answer);
     QFETCH(bool, result);
     MessageRecorder messages;
-    messages.answerWith(static_cast<QMessageBox::StandardButton>(answer));
     RV_23 module;
-    auto* thread = new QThread;
-    auto* remote = new FakeConnector(FirmwareUnsupported);
-    remote->moveToThread(thread);
-    thread->start();
-    module.useConnector(remote, thread);
+    if (answer) {
+        messages.answerWith(static_cast<QMessageBox::StandardButton>(answer));
+        auto* thread = new QThread;
+        auto* remote = new FakeConnector(FirmwareUnsupported);
+        remote->moveToThread(thread);
+        thread->start();
+        module.useConnector(remote, thread);
+    }
 
-    QCOMPARE(module.connectDevice(Common::Remote), result);
+    QCOMPARE(module.connectDevice(static_cast<Common::ConfigurationSource>(source)), result);
     QVERIFY(!module.isConnected());
+    QCOMPARE(messages.shown.size(), answer ? 1 : 0);
+    if (!answer)
+        return;
     QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.unsupporteddoupdate"));
     QCOMPARE(messages.shown.first().buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(messages.shown.first().icon, QMessageBox::Warning);
@@ -429,9 +421,7 @@ void TestRV23::unsupportedFirmwareAcceptedIsUpgraded()
     QVERIFY(unit);
     const QByteArray image = "#RV-23 behaviour=005 firmware=2.15.0401\n" + QByteArray(300, '\x5a');
     QVERIFY(QDir().mkpath(QFileInfo(defaultFirmwareFile()).path()));
-    QFile file(defaultFirmwareFile());
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
-    file.close();
+    QVERIFY(Testing::writeFile(defaultFirmwareFile(), image));
     MessageRecorder messages;
     messages.answerWith(QMessageBox::Yes);
     RV_23 module;
@@ -567,12 +557,8 @@ void TestRV23::hostileValuesAreMarkedNotChanged()
 void TestRV23::builderRefusesWhatTheTreeHolds()
 {
     QTemporaryDir logDir;
-    Sim::Options options;
-    options.serial = "123456";
-    options.logPath = logDir.filePath("commands.log");
-    Sim::SimulatorThread unit(options);
-    QVERIFY(unit.start());
-    qputenv("RV23_EXTRA_PORTS", unit.portPath().toLocal8Bit());
+    const auto unit = startUnit("123456", logDir.filePath("commands.log"));
+    QVERIFY(unit);
     MessageRecorder messages;
     RV_23 module;
     std::unique_ptr<QWidget> widget(module.createWidget());
@@ -582,9 +568,7 @@ void TestRV23::builderRefusesWhatTheTreeHolds()
 
     QVERIFY(!module.saveToDevice());
 
-    QFile log(options.logPath);
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    const QByteArray sent = log.readAll();
+    const QByteArray sent = Testing::fileContents(logDir.filePath("commands.log"));
     QVERIFY(sent.contains("AT+OATSET=\"ATB,ALARM B\""));
     QVERIFY(!sent.contains("ATA,"));
     QVERIFY(!sent.contains("RST"));

@@ -11,6 +11,8 @@
 
 #include "host/configurationsource.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QFile>
@@ -128,10 +130,8 @@ void TestPages::initTestCase()
 {
     QVERIFY(settingsDir.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QFile file(QStringLiteral(":/RV23.json"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
     QJsonParseError error;
-    description = QJsonDocument::fromJson(file.readAll(), &error).object();
+    description = QJsonDocument::fromJson(Testing::fileContents(QStringLiteral(":/RV23.json")), &error).object();
     QCOMPARE(error.errorString(), QJsonParseError().errorString());
     QCOMPARE(description.keys(), (QStringList{"events", "informations", "inputs", "outputs", "settings"}));
 

@@ -3,6 +3,8 @@
 #include "portal/portalexport.h"
 #include "portal/webimportparser.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,10 +75,7 @@ RV23_Config fullRecord()
 // The bytes of a file of this folder.
 QByteArray readFile(const QString& name)
 {
-    QFile file(QStringLiteral(RV23_PORTAL_TEST_DIR "/") + name);
-    // A missing file reads as empty, which no comparison accepts.
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    return Testing::fileContents(QStringLiteral(RV23_PORTAL_TEST_DIR "/") + name);
 }
 
 // Every member of the record as "name=value" lines, so that a failed comparison names the member.
@@ -176,16 +175,11 @@ void TestPortal::writesTheFileByteForByte()
     const QByteArray expected = readFile(expectedFile);
     QVERIFY(!expected.isEmpty());
     const QString path = dir.filePath(QStringLiteral("export.txt"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(expected.size() + 100, 'x'));
-    old.close();
+    QVERIFY(Testing::writeFile(path, QByteArray(expected.size() + 100, 'x')));
 
     QVERIFY(exportData(path, config, ownNumber));
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
+    const QByteArray written = Testing::fileContents(path);
     // Line by line first, for a readable failure.
     QCOMPARE(written.split('\n'), expected.split('\n'));
     QCOMPARE(written, expected);
@@ -277,12 +271,10 @@ void TestPortal::exportReadsBack()
     QFETCH(RV23_Config, exported);
     QFETCH(RV23_Config, expected);
     const QString path = dir.filePath(QStringLiteral("roundtrip.txt"));
-    QVERIFY(moduleRV_23::PortalExport::exportData(path, exported, ownNumber));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(exportData(path, exported, ownNumber));
 
     RV23_Config imported;
-    QVERIFY(WebImportParser::parse(file.readAll(), &imported));
+    QVERIFY(WebImportParser::parse(Testing::fileContents(path), &imported));
 
     QCOMPARE(describe(imported), describe(expected));
 }

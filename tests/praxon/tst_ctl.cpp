@@ -205,9 +205,7 @@ void TestCtl::unmetChangesAreThoseNotHeld()
         ConfigurationDiff::unmet(changes, R"({"a":{"_value":2},"b":{"_value":"x"}})");
 
     QCOMPARE(unmet.size(), 1);
-    QCOMPARE(unmet.first().path, QStringLiteral("b"));
-    QCOMPARE(unmet.first().before.toString(), QStringLiteral("x"));
-    QCOMPARE(unmet.first().after.toString(), QStringLiteral("y"));
+    QCOMPARE(ConfigurationDiff::describe(unmet.first()), QStringLiteral(R"(b: "x" -> "y")"));
 }
 
 // Each "old=new" of edits replaces a quoted value of a unit's configuration.

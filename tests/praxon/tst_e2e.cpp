@@ -1,3 +1,5 @@
+#include "tests/support/testfiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QJsonArray>
@@ -25,8 +27,6 @@ private slots:
     void writeSendsExactlyTheChanges();
     void failures_data();
     void failures();
-    void refusedValuesWriteNothing_data();
-    void refusedValuesWriteNothing();
     void oneUnitByTwoNames();
     void resetWaitsForTheUnit();
     void damagedStoreIsSetAside();
@@ -45,20 +45,21 @@ private:
         QString out;
         QString err;
     };
+    QProcess* startSimulator(const QStringList& arguments);
     bool startUnit(const QStringList& extra = {});
-    void stopUnit();
     QProcessEnvironment environment() const;
     Result run(const QStringList& arguments);
-    QJsonObject unitState() const;
+    QJsonObject unitState(const QString& file = QStringLiteral("unit.json")) const;
     QStringList received(const QString& log = QStringLiteral("received.log")) const;
     QString fiveChanges();
 
     QProcess* startLinkedUnit(int number, const QStringList& extra);
-    QJsonObject stateOf(int number) const;
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<QProcess> unit;
-    std::vector<std::unique_ptr<QProcess>> others;
+    // Every simulated unit the test started, in the order it started them.
+    std::vector<std::unique_ptr<QProcess>> units;
+    // The one of startUnit, on the terminal that port names.
+    QProcess* unit = nullptr;
     QString port;
 };
 
@@ -90,34 +91,35 @@ void TestEndToEnd::init()
 
 void TestEndToEnd::cleanup()
 {
-    stopUnit();
-    for (const auto& other : others) {
-        other->terminate();
-        other->waitForFinished(10000);
+    for (const auto& started : units) {
+        started->terminate();
+        started->waitForFinished(10000);
     }
-    others.clear();
+    units.clear();
+    unit = nullptr;
+}
+
+// rv23-sim, ready once it has announced its terminal (and made its link to it, if it has one).
+QProcess* TestEndToEnd::startSimulator(const QStringList& arguments)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(RV23_SIM_PROGRAM, arguments);
+    if (!process->waitForReadyRead(10000))
+        return nullptr;
+    units.push_back(std::move(process));
+    return units.back().get();
 }
 
 bool TestEndToEnd::startUnit(const QStringList& extra)
 {
-    unit = std::make_unique<QProcess>();
-    unit->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    unit->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath("unit.json"), "--serial", serial, "--log",
-                                              dir->filePath("received.log")}
-                                      + extra);
-    if (!unit->waitForReadyRead(10000))
+    unit = startSimulator(QStringList{"--state", dir->filePath("unit.json"), "--serial", serial, "--log",
+                                      dir->filePath("received.log")}
+                          + extra);
+    if (!unit)
         return false;
     port = QString::fromUtf8(unit->readLine()).trimmed().section(' ', 1);
     return !port.isEmpty();
-}
-
-void TestEndToEnd::stopUnit()
-{
-    if (!unit)
-        return;
-    unit->terminate();
-    unit->waitForFinished(10000);
-    unit.reset();
 }
 
 // The test's own store and settings, and only the ports it names.
@@ -146,29 +148,24 @@ TestEndToEnd::Result TestEndToEnd::run(const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-QJsonObject TestEndToEnd::unitState() const
+QJsonObject TestEndToEnd::unitState(const QString& file) const
 {
-    QFile file(dir->filePath("unit.json"));
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    return QJsonDocument::fromJson(Testing::fileContents(dir->filePath(file))).object();
 }
 
 QStringList TestEndToEnd::received(const QString& log) const
 {
-    QFile file(dir->filePath(log));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                          : QStringList();
+    return QString::fromLatin1(Testing::fileContents(dir->filePath(log))).split('\n', Qt::SkipEmptyParts);
 }
 
 // Five settings of three pages, each written by a different parameter command.
 QString TestEndToEnd::fiveChanges()
 {
-    QFile file(dir->filePath("five.rv23"));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}},"gbInputC":{"cbCallC":{"_value":true}}},
+    const QString path = dir->filePath("five.rv23");
+    Testing::writeFile(path, R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}},"gbInputC":{"cbCallC":{"_value":true}}},
                       "outputs":{"gbOutputX":{"teDelayX":{"_value":8000}},"gbOutputY":{"leDTMFOnY":{"_value":"2468"}}},
                       "settings":{"gbSIMCard":{"lTextStatusSMS":{"leTextStatusSMS":{"_value":"STATUS"}}}}})");
-    }
-    return file.fileName();
+    return path;
 }
 
 // The commands that only read: list, status, read, events and export-portal.
@@ -191,9 +188,7 @@ void TestEndToEnd::readingCommandsShowTheUnit()
     const QString saved = dir->filePath("unit.rv23");
     QCOMPARE(run({"read", "-o", saved}).code, 0);
     QCOMPARE(QFile::permissions(saved), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    QFile file(saved);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonObject configuration = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject configuration = QJsonDocument::fromJson(Testing::fileContents(saved)).object();
     const QJsonObject state = unitState();
     const QJsonObject memory = state["memory"].toObject();
     QCOMPARE(at(configuration, "informations.values.serial").toString(), serial);
@@ -204,10 +199,8 @@ void TestEndToEnd::readingCommandsShowTheUnit()
 
     const QString csv = dir->filePath("events.csv");
     QCOMPARE(run({"events", "-o", csv}).code, 0);
-    QFile table(csv);
-    QVERIFY(table.open(QIODevice::ReadOnly));
-    QStringList rows = QString::fromUtf8(table.readAll()).split("\r\n", Qt::SkipEmptyParts);
-    QVERIFY(rows.takeFirst().endsWith("Date;Event;Source"));
+    QStringList rows = QString::fromUtf8(Testing::fileContents(csv)).split("\r\n", Qt::SkipEmptyParts);
+    QVERIFY(!rows.isEmpty() && rows.takeFirst().endsWith("Date;Event;Source"));
     const QJsonArray events = unitState()["events"].toArray();
     QCOMPARE(rows.size(), events.size());
     for (int i = 0; i < rows.size(); ++i) {
@@ -219,9 +212,7 @@ void TestEndToEnd::readingCommandsShowTheUnit()
     const QString portal = dir->filePath("portal.txt");
     QCOMPARE(run({"export-portal", "-o", portal}).code, 0);
     QCOMPARE(QFile::permissions(portal), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-    QFile form(portal);
-    QVERIFY(form.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(form.readAll());
+    const QString text = QString::fromUtf8(Testing::fileContents(portal));
     QVERIFY(text.contains("name=\"0[ATA]\" value=\"" + memory["64"].toString() + "\""));
     QVERIFY(text.contains("name=\"0[DTD]\" value=\"" + memory["71"].toString() + "\""));
 }
@@ -254,34 +245,68 @@ void TestEndToEnd::writeSendsExactlyTheChanges()
 void TestEndToEnd::failures_data()
 {
     QTest::addColumn<bool>("unitAttached");
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("arguments"); // "@name": a file of the test's own that holds content
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("mostWrites"); // parameter writes the unit may receive
 
-    QTest::newRow("no unit attached") << false << QStringList{"read"} << QByteArray() << 1 << "no RV-23 unit found";
+    QTest::newRow("no unit attached") << false << QStringList{"read"} << QByteArray() << 1
+                                      << QStringList{"no RV-23 unit found"} << 0;
     QTest::newRow("portal form naming no setting")
         << true << QStringList{"write", "@bad.txt"} << QByteArray("garbage without a single setting\n") << 2
-        << "error: The file cannot be imported: its content does not match the chosen file type.";
+        << QStringList{"error: The file cannot be imported: its content does not match the chosen file type."} << 0;
     QTest::newRow("portal form cut off") << true << QStringList{"diff", "@cut.txt"}
                                          << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"PO")
-                                         << 2 << "the module did not import";
+                                         << 2 << QStringList{"the module did not import"} << 0;
     QTest::newRow("port that does not exist")
         << false << QStringList{"--port", "/nonexistent/rv23", "list"} << QByteArray() << 1
-        << "The port /nonexistent/rv23 does not exist";
-    QTest::newRow("output folder missing") << true << QStringList{"read", "-o", "/nonexistent/dir/f.rv23"}
-                                           << QByteArray() << 2 << "the folder /nonexistent/dir does not exist";
-    QTest::newRow("history folder missing") << true << QStringList{"events", "-o", "/nonexistent/x.pdf"}
-                                            << QByteArray() << 2 << "the folder /nonexistent does not exist";
+        << QStringList{"The port /nonexistent/rv23 does not exist"} << 0;
+    QTest::newRow("output folder missing")
+        << true << QStringList{"read", "-o", "/nonexistent/dir/f.rv23"} << QByteArray() << 2
+        << QStringList{"the folder /nonexistent/dir does not exist"} << 0;
+    QTest::newRow("history folder missing")
+        << true << QStringList{"events", "-o", "/nonexistent/x.pdf"} << QByteArray() << 2
+        << QStringList{"the folder /nonexistent does not exist"} << 0;
     QTest::newRow("partial portal text clears protected settings")
         << true << QStringList{"write", "@ata.txt"}
         << QByteArray("<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n"
                       "<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,1,1,1\"></fieldset>\n")
-        << 2 << "would clear 60 settings, among them the programming code, the service numbers, the phone tables, "
-           "the peripheral codes.\nrv23ctl: nothing written: add --yes";
+        << 2 << QStringList{"would clear 60 settings, among them the programming code, the service numbers, "
+                            "the phone tables, the peripheral codes.\nrv23ctl: nothing written: add --yes"} << 0;
     QTest::newRow("text the unit refuses") << true << QStringList{"write", "@comma.rv23"}
                                            << QByteArray(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})")
-                                           << 1 << "not taken";
+                                           << 1 << QStringList{"not taken"} << 1;
+
+    // A file whose values the pages refuse is named field by field, exit 3, and neither reaches
+    // the unit nor the store that the next load hands back.
+    const auto refused = [](const QString& named) {
+        return QStringList{"rv23ctl: refused: ", named, "1 field needs fixing in "};
+    };
+    const auto sms = [](const QByteArray& value) {
+        return R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":)" + value + "}}}}";
+    };
+    QTest::newRow("write: saved text smuggling a command") << true << QStringList{"write", "@x.rv23"}
+        << sms(R"("X\r\nAT+OATSET=\"RST\"\r\n")") << 3
+        << refused(R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n": holds a control character)") << 0;
+    QTest::newRow("write: portal text smuggling a command") << true << QStringList{"write", "@x.txt"}
+        << QByteArray(R"(<fieldset><input type="text" name="0[ATA]" value="X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;"></fieldset>)"
+                      "\n<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,1,1,1\"></fieldset>\n")
+        << 3 << refused(R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n")") << 0;
+    QTest::newRow("diff: 'twelve' as credit position") << true << QStringList{"diff", "@x.rv23"}
+        << QByteArray(R"({"settings":{"gbCredit":{"lCreditPosition":{"sbCreditPosition":{"_value":"twelve"}}}}})")
+        << 3 << refused(R"(sbCreditPosition = "twelve": is not a number)") << 0;
+    QTest::newRow("write: portal text with 'twelve' as credit position") << true << QStringList{"write", "@x.txt"}
+        << QByteArray("<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,7,50,twelve\"></fieldset>\n")
+        << 3 << refused(R"(sbCreditPosition = "twelve": is not a number)") << 0;
+    QTest::newRow("write: 1e308 ms as on-time") << true << QStringList{"write", "@x.rv23"}
+        << QByteArray(R"({"outputs":{"gbOutputX":{"teDelayX":{"_value":1e308}}}})")
+        << 3 << refused("teDelayX = 1e+308: is above the maximum") << 0;
+    QTest::newRow("write: an object as SMS text") << true << QStringList{"write", "@x.rv23"} << sms(R"({"a":1})")
+        << 3 << refused(R"(leSMSOnA = {"a":1}: is not a text)") << 0;
+    QTest::newRow("write: a 1 MB text")
+        << true << QStringList{"write", "@x.rv23"} << sms('"' + QByteArray(1 << 20, 'y') + '"')
+        << 3 << refused("...(1048576 characters)...yyyyyyyyyyyyyyyyyyyy\": is longer than 30 bytes") << 0;
 }
 
 void TestEndToEnd::failures()
@@ -289,77 +314,26 @@ void TestEndToEnd::failures()
     QFETCH(bool, unitAttached);
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, content);
+    QFETCH(QStringList, messages);
+    QFETCH(int, mostWrites);
     if (unitAttached)
         QVERIFY(startUnit());
     for (QString& argument : arguments) {
         if (!argument.startsWith('@'))
             continue;
         argument = dir->filePath(argument.mid(1));
-        QFile file(argument);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        QVERIFY(Testing::writeFile(argument, content));
     }
 
     const Result result = run(arguments);
 
     QTEST(result.code, "code");
-    QFETCH(QString, message);
-    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    for (const QString& message : qAsConst(messages))
+        QVERIFY2(result.err.contains(message), qPrintable(message + " not in: " + result.err));
     if (!unitAttached)
         return;
-    QVERIFY2(parameterWrites(received()).size() <= 1, qPrintable(parameterWrites(received()).join('\n')));
-}
-
-void TestEndToEnd::refusedValuesWriteNothing_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("named");
-
-    const auto sms = [](const QByteArray& value) {
-        return R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":)" + value + "}}}}";
-    };
-    QTest::newRow("write: saved text smuggling a command") << "write" << "x.rv23" << sms(R"("X\r\nAT+OATSET=\"RST\"\r\n")")
-        << R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n": holds a control character)";
-    QTest::newRow("write: portal text smuggling a command") << "write" << "x.txt"
-        << QByteArray(R"(<fieldset><input type="text" name="0[ATA]" value="X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;"></fieldset>)"
-                      "\n<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,1,1,1\"></fieldset>\n")
-        << R"(leSMSOnA = "X\r\nAT+OATSET=\"RST\"\r\n")";
-    QTest::newRow("diff: 'twelve' as credit position") << "diff" << "x.rv23"
-        << QByteArray(R"({"settings":{"gbCredit":{"lCreditPosition":{"sbCreditPosition":{"_value":"twelve"}}}}})")
-        << R"(sbCreditPosition = "twelve": is not a number)";
-    QTest::newRow("write: portal text with 'twelve' as credit position") << "write" << "x.txt"
-        << QByteArray("<fieldset><input type=\"text\" name=\"0[CRD]\" value=\"*101#,7,50,twelve\"></fieldset>\n")
-        << R"(sbCreditPosition = "twelve": is not a number)";
-    QTest::newRow("write: 1e308 ms as on-time") << "write" << "x.rv23"
-        << QByteArray(R"({"outputs":{"gbOutputX":{"teDelayX":{"_value":1e308}}}})") << "teDelayX = 1e+308: is above the maximum";
-    QTest::newRow("write: an object as SMS text") << "write" << "x.rv23" << sms(R"({"a":1})")
-        << R"(leSMSOnA = {"a":1}: is not a text)";
-    QTest::newRow("write: a 1 MB text") << "write" << "x.rv23" << sms('"' + QByteArray(1 << 20, 'y') + '"')
-        << "...(1048576 characters)...yyyyyyyyyyyyyyyyyyyy\": is longer than 30 bytes";
-}
-
-// A file whose values the pages refuse is named field by field, exit 3, and neither reaches
-// the unit nor the store that the next load hands back.
-void TestEndToEnd::refusedValuesWriteNothing()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, file);
-    QFETCH(QByteArray, content);
-    QVERIFY(startUnit());
-    QFile input(dir->filePath(file));
-    QVERIFY(input.open(QIODevice::WriteOnly));
-    input.write(content);
-    input.close();
-
-    const Result result = run({command, input.fileName()});
-
-    QCOMPARE(result.code, 3);
-    QFETCH(QString, named);
-    QVERIFY2(result.err.contains("rv23ctl: refused: ") && result.err.contains(named), qPrintable(result.err));
-    QVERIFY2(result.err.contains("1 field needs fixing in "), qPrintable(result.err));
-    QCOMPARE(parameterWrites(received()), QStringList());
+    QVERIFY2(parameterWrites(received()).size() <= mostWrites, qPrintable(parameterWrites(received()).join('\n')));
+    // No command smuggled in a value is kept for the next load either.
     QDirIterator stored(dir->filePath("data"), QDir::Files, QDirIterator::Subdirectories);
     while (stored.hasNext()) {
         QFile kept(stored.next());
@@ -398,25 +372,22 @@ void TestEndToEnd::damagedStoreIsSetAside()
     QVERIFY(startUnit());
     const QString folder = dir->filePath("data/Tessaline/Praxon/configurations");
     QVERIFY(QDir().mkpath(folder));
-    QFile stored(folder + '/' + serial + ".rv23");
-    QVERIFY(stored.open(QIODevice::WriteOnly));
-    stored.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_val)");
-    stored.close();
-    QFile one(dir->filePath("one.rv23"));
-    QVERIFY(one.open(QIODevice::WriteOnly));
-    one.write(R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}}}})");
-    one.close();
+    const QString stored = folder + '/' + serial + ".rv23";
+    const QByteArray cutShort = R"({"inputs":{"gbInputA":{"leSMSOnA":{"_val)";
+    QVERIFY(Testing::writeFile(stored, cutShort));
+    const QString one = dir->filePath("one.rv23");
+    QVERIFY(Testing::writeFile(one, R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"POPLACH A"}}}})"));
 
-    const Result result = run({"write", one.fileName()});
+    const Result result = run({"write", one});
 
     QVERIFY2(result.code == 0, qPrintable(result.err));
-    QVERIFY2(result.err.contains("note: The stored configuration " + stored.fileName() + " is damaged (unterminated"),
+    QVERIFY2(result.err.contains("note: The stored configuration " + stored + " is damaged (unterminated"),
              qPrintable(result.err));
     QVERIFY(result.out.endsWith("1 setting written to unit " + serial + " and read back\n"));
     const QStringList aside = QDir(folder).entryList({serial + ".rv23.damaged-*"});
     QCOMPARE(aside.size(), 1);
     QVERIFY(result.err.contains(aside.first()));
-    QVERIFY(!stored.exists());
+    QVERIFY(!QFile::exists(stored));
 }
 
 // The records through the commands: each version kept with its reason, found by a setting's
@@ -541,17 +512,12 @@ void TestEndToEnd::firmware()
     QFETCH(QString, message);
     QFETCH(bool, downloads);
     QFETCH(QString, versionsAfter);
-    QFile state(dir->filePath("unit.json"));
-    QVERIFY(state.open(QIODevice::WriteOnly));
-    state.write(QJsonDocument(QJsonObject{{"behaviourVersion", behaviour}, {"memory", QJsonObject{{"64", "POPLACH A"}}}}).toJson());
-    state.close();
+    const QJsonObject state{{"behaviourVersion", behaviour}, {"memory", QJsonObject{{"64", "POPLACH A"}}}};
+    QVERIFY(Testing::writeFile(dir->filePath("unit.json"), QJsonDocument(state).toJson()));
     QVERIFY(startUnit(QStringList{"--restart-ms", "100"} + faults));
-    QFile file(dir->filePath("new.dwl"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    QVERIFY(Testing::writeFile(dir->filePath("new.dwl"), content));
 
-    const Result result = run({"firmware", file.fileName(), "--yes"});
+    const Result result = run({"firmware", dir->filePath("new.dwl"), "--yes"});
 
     QTEST(result.code, "code");
     // An upgrade that lost a setting shows it and writes the version of before back.
@@ -599,10 +565,9 @@ void TestEndToEnd::signalWatchFollowsTheUnit()
     QCOMPARE(watch.exitCode(), 0);
     out += QString::fromUtf8(watch.readAllStandardOutput());
 
-    QFile file(csv);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QStringList rows = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.takeFirst(), QStringLiteral("time,signal,band,voltage_mV,operator,A,B,C,D,X,Y,mark"));
+    const QStringList lines = QString::fromUtf8(Testing::fileContents(csv)).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("time,signal,band,voltage_mV,operator,A,B,C,D,X,Y,mark"));
+    const QStringList rows = lines.mid(1);
     QCOMPARE(rows.size(), out.count(" signal "));
     QList<int> rated;
     for (const QString& row : qAsConst(rows)) {
@@ -623,24 +588,11 @@ void TestEndToEnd::signalWatchFollowsTheUnit()
 // Unit N: serial 23E2E0BN, reached through the link portN, its state in unitN.json.
 QProcess* TestEndToEnd::startLinkedUnit(int number, const QStringList& extra)
 {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(RV23_SIM_PROGRAM, QStringList{"--state", dir->filePath(QString("unit%1.json").arg(number)),
-                                                 "--serial", QString("23E2E0B%1").arg(number), "--link",
-                                                 dir->filePath(QString("port%1").arg(number)), "--log",
-                                                 dir->filePath(QString("received%1.log").arg(number))}
-                                         + extra);
-    // The link exists once the terminal is announced.
-    if (!process->waitForReadyRead(10000))
-        return nullptr;
-    others.push_back(std::move(process));
-    return others.back().get();
-}
-
-QJsonObject TestEndToEnd::stateOf(int number) const
-{
-    QFile file(dir->filePath(QString("unit%1.json").arg(number)));
-    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    return startSimulator(QStringList{"--state", dir->filePath(QString("unit%1.json").arg(number)), "--serial",
+                                      QString("23E2E0B%1").arg(number), "--link",
+                                      dir->filePath(QString("port%1").arg(number)), "--log",
+                                      dir->filePath(QString("received%1.log").arg(number))}
+                          + extra);
 }
 
 // Four units at once: one takes the template, one its own override, one an override the module
@@ -653,19 +605,16 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
         QVERIFY(startLinkedUnit(number, number == 4 ? QStringList{"--gap-ms", "5"} : QStringList()));
         ports << "--port" << dir->filePath(QString("port%1").arg(number));
     }
-    const QString untouched = stateOf(3)["memory"].toObject()["64"].toString();
+    const QString untouched = unitState("unit3.json")["memory"].toObject()["64"].toString();
     const QString csv = dir->filePath("units.csv");
-    QFile overrides(csv);
-    QVERIFY(overrides.open(QIODevice::WriteOnly));
-    overrides.write("serial,leSMSOnA\n23E2E0B1,SITE ONE\n23E2E0B3,\"SAY \"\"HI\"\"\"\n");
-    overrides.close();
+    QVERIFY(Testing::writeFile(csv, "serial,leSMSOnA\n23E2E0B1,SITE ONE\n23E2E0B3,\"SAY \"\"HI\"\"\"\n"));
     QProcess batch;
     batch.setProcessEnvironment(environment());
 
     batch.start(RV23CTL_PROGRAM, ports + QStringList{"--lang", "en", "batch", "write", fiveChanges(), "--overrides", csv});
     QTRY_VERIFY_WITH_TIMEOUT(!parameterWrites(received("received4.log")).isEmpty(), 60000);
-    others.back()->write("unplug\n");
-    QVERIFY(others.back()->waitForBytesWritten(10000));
+    units.back()->write("unplug\n");
+    QVERIFY(units.back()->waitForBytesWritten(10000));
     QVERIFY(batch.waitForFinished(120000));
 
     const QString out = QString::fromUtf8(batch.readAllStandardOutput());
@@ -678,10 +627,10 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
     QVERIFY2(row("23E2E0B2 +\\S+port2 +ok +5 +[0-9.]+ s$"), qPrintable(out));
     QVERIFY2(row("23E2E0B3 +\\S+port3 +refused +0 .*leSMSOnA = \"SAY \\\\\"HI\\\\\"\": holds a double quote$"), qPrintable(out));
     QVERIFY2(row("23E2E0B4 +\\S+port4 +failed +0 .*the configuration is kept in "), qPrintable(out));
-    QCOMPARE(stateOf(1)["memory"].toObject()["64"].toString(), "SITE ONE");
-    QCOMPARE(stateOf(2)["memory"].toObject()["64"].toString(), "POPLACH A");
-    QCOMPARE(stateOf(2)["memory"].toObject()["3"], stateOf(1)["memory"].toObject()["3"]);
-    QCOMPARE(stateOf(3)["memory"].toObject()["64"].toString(), untouched);
+    QCOMPARE(unitState("unit1.json")["memory"].toObject()["64"].toString(), "SITE ONE");
+    QCOMPARE(unitState("unit2.json")["memory"].toObject()["64"].toString(), "POPLACH A");
+    QCOMPARE(unitState("unit2.json")["memory"].toObject()["3"], unitState("unit1.json")["memory"].toObject()["3"]);
+    QCOMPARE(unitState("unit3.json")["memory"].toObject()["64"].toString(), untouched);
     // The unit that went away keeps the settings meant for it in the records, for writing them again.
     const Result kept = run({"versions", "--serial", "23E2E0B4"});
     QVERIFY2(kept.out.contains(" before a write "), qPrintable(kept.out + kept.err));
@@ -693,9 +642,8 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
     QCOMPARE(batch.exitCode(), 0);
     QCOMPARE(QDir(dir->filePath("saved")).entryList(QDir::Files),
              QStringList({"23E2E0B1.rv23", "23E2E0B2.rv23", "23E2E0B3.rv23"}));
-    QFile saved(dir->filePath("saved/23E2E0B1.rv23"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(at(QJsonDocument::fromJson(saved.readAll()).object(), "inputs.gbInputA.leSMSOnA").toString(), "SITE ONE");
+    const QByteArray saved = Testing::fileContents(dir->filePath("saved/23E2E0B1.rv23"));
+    QCOMPARE(at(QJsonDocument::fromJson(saved).object(), "inputs.gbInputA.leSMSOnA").toString(), "SITE ONE");
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -8,6 +8,8 @@
 
 #include "sim/simulatorthread.h"
 
+#include "tests/support/testfiles.h"
+
 #include <QAction>
 #include <QDir>
 #include <QHeaderView>
@@ -155,14 +157,11 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
 {
     QVERIFY2(startUnit("23GUI002"), qPrintable(unit->errorString()));
     QVERIFY(window->start(RV23_PLUGIN_FILE, dir->path() + "/"));
-    const auto write = [this](const QString& name, const QByteArray& text) {
-        QFile file(dir->filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-    };
     QVERIFY(QDir().mkpath(dir->filePath("store")));
-    QVERIFY(write("store/23GUI002.rv23", "{\"inputs\":"));
-    QVERIFY(write("ata.txt", "<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n"));
-    QVERIFY(write("comma.rv23", R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})"));
+    QVERIFY(Testing::writeFile(dir->filePath("store/23GUI002.rv23"), "{\"inputs\":"));
+    QVERIFY(Testing::writeFile(dir->filePath("ata.txt"),
+                               "<fieldset><input type=\"text\" name=\"0[ATA]\" value=\"POPLACH\"></fieldset>\n"));
+    QVERIFY(Testing::writeFile(dir->filePath("comma.rv23"), R"({"inputs":{"gbInputA":{"leSMSOnA":{"_value":"A,B"}}}})"));
     Praxon::MessageBoxWatcher boxes;
     QStringList texts;
     connect(&boxes, &Praxon::MessageBoxWatcher::boxShown, this,
@@ -198,9 +197,7 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     QVERIFY(window->setLanguage("cs"));
     const QString csv = dir->filePath("events.csv");
     QVERIFY(QMetaObject::invokeMethod(host->device(), "exportHistoryTo", Q_ARG(QString, csv)));
-    QFile events(csv);
-    QVERIFY(events.open(QIODevice::ReadOnly));
-    const QString table = QString::fromUtf8(events.readAll());
+    const QString table = QString::fromUtf8(Testing::fileContents(csv));
     QVERIFY2(table.contains(QString::fromUtf8("Zapnutí zařízení")) && !table.contains("Unit switched on"),
              qPrintable(table.left(400)));
 }
@@ -243,9 +240,8 @@ void TestMainWindow::signalPanelFollowsTheUnit()
     QCOMPARE(plot->shownMarks().first().label, QStringLiteral("roof"));
 
     QVERIFY(panel->exportCsvTo(dir->filePath("samples.csv")));
-    QFile csv(dir->filePath("samples.csv"));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QStringList rows = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QString samples = QString::fromUtf8(Testing::fileContents(dir->filePath("samples.csv")));
+    const QStringList rows = samples.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 1 + summary.samples + 1);
     QCOMPARE(rows.filter(QRegularExpression(",roof$")).size(), 1);
     QVERIFY(rows.last().contains(",25,excellent,11800,CZ MOBIL,"));

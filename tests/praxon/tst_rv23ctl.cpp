@@ -1,3 +1,5 @@
+#include "tests/support/testfiles.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,7 +23,8 @@ private:
         QString out;
         QString err;
     };
-    Result run(const QStringList& arguments, const QStringList& environment = {});
+    QProcessEnvironment environment(const QStringList& entries) const;
+    Result run(const QStringList& arguments, const QStringList& entries = {});
 
     std::unique_ptr<QTemporaryDir> dir;
 };
@@ -32,18 +35,24 @@ void TestRv23ctl::init()
     QVERIFY(dir->isValid());
 }
 
-TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QStringList& environment)
+// The test's own store and settings and one unit of the stand-in, then the entries' "NAME=value".
+QProcessEnvironment TestRv23ctl::environment(const QStringList& entries) const
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", dir->filePath("data"));
     env.insert("XDG_CONFIG_HOME", dir->filePath("config"));
     env.insert("FAKE_UNITS", "23A04117:2.14.0318:004");
     env.remove("RV23_EXTRA_PORTS");
     env.remove("RV23_RECORDS");
-    for (const QString& entry : environment)
+    for (const QString& entry : entries)
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    process.setProcessEnvironment(env);
+    return env;
+}
+
+TestRv23ctl::Result TestRv23ctl::run(const QStringList& arguments, const QStringList& entries)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment(entries));
     process.start(RV23CTL_PROGRAM, QStringList{"--plugin", FAKE_PLUGIN_FILE} + arguments);
     if (!process.waitForFinished(120000))
         process.kill();
@@ -95,10 +104,8 @@ void TestRv23ctl::exitCodes()
     for (QString& argument : arguments) {
         if (!argument.startsWith('@'))
             continue;
-        QFile file(dir->filePath(argument.mid(1)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents.value(QFileInfo(argument).suffix(), "{}"));
-        argument = file.fileName();
+        argument = dir->filePath(argument.mid(1));
+        QVERIFY(Testing::writeFile(argument, contents.value(QFileInfo(argument).suffix(), "{}")));
     }
 
     const Result result = run(arguments, environment);
@@ -121,11 +128,7 @@ void TestRv23ctl::serviceCommandsReachThePages()
 void TestRv23ctl::watchEndsCleanlyOnTerminate()
 {
     QProcess watch;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dir->filePath("data"));
-    env.insert("FAKE_UNITS", "23A04117:2.14.0318:004");
-    env.insert("FAKE_CALL_LOG", dir->filePath("calls.log"));
-    watch.setProcessEnvironment(env);
+    watch.setProcessEnvironment(environment({"FAKE_CALL_LOG=" + dir->filePath("calls.log")}));
     watch.start(RV23CTL_PROGRAM, {"--plugin", FAKE_PLUGIN_FILE, "status", "--watch"});
     const QByteArray states = "inputs  A:active B:inactive C:inactive D:active\noutputs X:off Y:off\n";
     QByteArray shown;
@@ -137,9 +140,7 @@ void TestRv23ctl::watchEndsCleanlyOnTerminate()
     QVERIFY(watch.waitForFinished(10000));
     QCOMPARE(watch.exitStatus(), QProcess::NormalExit);
     QCOMPARE(watch.exitCode(), 0);
-    QFile calls(dir->filePath("calls.log"));
-    QVERIFY(calls.open(QIODevice::ReadOnly));
-    QVERIFY(calls.readAll().endsWith("disconnectDevice\n"));
+    QVERIFY(Testing::fileContents(dir->filePath("calls.log")).endsWith("disconnectDevice\n"));
 }
 
 QTEST_GUILESS_MAIN(TestRv23ctl)

@@ -255,6 +255,60 @@ VersionRecord RecordStore::version(qint64 id)
     return list.value(0);
 }
 
+bool RecordStore::countEvents(qint64 unit, int* count)
+{
+    SqlConnection::Rows rows;
+    if (!connection.exec(QStringLiteral("SELECT COUNT(*) FROM events WHERE unit = ?"), {unit}, &rows))
+        return false;
+    *count = rows.value(0).value(0).toInt();
+    return true;
+}
+
+bool RecordStore::addEvents(const QString& serial, const QList<EventRecord>& records, int* added)
+{
+    if (serial.isEmpty()) {
+        error = QObject::tr("The unit has no serial number to keep its events under");
+        return false;
+    }
+    qint64 unit = 0;
+    int before = 0;
+    if (!open() || !connection.begin() || !touchUnit(serial, QDateTime::currentDateTime(), &unit)
+        || !countEvents(unit, &before))
+        return fail();
+    // The unit keeps no year and no number per record: its time, event and source are all that
+    // tells one record from another.
+    for (const EventRecord& record : records) {
+        if (!connection.exec(QStringLiteral("INSERT INTO events (unit, logged, code, source, fields) VALUES (?, ?, ?, ?, ?)"
+                                            " ON CONFLICT (unit, logged, code, source) DO NOTHING"),
+                             {unit, record.logged, record.event, record.source, record.line}))
+            return fail();
+    }
+    int after = 0;
+    if (!countEvents(unit, &after) || !connection.commit())
+        return fail();
+    if (added)
+        *added = after - before;
+    return true;
+}
+
+QList<EventRecord> RecordStore::events(const QString& serial)
+{
+    SqlConnection::Rows rows;
+    QList<EventRecord> list;
+    const QString query = QStringLiteral("SELECT u.serial, e.logged, e.code, e.source, e.fields FROM events e"
+                                         " JOIN units u ON u.id = e.unit")
+                          + (serial.isEmpty() ? QString() : QStringLiteral(" WHERE u.serial = ?"))
+                          + QStringLiteral(" ORDER BY u.serial, e.id");
+    if (!open() || !connection.exec(query, serial.isEmpty() ? QVariantList() : QVariantList{serial}, &rows)) {
+        fail();
+        return list;
+    }
+    for (const QVariantList& row : qAsConst(rows))
+        list << EventRecord{row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString(),
+                            row.at(4).toString()};
+    return list;
+}
+
 QList<SearchMatch> RecordStore::search(const QString& text)
 {
     QList<SearchMatch> matches;

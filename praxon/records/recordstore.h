@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configurationstore.h"
+#include "eventrecord.h"
 #include "searchmatch.h"
 #include "sqlconnection.h"
 #include "unitrecord.h"
@@ -44,6 +45,11 @@ public:
     QList<VersionRecord> versions(const QString& serial = QString());
     // The version with that number; its id is 0 when there is none.
     VersionRecord version(qint64 id);
+    // Keeps the event records read from the unit, each once: a record read again is not added,
+    // and records the unit no longer holds stay. *added tells how many were new.
+    bool addEvents(const QString& serial, const QList<EventRecord>& records, int* added = nullptr);
+    // In the order they were first read; every unit's when serial is empty.
+    QList<EventRecord> events(const QString& serial = QString());
     // Case-insensitive, in serial numbers, notes and every setting of every stored version.
     QList<SearchMatch> search(const QString& text);
 
@@ -57,6 +63,7 @@ private:
     bool importLegacyFile(const QString& serial);
     bool touchUnit(const QString& serial, const QDateTime& now, qint64* unit);
     bool prune(qint64 unit);
+    bool countEvents(qint64 unit, int* count);
     bool readVersions(const QString& where, const QVariantList& values, QList<VersionRecord>* list);
 
     SqlConnection connection;

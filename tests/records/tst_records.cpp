@@ -65,6 +65,8 @@ private slots:
     void versionsAreMadeOnlyForNewSettings();
     void retentionKeepsNewestAndMarked_data();
     void retentionKeepsNewestAndMarked();
+    void eventsReadAreKeptOnce_data();
+    void eventsReadAreKeptOnce();
     void searchSaysWhereItFound_data();
     void searchSaysWhereItFound();
     void searchIndexFollowsPruningAndMigration();
@@ -238,6 +240,50 @@ void TestRecords::retentionKeepsNewestAndMarked()
         expected << QString::fromUtf8(smsText(number));
     QCOMPARE(texts(store.versions(QStringLiteral("23A04117"))), expected);
     QCOMPARE(store.versions(QStringLiteral("23OTHER")).size(), 1);
+}
+
+// Reads of a unit's event log as the module exports them: a header, then "time;event;source;".
+void TestRecords::eventsReadAreKeptOnce_data()
+{
+    QTest::addColumn<QStringList>("reads");
+    QTest::addColumn<QStringList>("kept");
+
+    const QString header = QStringLiteral("Date;Event;Source\r\n");
+    const QString on = QStringLiteral("01.08.  07:12:05;Power on;RV-23;\r\n");
+    const QString alarm = QStringLiteral("01.08.  07:13:00;Input A active;Phone 3;\r\n");
+    const QString later = QStringLiteral("02.08.  09:00:00;Power on;RV-23;\r\n");
+    QTest::newRow("every record read is kept")
+        << QStringList{header + on + alarm} << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3"};
+    QTest::newRow("a record read again is kept once")
+        << QStringList{header + on + alarm, header + on + alarm + later}
+        << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
+    QTest::newRow("records stay once the unit's log is cleared")
+        << QStringList{header + on + alarm, header + QStringLiteral(";;;\r\n"), header + later}
+        << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
+    QTest::newRow("an empty log keeps nothing") << QStringList{QString(QChar::ByteOrderMark) + header + ";;;\r\n"} << QStringList{};
+}
+
+// Each read is stored as the hosts store it; another unit's identical records are its own.
+void TestRecords::eventsReadAreKeptOnce()
+{
+    QFETCH(QStringList, reads);
+    QFETCH(QStringList, kept);
+    RecordStore store(location());
+    int added = 0;
+    int total = 0;
+    for (const QString& read : reads) {
+        QVERIFY2(store.addEvents(QStringLiteral("23A04117"), Records::EventRecord::fromExport(read.toUtf8()), &added),
+                 qPrintable(store.errorString()));
+        total += added;
+    }
+    QVERIFY(store.addEvents(QStringLiteral("23OTHER"), Records::EventRecord::fromExport(reads.first().toUtf8())));
+
+    QStringList records;
+    for (const Records::EventRecord& record : store.events(QStringLiteral("23A04117")))
+        records << QStringLiteral("%1 %2 %3").arg(record.logged, record.event, record.source);
+    QCOMPARE(records, kept);
+    QCOMPARE(total, kept.size());
+    QCOMPARE(store.events().size(), kept.size() + store.events(QStringLiteral("23OTHER")).size());
 }
 
 void TestRecords::searchSaysWhereItFound_data()

@@ -151,6 +151,8 @@ int Runner::run()
         return versions();
     if (options.command == QLatin1String("diff") && options.against > 0)
         return diffVersion();
+    if (options.command == QLatin1String("events") && options.stored)
+        return storedEvents();
     Praxon::HostPaths::addExtraPorts(options.ports);
     translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
@@ -349,7 +351,12 @@ int Runner::compareOrWrite(bool write)
         return fail(UsageError, QStringLiteral("the module reads no file like %1; it reads: %2")
                                     .arg(path, types.join(QStringLiteral("; "))));
     }
-    return applySettings(readFile(path), filter, path, write ? Apply::Write : Apply::Compare);
+    if (const int code = openAndLoad())
+        return code;
+    const QByteArray settings = readFile(path);
+    // Kept once the unit was read: the load compares the unit with its newest version.
+    session.keepImported(settings);
+    return applyLoaded(settings, filter, path, write ? Apply::Write : Apply::Compare);
 }
 
 int Runner::applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply)

@@ -128,7 +128,13 @@ bool RecordStore::addVersion(const QString& serial, const QByteArray& text, Vers
     // hosts compare with the newest version one after the other.
     if (!touchUnit(serial, QDateTime::currentDateTime(), &unit) || !connection.exec(newestQuery, {unit}, &newest))
         return fail();
-    const bool fresh = newest.isEmpty() || newest.first().at(1).toString() != hash;
+    bool fresh = newest.isEmpty() || newest.first().at(1).toString() != hash;
+    // A file kept once is not kept again: importing it would otherwise alternate with reads of
+    // a unit that does not hold it.
+    bool imported = false;
+    if (fresh && reason == VersionRecord::Reason::Import && !holds(unit, hash, &imported))
+        return fail();
+    fresh = fresh && !imported;
     SqlConnection::Rows stored;
     if (fresh
         && (!connection.exec(QStringLiteral("INSERT INTO versions (unit, made, reason, configuration, hash, kept)"
@@ -143,6 +149,15 @@ bool RecordStore::addVersion(const QString& serial, const QByteArray& text, Vers
         return fail();
     if (added)
         *added = fresh;
+    return true;
+}
+
+bool RecordStore::holds(qint64 unit, const QString& hash, bool* held)
+{
+    SqlConnection::Rows rows;
+    if (!connection.exec(QStringLiteral("SELECT id FROM versions WHERE unit = ? AND hash = ? LIMIT 1"), {unit, hash}, &rows))
+        return false;
+    *held = !rows.isEmpty();
     return true;
 }
 

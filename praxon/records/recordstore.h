@@ -29,8 +29,8 @@ public:
     void setKeep(int versions) { keep = versions; }
 
     bool open();
-    // Stores text as the unit's newest version unless it holds the same settings as the newest;
-    // *added tells which. made defaults to now.
+    // Stores text as the unit's newest version unless it holds the same settings as the newest
+    // (an import: as any of the unit's versions); *added tells which. made defaults to now.
     bool addVersion(const QString& serial, const QByteArray& text, VersionRecord::Reason reason,
                     bool* added = nullptr, const QDateTime& made = QDateTime());
     // The newest version's text; empty when there is none or the store cannot be read.
@@ -62,6 +62,8 @@ private:
     bool importLegacy();
     bool importLegacyFile(const QString& serial);
     bool touchUnit(const QString& serial, const QDateTime& now, qint64* unit);
+    // Whether a version of the unit holds the settings of that hash.
+    bool holds(qint64 unit, const QString& hash, bool* held);
     bool prune(qint64 unit);
     bool countEvents(qint64 unit, int* count);
     bool readVersions(const QString& where, const QVariantList& values, QList<VersionRecord>* list);

@@ -162,32 +162,38 @@ void TestRecords::earlierFilesAreTakenOverOnce()
 void TestRecords::versionsAreMadeOnlyForNewSettings_data()
 {
     QTest::addColumn<QList<QByteArray>>("stored");
+    QTest::addColumn<QString>("reasons"); // per text: w(rite), r(ead), i(mport)
     QTest::addColumn<int>("versions");
 
     const QByteArray a = smsText(QStringLiteral("A"));
     const QByteArray b = smsText(QStringLiteral("B"));
-    QTest::newRow("the same text twice is one version") << QList<QByteArray>{a, a} << 1;
-    QTest::newRow("a change is a new version") << QList<QByteArray>{a, b} << 2;
-    QTest::newRow("going back is a new version") << QList<QByteArray>{a, b, a} << 3;
+    QTest::newRow("the same text twice is one version") << QList<QByteArray>{a, a} << "wr" << 1;
+    QTest::newRow("a change is a new version") << QList<QByteArray>{a, b} << "wr" << 2;
+    QTest::newRow("going back is a new version") << QList<QByteArray>{a, b, a} << "wrw" << 3;
     QTest::newRow("live values and order are no change")
         << QList<QByteArray>{R"({"a":{"_value":1},"b":{"_value":2},"s":{"_value":-70,"_role":"dynamicState"}})",
                              R"({"b":{"_value":2},"s":{"_value":-50,"_role":"dynamicState"},"a":{"_value":1}})"}
-        << 1;
+        << "wr" << 1;
+    QTest::newRow("an imported file is a version of its own") << QList<QByteArray>{a, b} << "ri" << 2;
+    QTest::newRow("a file like the newest is no version") << QList<QByteArray>{a, a} << "ri" << 1;
+    QTest::newRow("a file kept before is not kept again") << QList<QByteArray>{a, b, a, b} << "riri" << 3;
 }
 
 // Versions are numbered across units, newest first, each with its reason and time.
 void TestRecords::versionsAreMadeOnlyForNewSettings()
 {
     QFETCH(QList<QByteArray>, stored);
+    QFETCH(QString, reasons);
     QFETCH(int, versions);
     RecordStore store(location());
     QVERIFY(store.addVersion(QStringLiteral("23OTHER"), "{}", Reason::Read));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const QMap<QChar, Reason> reasonOf{{'w', Reason::Write}, {'r', Reason::Read}, {'i', Reason::Import}};
 
     QList<bool> added;
     for (int i = 0; i < stored.size(); ++i) {
         bool fresh = false;
-        QVERIFY2(store.addVersion(QStringLiteral("23A04117"), stored.at(i), i % 2 ? Reason::Read : Reason::Write, &fresh),
+        QVERIFY2(store.addVersion(QStringLiteral("23A04117"), stored.at(i), reasonOf.value(reasons.at(i)), &fresh),
                  qPrintable(store.errorString()));
         added << fresh;
     }
@@ -195,7 +201,8 @@ void TestRecords::versionsAreMadeOnlyForNewSettings()
     const QList<VersionRecord> list = store.versions(QStringLiteral("23A04117"));
     QCOMPARE(list.size(), versions);
     QCOMPARE(added.count(true), versions);
-    QCOMPARE(list.last().reason, Reason::Write);
+    QCOMPARE(list.last().reason, reasonOf.value(reasons.at(0)));
+    QCOMPARE(list.first().reason, reasonOf.value(reasons.at(added.lastIndexOf(true))));
     QCOMPARE(list.first().configuration, stored.at(added.lastIndexOf(true)));
     for (int i = 1; i < list.size(); ++i)
         QVERIFY(list.at(i - 1).id > list.at(i).id);

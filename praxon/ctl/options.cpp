@@ -44,7 +44,7 @@ const Command table[] = {
      "and at Ctrl-C the minimum, mean and maximum signal and the number of samples. --csv FILE\n"
      "appends every poll's sample to FILE: time, signal, band, voltage, operator, inputs, relays.", 0, 0,
      Watch | Signal},
-    {"events", "events [-o FILE.csv|.html|.htm|.pdf] | events --stored", "export the event history",
+    {"events", "events [-o FILE.csv|.html|.htm|.pdf | --stored]", "export the event history or list the kept one",
      "Reads the unit's event history and exports it to FILE in the format its ending names, or\n"
      "prints it to standard output as semicolon-separated text. Every record read is kept in the\n"
      "records, once, also after the unit's log was cleared. --stored prints the records kept, of\n"

@@ -144,7 +144,8 @@ int Runner::run()
     const QString outputProblem = checksOutput ? Praxon::outputProblem(options.output) : QString();
     if (!outputProblem.isEmpty())
         return fail(UsageError, outputProblem);
-    // The records alone answer these; no module or unit is needed.
+    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
+    // The records alone answer these; no unit is needed (units --search takes the module's labels).
     if (options.command == QLatin1String("units"))
         return units();
     if (options.command == QLatin1String("versions"))
@@ -154,7 +155,6 @@ int Runner::run()
     if (options.command == QLatin1String("events") && options.stored)
         return storedEvents();
     Praxon::HostPaths::addExtraPorts(options.ports);
-    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
         return code;
 

@@ -55,10 +55,9 @@ int Runner::units()
     const QList<Records::SearchMatch> matches = records.search(options.search);
     // The settings are named as the module's pages label them; without the module, by their
     // short names.
-    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
-    const bool pages = session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath))
-                       && session.start(Praxon::HostPaths::baseDirectory());
-    const Praxon::FieldLabels labels(pages ? session.widget() : nullptr);
+    if (session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath)))
+        session.start(Praxon::HostPaths::baseDirectory());
+    const Praxon::FieldLabels labels(session.widget());
     QString text;
     for (const Records::SearchMatch& match : matches)
         text += matchLine(match, labels);

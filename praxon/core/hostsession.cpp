@@ -228,7 +228,7 @@ void HostSession::keepEvents()
         emit notice(tr("The unit's event records could not be kept: the module exported none"));
         return;
     }
-    if (!store->addEvents(unitSerial, Records::EventRecord::fromExport(file.readAll())))
+    if (!store->addEvents(unitSerial, &file))
         emit notice(tr("The unit's event records could not be kept in the unit records: %1").arg(store->errorString()));
 }
 

@@ -4,20 +4,15 @@
 
 namespace Records {
 
-QList<EventRecord> EventRecord::fromExport(const QByteArray& text)
+bool EventRecord::fromExportLine(const QString& line, EventRecord* record)
 {
-    QString lines = QString::fromUtf8(text);
-    if (lines.startsWith(QChar::ByteOrderMark))
-        lines.remove(0, 1);
-    QList<EventRecord> records;
-    const QStringList rows = lines.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    for (int row = 1; row < rows.size(); ++row) {
-        const QStringList cells = rows.at(row).split(QLatin1Char(';'));
-        if (cells.size() < 3 || (cells.at(0).isEmpty() && cells.at(1).isEmpty()))
-            continue;
-        records << EventRecord{QString(), cells.at(0), cells.at(1), cells.at(2), rows.at(row)};
-    }
-    return records;
+    const QStringList cells = line.split(QLatin1Char(';'));
+    if (cells.size() < 3 || (cells.at(0).isEmpty() && cells.at(1).isEmpty()))
+        return false;
+    record->logged = cells.at(0);
+    record->event = cells.at(1);
+    record->source = cells.at(2);
+    return true;
 }
 
 } // namespace Records

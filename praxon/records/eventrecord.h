@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
 #include <QString>
 
 namespace Records {
@@ -14,11 +12,10 @@ struct EventRecord
     QString logged;
     QString event;
     QString source;
-    QString line; // the export's whole line, with any columns beyond these
 
-    // The records of the module's semicolon-separated history export: a header line, then one
-    // line per record ended by ";". The empty row the module shows for an empty log is no record.
-    static QList<EventRecord> fromExport(const QByteArray& text);
+    // A record line of the module's semicolon-separated history export ("time;event;source;"),
+    // without its line end; false for the empty row the module shows for an empty log.
+    static bool fromExportLine(const QString& line, EventRecord* record);
 };
 
 } // namespace Records

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QObject>
+#include <QTextStream>
 
 namespace Records {
 
@@ -279,7 +280,7 @@ bool RecordStore::countEvents(qint64 unit, int* count)
     return true;
 }
 
-bool RecordStore::addEvents(const QString& serial, const QList<EventRecord>& records, int* added)
+bool RecordStore::addEvents(const QString& serial, QIODevice* exported, int* added)
 {
     if (serial.isEmpty()) {
         error = QObject::tr("The unit has no serial number to keep its events under");
@@ -290,12 +291,19 @@ bool RecordStore::addEvents(const QString& serial, const QList<EventRecord>& rec
     if (!open() || !connection.begin() || !touchUnit(serial, QDateTime::currentDateTime(), &unit)
         || !countEvents(unit, &before))
         return fail();
-    // The unit keeps no year and no number per record: its time, event and source are all that
-    // tells one record from another.
-    for (const EventRecord& record : records) {
-        if (!connection.exec(QStringLiteral("INSERT INTO events (unit, logged, code, source, fields) VALUES (?, ?, ?, ?, ?)"
-                                            " ON CONFLICT (unit, logged, code, source) DO NOTHING"),
-                             {unit, record.logged, record.event, record.source, record.line}))
+    // Line by line: a long log is never held whole. The first line names the columns.
+    QTextStream lines(exported);
+    lines.setCodec("UTF-8");
+    lines.readLine();
+    EventRecord record;
+    while (!lines.atEnd()) {
+        const QString line = lines.readLine();
+        // The unit keeps no year and no number per record: its time, event and source are all
+        // that tells one record from another.
+        if (EventRecord::fromExportLine(line, &record)
+            && !connection.exec(QStringLiteral("INSERT INTO events (unit, logged, code, source, fields) VALUES (?, ?, ?, ?, ?)"
+                                               " ON CONFLICT (unit, logged, code, source) DO NOTHING"),
+                                {unit, record.logged, record.event, record.source, line}))
             return fail();
     }
     int after = 0;
@@ -310,7 +318,7 @@ QList<EventRecord> RecordStore::events(const QString& serial)
 {
     SqlConnection::Rows rows;
     QList<EventRecord> list;
-    const QString query = QStringLiteral("SELECT u.serial, e.logged, e.code, e.source, e.fields FROM events e"
+    const QString query = QStringLiteral("SELECT u.serial, e.logged, e.code, e.source FROM events e"
                                          " JOIN units u ON u.id = e.unit")
                           + (serial.isEmpty() ? QString() : QStringLiteral(" WHERE u.serial = ?"))
                           + QStringLiteral(" ORDER BY u.serial, e.id");
@@ -319,8 +327,7 @@ QList<EventRecord> RecordStore::events(const QString& serial)
         return list;
     }
     for (const QVariantList& row : qAsConst(rows))
-        list << EventRecord{row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString(),
-                            row.at(4).toString()};
+        list << EventRecord{row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString()};
     return list;
 }
 

@@ -8,6 +8,7 @@
 #include "versionrecord.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -45,9 +46,10 @@ public:
     QList<VersionRecord> versions(const QString& serial = QString());
     // The version with that number; its id is 0 when there is none.
     VersionRecord version(qint64 id);
-    // Keeps the event records read from the unit, each once: a record read again is not added,
-    // and records the unit no longer holds stay. *added tells how many were new.
-    bool addEvents(const QString& serial, const QList<EventRecord>& records, int* added = nullptr);
+    // Keeps the event records of the module's history export (semicolon-separated) for the unit,
+    // each once: a record read again is not added, and records the unit no longer holds stay.
+    // *added tells how many were new.
+    bool addEvents(const QString& serial, QIODevice* exported, int* added = nullptr);
     // In the order they were first read; every unit's when serial is empty.
     QList<EventRecord> events(const QString& serial = QString());
     // Case-insensitive, in serial numbers, notes and every setting of every stored version.

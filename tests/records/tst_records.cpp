@@ -3,6 +3,7 @@
 #include "praxon/records/recordstore.h"
 #include "praxon/records/sqlconnection.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -278,12 +279,16 @@ void TestRecords::eventsReadAreKeptOnce()
     RecordStore store(location());
     int added = 0;
     int total = 0;
+    const auto keep = [&store](const QString& serial, const QString& read, int* added) {
+        QByteArray text = read.toUtf8();
+        QBuffer exported(&text);
+        return exported.open(QIODevice::ReadOnly) && store.addEvents(serial, &exported, added);
+    };
     for (const QString& read : reads) {
-        QVERIFY2(store.addEvents(QStringLiteral("23A04117"), Records::EventRecord::fromExport(read.toUtf8()), &added),
-                 qPrintable(store.errorString()));
+        QVERIFY2(keep(QStringLiteral("23A04117"), read, &added), qPrintable(store.errorString()));
         total += added;
     }
-    QVERIFY(store.addEvents(QStringLiteral("23OTHER"), Records::EventRecord::fromExport(reads.first().toUtf8())));
+    QVERIFY(keep(QStringLiteral("23OTHER"), reads.first(), &added));
 
     QStringList records;
     for (const Records::EventRecord& record : store.events(QStringLiteral("23A04117")))

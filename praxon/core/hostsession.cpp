@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QWidget>
 
 namespace Praxon {
@@ -95,7 +96,7 @@ void HostSession::wireModule()
     connect(module, &Device::deviceInfoChanged, this, &HostSession::unitChanged);
     connect(module, &Device::enableImportSignal, this, &HostSession::importEnabled);
     connect(module, &Device::enableReload, this, &HostSession::reloadEnabled);
-    connect(module, &Device::historyAvaliable, this, &HostSession::historyAvailable);
+    connect(module, &Device::historyAvaliable, this, &HostSession::onHistoryAvailable);
     connect(module, &Device::connectionStateChangedSignal, this, &HostSession::onDisconnected);
     connect(module, &Device::requestConfigurationSaveSignal, this, &HostSession::onSaveRequested);
     connect(module, &Device::requestConfigurationLoadSignal, this, &HostSession::onLoadRequested);
@@ -148,6 +149,7 @@ bool HostSession::openOffline(const QString& file)
     offlinePath = QFileInfo(file).absoluteFilePath();
     setSource(Common::Offline);
     module->showConfiguration(data);
+    keepImported(data);
     return true;
 }
 
@@ -163,6 +165,13 @@ void HostSession::onDisconnected()
 {
     if (source == Common::Local)
         setSource(Common::Unset);
+}
+
+void HostSession::onHistoryAvailable(bool available)
+{
+    if (available && isConnected())
+        keepEvents();
+    emit historyAvailable(available);
 }
 
 void HostSession::setSource(Common::ConfigurationSource value)
@@ -203,6 +212,36 @@ void HostSession::keepVersion(Records::VersionRecord::Reason reason)
     if (!store->addVersion(unitSerial, loadedText, reason)
         || !store->noteUnit(unitSerial, unit->firmwareVersion, unit->behaviourVersion, imei.toString()))
         emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
+}
+
+void HostSession::keepEvents()
+{
+    if (module->metaObject()->indexOfMethod("exportHistoryTo(QString)") < 0)
+        return;
+    // The history export is the one way the module hands its event records over.
+    const QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("events.csv"));
+    bool exported = false;
+    QMetaObject::invokeMethod(module, "exportHistoryTo", Q_RETURN_ARG(bool, exported), Q_ARG(QString, path));
+    QFile file(path);
+    if (!exported || !file.open(QIODevice::ReadOnly)) {
+        emit notice(tr("The unit's event records could not be kept: the module exported none"));
+        return;
+    }
+    if (!store->addEvents(unitSerial, &file))
+        emit notice(tr("The unit's event records could not be kept in the unit records: %1").arg(store->errorString()));
+}
+
+void HostSession::keepImported(const QByteArray& data)
+{
+    const QString serial = QJsonDocument::fromJson(data)[QLatin1String("informations")][QLatin1String("values")]
+                                                        [QLatin1String("serial")][QLatin1String("_value")].toString();
+    // A file applied to another unit serves as a template (a batch's per-unit files name the unit
+    // they were made from): it is no configuration of the unit it names.
+    if (serial.isEmpty() || (isConnected() && serial != unitSerial))
+        return;
+    if (!store->addVersion(serial, data, Records::VersionRecord::Reason::Import))
+        emit notice(tr("The file's configuration could not be kept in the unit records: %1").arg(store->errorString()));
 }
 
 Records::VersionRecord HostSession::keepBeforeFirmware()

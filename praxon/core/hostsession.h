@@ -23,7 +23,8 @@ namespace Praxon {
 // The host's side of the module contract: loads the plug-in, drives Module::Device in the order
 // the contract fixes and serves the module's requests. The record store receives the module's
 // saved-configuration text before the unit is written, so that an edit is never lost, and keeps
-// what is read from the unit when it differs from its newest version.
+// what is read from the unit when it differs from its newest version, the event records the
+// module shows, and the saved configurations of files opened or imported.
 //
 // The module is not thread-safe: everything here runs in the GUI thread.
 class HostSession final : public QObject
@@ -87,6 +88,9 @@ public:
     QByteArray snapshot();
     // Shows data as edits; filter is one of importFileTypes().
     bool importConfiguration(const QByteArray& data, const QString& filter);
+    // A saved configuration read from a file is kept as an imported version of the unit it names,
+    // when it differs from that unit's newest and no other unit is connected; other texts are not.
+    void keepImported(const QByteArray& data);
     // Returns once an import has reached the items, also one that goes through the unit's link.
     bool settleImport();
     // Has the module read the unit's event log; true when it says the history is available.
@@ -119,8 +123,11 @@ private:
     void onSaveRequested(const QString& configuration);
     void onLoadRequested();
     void onDisconnected();
+    void onHistoryAvailable(bool available);
     // Keeps what the last load read as a version, and the unit's identity.
     void keepVersion(Records::VersionRecord::Reason reason);
+    // Keeps the records the module's event table shows, through its history export.
+    void keepEvents();
     SaveResult storeAndSave(const QByteArray& text);
     bool storeText(const QByteArray& text);
     QByteArray storedText();

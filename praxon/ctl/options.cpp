@@ -8,7 +8,7 @@ namespace {
 
 enum CommandOption {
     NoOption = 0, Output = 1, Watch = 2, Force = 4, Yes = 8, Search = 16, Version = 32, Note = 64, Mark = 128,
-    Signal = 256, Overrides = 512
+    Signal = 256, Overrides = 512, Stored = 1024
 };
 
 struct Command
@@ -44,9 +44,12 @@ const Command table[] = {
      "and at Ctrl-C the minimum, mean and maximum signal and the number of samples. --csv FILE\n"
      "appends every poll's sample to FILE: time, signal, band, voltage, operator, inputs, relays.", 0, 0,
      Watch | Signal},
-    {"events", "events [-o FILE.csv|.html|.htm|.pdf]", "export the event history",
+    {"events", "events [-o FILE.csv|.html|.htm|.pdf | --stored]", "export the event history or list the kept one",
      "Reads the unit's event history and exports it to FILE in the format its ending names, or\n"
-     "prints it to standard output as semicolon-separated text.", 0, 0, Output},
+     "prints it to standard output as semicolon-separated text. Every record read is kept in the\n"
+     "records, once, also after the unit's log was cleared. --stored prints the records kept, of\n"
+     "unit S (--serial S) or of all units, in the order they were first read; no unit is needed.",
+     0, 0, Output | Stored},
     {"export-portal", "export-portal -o FILE.txt", "save the settings as a portal form",
      "Reads the unit and writes its settings to FILE.txt as a web-portal form, which write reads.", 0, 0,
      Output},
@@ -165,8 +168,12 @@ bool checkCommand(const Command& command, Options* options, QString* error)
         || refuse(options->against > 0, Version, "--against") || refuse(!options->note.isNull(), Note, "--note")
         || refuse(options->mark > 0, Mark, "--mark")
         || refuse(options->signal, Signal, "--signal") || refuse(!options->csvFile.isEmpty(), Signal, "--csv")
-        || refuse(!options->overrides.isEmpty(), Overrides, "--overrides"))
+        || refuse(!options->overrides.isEmpty(), Overrides, "--overrides") || refuse(options->stored, Stored, "--stored"))
         return false;
+    if (options->stored && !options->output.isEmpty()) {
+        *error = QStringLiteral("events --stored prints the records kept; it takes no -o");
+        return false;
+    }
     if ((options->signal || !options->csvFile.isEmpty()) && !options->watch) {
         *error = QStringLiteral("--signal and --csv go with --watch");
         return false;
@@ -285,6 +292,8 @@ bool Options::parse(const QStringList& arguments, Options* options, QString* err
         } else if (name == QLatin1String("--csv")) {
             if (!takeValue(argument, arguments, &i, &options->csvFile, error))
                 return false;
+        } else if (argument == QLatin1String("--stored")) {
+            options->stored = true;
         } else if (argument == QLatin1String("--watch")) {
             options->watch = true;
         } else if (argument == QLatin1String("--signal")) {

@@ -35,6 +35,7 @@ struct Options
     QString search;   // units --search
     QString note;     // units --serial S --note TEXT; null: not given
     int mark = 0;     // versions --mark N
+    bool stored = false; // events --stored: the records kept, not the unit's
     int version = 0;  // diff --version N
     int against = 0;  // diff --version N --against M
     QString overrides; // batch write: the per-unit settings (CSV)

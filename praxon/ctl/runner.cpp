@@ -144,15 +144,17 @@ int Runner::run()
     const QString outputProblem = checksOutput ? Praxon::outputProblem(options.output) : QString();
     if (!outputProblem.isEmpty())
         return fail(UsageError, outputProblem);
-    // The records alone answer these; no module or unit is needed.
+    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
+    // The records alone answer these; no unit is needed (units --search takes the module's labels).
     if (options.command == QLatin1String("units"))
         return units();
     if (options.command == QLatin1String("versions"))
         return versions();
     if (options.command == QLatin1String("diff") && options.against > 0)
         return diffVersion();
+    if (options.command == QLatin1String("events") && options.stored)
+        return storedEvents();
     Praxon::HostPaths::addExtraPorts(options.ports);
-    translations.setLanguage(options.language.isEmpty() ? Praxon::Translations::systemLanguage() : options.language);
     if (const int code = startModule())
         return code;
 
@@ -349,7 +351,12 @@ int Runner::compareOrWrite(bool write)
         return fail(UsageError, QStringLiteral("the module reads no file like %1; it reads: %2")
                                     .arg(path, types.join(QStringLiteral("; "))));
     }
-    return applySettings(readFile(path), filter, path, write ? Apply::Write : Apply::Compare);
+    if (const int code = openAndLoad())
+        return code;
+    const QByteArray settings = readFile(path);
+    // Kept once the unit was read: the load compares the unit with its newest version.
+    session.keepImported(settings);
+    return applyLoaded(settings, filter, path, write ? Apply::Write : Apply::Compare);
 }
 
 int Runner::applySettings(const QByteArray& settings, const QString& filter, const QString& path, Apply apply)

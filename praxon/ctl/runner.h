@@ -72,6 +72,7 @@ private:
     int versionUnit(const Records::VersionRecord& version, QString* filter);
     int status();
     int events();
+    int storedEvents();
     int exportPortal();
     int firmware();
     int reset();

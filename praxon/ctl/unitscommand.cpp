@@ -3,6 +3,9 @@
 
 #include "console.h"
 
+#include "praxon/core/fieldlabels.h"
+#include "praxon/core/hostpaths.h"
+
 #include <algorithm>
 
 namespace Ctl {
@@ -26,9 +29,12 @@ QString unitTable(const QList<Records::UnitRecord>& units)
     return text;
 }
 
-QString matchLine(const Records::SearchMatch& match)
+QString matchLine(const Records::SearchMatch& match, const Praxon::FieldLabels& labels)
 {
-    const QString where = QStringLiteral("%1 %2 = \"%3\"").arg(match.serial, -12).arg(match.field, match.value);
+    const QString field = match.field == QLatin1String("serial") ? QStringLiteral("serial number")
+                          : match.field == QLatin1String("note") ? QStringLiteral("site note")
+                                                                 : labels.describe(match.field);
+    const QString where = QStringLiteral("%1 %2 = \"%3\"").arg(match.serial, -12).arg(field, match.value);
     return match.version > 0 ? where + QStringLiteral(" (version %1)\n").arg(match.version) : where + QLatin1Char('\n');
 }
 
@@ -47,9 +53,14 @@ int Runner::units()
         return Success;
     }
     const QList<Records::SearchMatch> matches = records.search(options.search);
+    // The settings are named as the module's pages label them; without the module, by their
+    // short names.
+    if (session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath)))
+        session.start(Praxon::HostPaths::baseDirectory());
+    const Praxon::FieldLabels labels(session.widget());
     QString text;
     for (const Records::SearchMatch& match : matches)
-        text += matchLine(match);
+        text += matchLine(match, labels);
     Console::out(matches.isEmpty() ? QStringLiteral("no unit in the records holds \"%1\"\n").arg(options.search) : text);
     return Success;
 }

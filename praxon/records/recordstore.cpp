@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QObject>
+#include <QTextStream>
 
 namespace Records {
 
@@ -128,7 +129,13 @@ bool RecordStore::addVersion(const QString& serial, const QByteArray& text, Vers
     // hosts compare with the newest version one after the other.
     if (!touchUnit(serial, QDateTime::currentDateTime(), &unit) || !connection.exec(newestQuery, {unit}, &newest))
         return fail();
-    const bool fresh = newest.isEmpty() || newest.first().at(1).toString() != hash;
+    bool fresh = newest.isEmpty() || newest.first().at(1).toString() != hash;
+    // A file kept once is not kept again: importing it would otherwise alternate with reads of
+    // a unit that does not hold it.
+    bool imported = false;
+    if (fresh && reason == VersionRecord::Reason::Import && !holds(unit, hash, &imported))
+        return fail();
+    fresh = fresh && !imported;
     SqlConnection::Rows stored;
     if (fresh
         && (!connection.exec(QStringLiteral("INSERT INTO versions (unit, made, reason, configuration, hash, kept)"
@@ -143,6 +150,15 @@ bool RecordStore::addVersion(const QString& serial, const QByteArray& text, Vers
         return fail();
     if (added)
         *added = fresh;
+    return true;
+}
+
+bool RecordStore::holds(qint64 unit, const QString& hash, bool* held)
+{
+    SqlConnection::Rows rows;
+    if (!connection.exec(QStringLiteral("SELECT id FROM versions WHERE unit = ? AND hash = ? LIMIT 1"), {unit, hash}, &rows))
+        return false;
+    *held = !rows.isEmpty();
     return true;
 }
 
@@ -253,6 +269,66 @@ VersionRecord RecordStore::version(qint64 id)
     QList<VersionRecord> list;
     readVersions(QStringLiteral("WHERE v.id = ?"), {id}, &list);
     return list.value(0);
+}
+
+bool RecordStore::countEvents(qint64 unit, int* count)
+{
+    SqlConnection::Rows rows;
+    if (!connection.exec(QStringLiteral("SELECT COUNT(*) FROM events WHERE unit = ?"), {unit}, &rows))
+        return false;
+    *count = rows.value(0).value(0).toInt();
+    return true;
+}
+
+bool RecordStore::addEvents(const QString& serial, QIODevice* exported, int* added)
+{
+    if (serial.isEmpty()) {
+        error = QObject::tr("The unit has no serial number to keep its events under");
+        return false;
+    }
+    qint64 unit = 0;
+    int before = 0;
+    if (!open() || !connection.begin() || !touchUnit(serial, QDateTime::currentDateTime(), &unit)
+        || !countEvents(unit, &before))
+        return fail();
+    // Line by line: a long log is never held whole. The first line names the columns.
+    QTextStream lines(exported);
+    lines.setCodec("UTF-8");
+    lines.readLine();
+    EventRecord record;
+    while (!lines.atEnd()) {
+        const QString line = lines.readLine();
+        // The unit keeps no year and no number per record: its time, event and source are all
+        // that tells one record from another.
+        if (EventRecord::fromExportLine(line, &record)
+            && !connection.exec(QStringLiteral("INSERT INTO events (unit, logged, code, source, fields) VALUES (?, ?, ?, ?, ?)"
+                                               " ON CONFLICT (unit, logged, code, source) DO NOTHING"),
+                                {unit, record.logged, record.event, record.source, line}))
+            return fail();
+    }
+    int after = 0;
+    if (!countEvents(unit, &after) || !connection.commit())
+        return fail();
+    if (added)
+        *added = after - before;
+    return true;
+}
+
+QList<EventRecord> RecordStore::events(const QString& serial)
+{
+    SqlConnection::Rows rows;
+    QList<EventRecord> list;
+    const QString query = QStringLiteral("SELECT u.serial, e.logged, e.code, e.source FROM events e"
+                                         " JOIN units u ON u.id = e.unit")
+                          + (serial.isEmpty() ? QString() : QStringLiteral(" WHERE u.serial = ?"))
+                          + QStringLiteral(" ORDER BY u.serial, e.id");
+    if (!open() || !connection.exec(query, serial.isEmpty() ? QVariantList() : QVariantList{serial}, &rows)) {
+        fail();
+        return list;
+    }
+    for (const QVariantList& row : qAsConst(rows))
+        list << EventRecord{row.at(0).toString(), row.at(1).toString(), row.at(2).toString(), row.at(3).toString()};
+    return list;
 }
 
 QList<SearchMatch> RecordStore::search(const QString& text)

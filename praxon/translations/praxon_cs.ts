@@ -209,6 +209,18 @@
         <source>The module reads no saved settings</source>
         <translation>Modul nenačítá uložená nastavení</translation>
     </message>
+    <message>
+        <source>The unit&apos;s event records could not be kept: the module exported none</source>
+        <translation>Záznamy událostí jednotky nelze uchovat: modul žádné nevyexportoval</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s event records could not be kept in the unit records: %1</source>
+        <translation>Záznamy událostí jednotky nelze uchovat v záznamech o jednotkách: %1</translation>
+    </message>
+    <message>
+        <source>The file&apos;s configuration could not be kept in the unit records: %1</source>
+        <translation>Konfiguraci ze souboru nelze uchovat v záznamech o jednotkách: %1</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::IoIndicator</name>
@@ -660,6 +672,26 @@ Zapsat verzi %2 zpět do jednotky?</translation>
         <source>version %1</source>
         <translation>verze %1</translation>
     </message>
+    <message>
+        <source>Event</source>
+        <translation>Událost</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>&amp;Versions</source>
+        <translation>&amp;Verze</translation>
+    </message>
+    <message>
+        <source>&amp;Event log</source>
+        <translation>&amp;Záznam událostí</translation>
+    </message>
+    <message>
+        <source>Every event record read from the unit, also those it no longer holds</source>
+        <translation>Všechny záznamy událostí načtené z jednotky, i ty, které už v ní nejsou</translation>
+    </message>
 </context>
 <context>
     <name>Praxon::UnitsWindow</name>
@@ -873,6 +905,10 @@ Zapsat verzi %2 zpět do jednotky?</translation>
     <message>
         <source>a whole number</source>
         <translation>celé číslo</translation>
+    </message>
+    <message>
+        <source>The unit has no serial number to keep its events under</source>
+        <translation>Jednotka nemá sériové číslo, pod kterým by se její události uchovaly</translation>
     </message>
 </context>
 </TS>

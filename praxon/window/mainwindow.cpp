@@ -404,7 +404,9 @@ void MainWindow::importSettingsFrom(const QString& file, QString filter)
     if (filter.isEmpty())
         filter = HostSession::filterFor(host.device()->importFileTypes(), file);
     const QByteArray before = host.snapshot();
-    host.importConfiguration(input.readAll(), filter);
+    const QByteArray data = input.readAll();
+    host.keepImported(data);
+    host.importConfiguration(data, filter);
     // Saved settings are taken at once; other formats pass through the unit's link first.
     if (!file.endsWith(QLatin1String(".rv23"), Qt::CaseInsensitive) && !host.settleImport())
         return;

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +47,7 @@ UnitHistoryWindow::UnitHistoryWindow(Records::RecordStore* store, const FieldLab
     , list(table(this, "versions", {tr("Version"), tr("Time"), tr("Why it was kept")}))
     , against(new QComboBox(this))
     , differences(table(this, "differences", {tr("Setting"), tr("Compared with"), tr("Chosen version")}))
+    , events(table(this, "events", {tr("Time"), tr("Event"), tr("Source")}))
     , note(new QLineEdit(this))
     , restoreButton(new QPushButton(tr("&Restore"), this))
 {
@@ -75,10 +77,17 @@ UnitHistoryWindow::UnitHistoryWindow(Records::RecordStore* store, const FieldLab
     differences->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     differences->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     differences->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    auto* versionsPage = new QWidget(this);
+    auto* versionsLayout = new QVBoxLayout(versionsPage);
+    versionsLayout->addLayout(compareRow);
+    versionsLayout->addWidget(splitter, 1);
+    auto* pages = new QTabWidget(this);
+    pages->addTab(versionsPage, tr("&Versions"));
+    pages->addTab(events, tr("&Event log"));
+    pages->setTabToolTip(1, tr("Every event record read from the unit, also those it no longer holds"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(noteRow);
-    layout->addLayout(compareRow);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(pages, 1);
 
     for (const Records::UnitRecord& unit : store->units()) {
         if (unit.serial == serial)
@@ -90,6 +99,7 @@ UnitHistoryWindow::UnitHistoryWindow(Records::RecordStore* store, const FieldLab
     connect(restoreButton, &QPushButton::clicked, this, [this] { emit restoreRequested(chosen()); });
     resize(1000, 560);
     fillVersions();
+    fillEvents();
 }
 
 void UnitHistoryWindow::fillVersions()
@@ -107,6 +117,18 @@ void UnitHistoryWindow::fillVersions()
     list->resizeColumnsToContents();
     if (!versions.isEmpty())
         list->selectRow(0);
+}
+
+void UnitHistoryWindow::fillEvents()
+{
+    const QList<Records::EventRecord> kept = store->events(serial);
+    events->setRowCount(kept.size());
+    for (int row = 0; row < kept.size(); ++row) {
+        const QStringList cells{kept.at(row).logged, kept.at(row).event, kept.at(row).source};
+        for (int column = 0; column < cells.size(); ++column)
+            events->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+    events->resizeColumnsToContents();
 }
 
 Records::VersionRecord UnitHistoryWindow::chosen() const

@@ -19,8 +19,8 @@ namespace Praxon {
 class FieldLabels;
 
 // One unit's stored versions, newest first: the chosen one side by side with another (the one
-// before it unless another is picked), changed settings highlighted; its site note; and Restore,
-// which asks for the chosen version to be written to the unit.
+// before it unless another is picked), changed settings highlighted; its site note; Restore,
+// which asks for the chosen version to be written to the unit; and the event records kept.
 class UnitHistoryWindow final : public QDialog
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ signals:
 
 private:
     void fillVersions();
+    void fillEvents();
     void chooseVersion();
     void compare();
     void saveNote();
@@ -47,6 +48,7 @@ private:
     QTableWidget* list;
     QComboBox* against;
     QTableWidget* differences;
+    QTableWidget* events;
     QLineEdit* note;
     QPushButton* restoreButton;
 };

@@ -37,6 +37,7 @@ private slots:
     void firmware();
     void signalWatchFollowsTheUnit();
     void batchWritesEveryUnitAndReportsEach();
+    void recordsKeepEventsAndImportedFiles();
 
 private:
     struct Result
@@ -644,6 +645,51 @@ void TestEndToEnd::batchWritesEveryUnitAndReportsEach()
              QStringList({"23E2E0B1.rv23", "23E2E0B2.rv23", "23E2E0B3.rv23"}));
     const QByteArray saved = Testing::fileContents(dir->filePath("saved/23E2E0B1.rv23"));
     QCOMPARE(at(QJsonDocument::fromJson(saved).object(), "inputs.gbInputA.leSMSOnA").toString(), "SITE ONE");
+}
+
+// The records keep every event record read, once, also after the unit's log was emptied; a
+// unit's saved file compared with it is kept as an imported version, once; and a search names
+// the field where it found a value as the pages label it.
+void TestEndToEnd::recordsKeepEventsAndImportedFiles()
+{
+    QVERIFY(startUnit({"--events", "3"}));
+    const QString saved = dir->filePath("unit.rv23");
+    QCOMPARE(run({"read", "-o", saved}).code, 0);
+    QCOMPARE(run({"events"}).code, 0);
+    unit->write("event 12 0\n");
+    QTRY_COMPARE(unitState()["events"].toArray().size(), 4);
+    QCOMPARE(run({"events"}).code, 0);
+    stopUnit();
+    QJsonObject state = unitState();
+    state["events"] = QJsonArray();
+    QFile emptied(dir->filePath("unit.json"));
+    QVERIFY(emptied.open(QIODevice::WriteOnly) && emptied.write(QJsonDocument(state).toJson()) > 0);
+    emptied.close();
+    QVERIFY(startUnit());
+    QCOMPARE(run({"events"}).code, 0);
+
+    const Result events = run({"events", "--stored", "--serial", serial});
+    QCOMPARE(events.code, 0);
+    QStringList lines = events.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeFirst(), "Serial;Time;Event;Source");
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.first().startsWith(serial + ";01/01/  00:00:00;Input A activated;RV-23"), qPrintable(events.out));
+    QVERIFY2(lines.last().contains(";Unit switched on;RV-23"), qPrintable(events.out));
+
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray edited = file.readAll().replace("NARUSENI OBJEKTU", "VLOUPANI");
+    QVERIFY(file.resize(0) && file.write(edited) == edited.size());
+    file.close();
+    QCOMPARE(run({"diff", saved}).code, 0);
+    QCOMPARE(run({"diff", saved}).code, 0);
+    const Result versions = run({"versions", "--serial", serial});
+    QCOMPARE(versions.out.count("imported from a file"), 1);
+    QVERIFY2(versions.out.contains(QRegularExpression("\\n2 .+ imported from a file +1 setting: inputs.gbInputA.leSMSOnA\\n")),
+             qPrintable(versions.out));
+    QCOMPARE(run({"units", "--search", "vloupani"}).out,
+             serial + "     Inputs > Input A > SMS text reporting activation = \"VLOUPANI\" (version 2)\n");
+    QCOMPARE(run({"units", "--search", "e2e0"}).out, serial + "     serial number = \"" + serial + "\"\n");
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -3,6 +3,7 @@
 #include "praxon/records/recordstore.h"
 #include "praxon/records/sqlconnection.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -65,6 +66,8 @@ private slots:
     void versionsAreMadeOnlyForNewSettings();
     void retentionKeepsNewestAndMarked_data();
     void retentionKeepsNewestAndMarked();
+    void eventsReadAreKeptOnce_data();
+    void eventsReadAreKeptOnce();
     void searchSaysWhereItFound_data();
     void searchSaysWhereItFound();
     void searchIndexFollowsPruningAndMigration();
@@ -160,32 +163,38 @@ void TestRecords::earlierFilesAreTakenOverOnce()
 void TestRecords::versionsAreMadeOnlyForNewSettings_data()
 {
     QTest::addColumn<QList<QByteArray>>("stored");
+    QTest::addColumn<QString>("reasons"); // per text: w(rite), r(ead), i(mport)
     QTest::addColumn<int>("versions");
 
     const QByteArray a = smsText(QStringLiteral("A"));
     const QByteArray b = smsText(QStringLiteral("B"));
-    QTest::newRow("the same text twice is one version") << QList<QByteArray>{a, a} << 1;
-    QTest::newRow("a change is a new version") << QList<QByteArray>{a, b} << 2;
-    QTest::newRow("going back is a new version") << QList<QByteArray>{a, b, a} << 3;
+    QTest::newRow("the same text twice is one version") << QList<QByteArray>{a, a} << "wr" << 1;
+    QTest::newRow("a change is a new version") << QList<QByteArray>{a, b} << "wr" << 2;
+    QTest::newRow("going back is a new version") << QList<QByteArray>{a, b, a} << "wrw" << 3;
     QTest::newRow("live values and order are no change")
         << QList<QByteArray>{R"({"a":{"_value":1},"b":{"_value":2},"s":{"_value":-70,"_role":"dynamicState"}})",
                              R"({"b":{"_value":2},"s":{"_value":-50,"_role":"dynamicState"},"a":{"_value":1}})"}
-        << 1;
+        << "wr" << 1;
+    QTest::newRow("an imported file is a version of its own") << QList<QByteArray>{a, b} << "ri" << 2;
+    QTest::newRow("a file like the newest is no version") << QList<QByteArray>{a, a} << "ri" << 1;
+    QTest::newRow("a file kept before is not kept again") << QList<QByteArray>{a, b, a, b} << "riri" << 3;
 }
 
 // Versions are numbered across units, newest first, each with its reason and time.
 void TestRecords::versionsAreMadeOnlyForNewSettings()
 {
     QFETCH(QList<QByteArray>, stored);
+    QFETCH(QString, reasons);
     QFETCH(int, versions);
     RecordStore store(location());
     QVERIFY(store.addVersion(QStringLiteral("23OTHER"), "{}", Reason::Read));
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const QMap<QChar, Reason> reasonOf{{'w', Reason::Write}, {'r', Reason::Read}, {'i', Reason::Import}};
 
     QList<bool> added;
     for (int i = 0; i < stored.size(); ++i) {
         bool fresh = false;
-        QVERIFY2(store.addVersion(QStringLiteral("23A04117"), stored.at(i), i % 2 ? Reason::Read : Reason::Write, &fresh),
+        QVERIFY2(store.addVersion(QStringLiteral("23A04117"), stored.at(i), reasonOf.value(reasons.at(i)), &fresh),
                  qPrintable(store.errorString()));
         added << fresh;
     }
@@ -193,7 +202,8 @@ void TestRecords::versionsAreMadeOnlyForNewSettings()
     const QList<VersionRecord> list = store.versions(QStringLiteral("23A04117"));
     QCOMPARE(list.size(), versions);
     QCOMPARE(added.count(true), versions);
-    QCOMPARE(list.last().reason, Reason::Write);
+    QCOMPARE(list.last().reason, reasonOf.value(reasons.at(0)));
+    QCOMPARE(list.first().reason, reasonOf.value(reasons.at(added.lastIndexOf(true))));
     QCOMPARE(list.first().configuration, stored.at(added.lastIndexOf(true)));
     for (int i = 1; i < list.size(); ++i)
         QVERIFY(list.at(i - 1).id > list.at(i).id);
@@ -238,6 +248,54 @@ void TestRecords::retentionKeepsNewestAndMarked()
         expected << QString::fromUtf8(smsText(number));
     QCOMPARE(texts(store.versions(QStringLiteral("23A04117"))), expected);
     QCOMPARE(store.versions(QStringLiteral("23OTHER")).size(), 1);
+}
+
+// Reads of a unit's event log as the module exports them: a header, then "time;event;source;".
+void TestRecords::eventsReadAreKeptOnce_data()
+{
+    QTest::addColumn<QStringList>("reads");
+    QTest::addColumn<QStringList>("kept");
+
+    const QString header = QStringLiteral("Date;Event;Source\r\n");
+    const QString on = QStringLiteral("01.08.  07:12:05;Power on;RV-23;\r\n");
+    const QString alarm = QStringLiteral("01.08.  07:13:00;Input A active;Phone 3;\r\n");
+    const QString later = QStringLiteral("02.08.  09:00:00;Power on;RV-23;\r\n");
+    QTest::newRow("every record read is kept")
+        << QStringList{header + on + alarm} << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3"};
+    QTest::newRow("a record read again is kept once")
+        << QStringList{header + on + alarm, header + on + alarm + later}
+        << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
+    QTest::newRow("records stay once the unit's log is cleared")
+        << QStringList{header + on + alarm, header + QStringLiteral(";;;\r\n"), header + later}
+        << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
+    QTest::newRow("an empty log keeps nothing") << QStringList{QString(QChar::ByteOrderMark) + header + ";;;\r\n"} << QStringList{};
+}
+
+// Each read is stored as the hosts store it; another unit's identical records are its own.
+void TestRecords::eventsReadAreKeptOnce()
+{
+    QFETCH(QStringList, reads);
+    QFETCH(QStringList, kept);
+    RecordStore store(location());
+    int added = 0;
+    int total = 0;
+    const auto keep = [&store](const QString& serial, const QString& read, int* added) {
+        QByteArray text = read.toUtf8();
+        QBuffer exported(&text);
+        return exported.open(QIODevice::ReadOnly) && store.addEvents(serial, &exported, added);
+    };
+    for (const QString& read : reads) {
+        QVERIFY2(keep(QStringLiteral("23A04117"), read, &added), qPrintable(store.errorString()));
+        total += added;
+    }
+    QVERIFY(keep(QStringLiteral("23OTHER"), reads.first(), &added));
+
+    QStringList records;
+    for (const Records::EventRecord& record : store.events(QStringLiteral("23A04117")))
+        records << QStringLiteral("%1 %2 %3").arg(record.logged, record.event, record.source);
+    QCOMPARE(records, kept);
+    QCOMPARE(total, kept.size());
+    QCOMPARE(store.events().size(), kept.size() + store.events(QStringLiteral("23OTHER")).size());
 }
 
 void TestRecords::searchSaysWhereItFound_data()

@@ -191,6 +191,14 @@ QString FieldLabels::describe(const QString& path) const
     return shown.join(QLatin1String(" > "));
 }
 
+QString FieldLabels::describe(const ConfigurationDiff::Change& change) const
+{
+    if (!pages)
+        return ConfigurationDiff::describe(change);
+    const QString named = QStringLiteral("%1 (%2)").arg(describe(change.path), change.path);
+    return ConfigurationDiff::describe({named, change.before, change.after});
+}
+
 int FieldLabels::rowOf(const QString& cell)
 {
     static const QRegularExpression digits(QStringLiteral("(\\d+)$"));

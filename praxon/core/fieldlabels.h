@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configurationdiff.h"
+
 #include <QByteArray>
 #include <QPointer>
 #include <QString>
@@ -36,6 +38,11 @@ public:
     bool isTable(const QStringList& path) const;
     // "Page > Group > Label" for any setting, with a table cell's column and row.
     QString describe(const QString& path) const;
+
+    // A change as ConfigurationDiff describes it, the setting named by its label with its path
+    // beside for the files that name settings by path: "Page > Group > Label (path): before ->
+    // after". Without the module's pages, by its path alone.
+    QString describe(const ConfigurationDiff::Change& change) const;
 
     // A table cell's row, counted from 0: "value" is 0, "value07" is 7.
     static int rowOf(const QString& cell);

@@ -34,8 +34,9 @@ int Runner::offerRestore(const Records::VersionRecord& before)
     }
     Console::out(QStringLiteral("unit %1 holds other settings after the firmware upload than version %2 stored before it:\n")
                      .arg(session.serial()).arg(before.id));
+    const Praxon::FieldLabels labels = fieldLabels();
     for (const Praxon::ConfigurationDiff::Change& change : changes)
-        Console::out(Praxon::ConfigurationDiff::describe(change) + QLatin1Char('\n'));
+        Console::out(labels.describe(change) + QLatin1Char('\n'));
     options.version = before.id;
     if (!options.yes && !confirmRestore()) {
         Console::out(QStringLiteral("\nversion %1 not restored (rv23ctl restore %1 writes it)\n").arg(before.id));

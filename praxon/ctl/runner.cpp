@@ -232,6 +232,13 @@ int Runner::startModule()
     return Success;
 }
 
+Praxon::FieldLabels Runner::fieldLabels()
+{
+    if (!session.widget() && session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath)))
+        session.start(Praxon::HostPaths::baseDirectory());
+    return Praxon::FieldLabels(session.widget());
+}
+
 int Runner::openUnit()
 {
     const QList<DeviceInfo> units = session.search();
@@ -397,8 +404,9 @@ int Runner::applyLoaded(const QByteArray& settings, const QString& filter, const
         return fail(Refused, QStringLiteral("the module refuses the settings of %1").arg(path));
 
     const QList<Praxon::ConfigurationDiff::Change> changes = Praxon::ConfigurationDiff::compare(before, edited);
+    const Praxon::FieldLabels labels = fieldLabels();
     for (const Praxon::ConfigurationDiff::Change& change : changes)
-        Console::out(Praxon::ConfigurationDiff::describe(change) + QLatin1Char('\n'));
+        Console::out(labels.describe(change) + QLatin1Char('\n'));
     if (changes.isEmpty())
         Console::out(QStringLiteral("unit %1 already holds these settings\n").arg(session.serial()));
     const Praxon::ClearingCheck clearing(changes);

@@ -3,6 +3,7 @@
 #include "options.h"
 #include "progressbar.h"
 
+#include "praxon/core/fieldlabels.h"
 #include "praxon/core/hostsession.h"
 #include "praxon/core/messageboxwatcher.h"
 #include "praxon/core/translations.h"
@@ -39,6 +40,9 @@ private:
     int checkInputFiles();
     int checkFirmwareImage(const QString& path, qint64 size);
     int startModule();
+    // The settings named as the module's pages label them, in the chosen language; by their
+    // short names when the module cannot be started.
+    Praxon::FieldLabels fieldLabels();
     int openUnit();
     int noUnitFound(const QString& message);
     int openAndLoad();

@@ -4,7 +4,6 @@
 #include "console.h"
 
 #include "praxon/core/fieldlabels.h"
-#include "praxon/core/hostpaths.h"
 
 #include <algorithm>
 
@@ -53,11 +52,7 @@ int Runner::units()
         return Success;
     }
     const QList<Records::SearchMatch> matches = records.search(options.search);
-    // The settings are named as the module's pages label them; without the module, by their
-    // short names.
-    if (session.loadPlugin(Praxon::HostPaths::pluginFile(options.pluginPath)))
-        session.start(Praxon::HostPaths::baseDirectory());
-    const Praxon::FieldLabels labels(session.widget());
+    const Praxon::FieldLabels labels = fieldLabels();
     QString text;
     for (const Records::SearchMatch& match : matches)
         text += matchLine(match, labels);

@@ -45,9 +45,10 @@ int Runner::diffVersion()
         return code;
     const QList<Praxon::ConfigurationDiff::Change> changes =
         Praxon::ConfigurationDiff::compare(against.configuration, version.configuration);
+    const Praxon::FieldLabels labels = fieldLabels();
     QString text;
     for (const Praxon::ConfigurationDiff::Change& change : changes)
-        text += Praxon::ConfigurationDiff::describe(change) + QLatin1Char('\n');
+        text += labels.describe(change) + QLatin1Char('\n');
     Console::out(changes.isEmpty() ? QStringLiteral("versions %1 and %2 hold the same settings\n").arg(against.id).arg(version.id)
                                    : text);
     return Success;

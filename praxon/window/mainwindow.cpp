@@ -521,9 +521,10 @@ void MainWindow::offerRestore(const Records::VersionRecord& before)
         return;
     // A box has room for a few; the rest are counted.
     constexpr int shown = 12;
+    const FieldLabels labels(host.widget());
     QStringList lines;
     for (const ConfigurationDiff::Change& change : changes.mid(0, shown))
-        lines << ConfigurationDiff::describe(change);
+        lines << labels.describe(change);
     if (changes.size() > shown)
         lines << tr("... and %1 more").arg(changes.size() - shown);
     const QString question = tr("After the firmware upload unit %1 holds other settings than version %2 stored before "

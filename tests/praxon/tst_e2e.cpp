@@ -226,7 +226,7 @@ void TestEndToEnd::writeSendsExactlyTheChanges()
     const Result before = run({"diff", file});
     QCOMPARE(before.code, 0);
     QCOMPARE(before.out.count('\n'), 5);
-    QVERIFY2(before.out.contains("inputs.gbInputA.leSMSOnA: \"NARUSENI OBJEKTU\" -> \"POPLACH A\""), qPrintable(before.out));
+    QVERIFY2(before.out.contains("Inputs > Input A > SMS text reporting activation (inputs.gbInputA.leSMSOnA): \"NARUSENI OBJEKTU\" -> \"POPLACH A\""), qPrintable(before.out));
     QVERIFY(parameterWrites(received()).isEmpty());
 
     const Result write = run({"write", file});
@@ -416,7 +416,7 @@ void TestEndToEnd::recordsKeepAndRestoreVersions()
     QVERIFY(run({"versions"}).out.contains(QRegularExpression("\\n1 .+ read from the unit, kept +first version\\n")));
     const Result compared = run({"diff", "--version", "2", "--against", "1"});
     QCOMPARE(compared.out.count('\n'), 5);
-    QVERIFY(compared.out.contains("inputs.gbInputA.leSMSOnA: \"" + original + "\" -> \"POPLACH A\"\n"));
+    QVERIFY(compared.out.contains("Inputs > Input A > SMS text reporting activation (inputs.gbInputA.leSMSOnA): \"" + original + "\" -> \"POPLACH A\"\n"));
 
     const Result declined = run({"restore", "1"});
     QCOMPARE(declined.code, 2);
@@ -524,7 +524,7 @@ void TestEndToEnd::firmware()
     // An upgrade that lost a setting shows it and writes the version of before back.
     const bool upgraded = downloads && result.code == 0;
     QCOMPARE(result.out.contains("holds other settings after the firmware upload than version 1 stored before it:\n"
-                                 "inputs.gbInputA.leSMSOnA: \"POPLACH A\" -> \"NARUSENI OBJEKTU\"\n"), upgraded);
+                                 "Inputs > Input A > SMS text reporting activation (inputs.gbInputA.leSMSOnA): \"POPLACH A\" -> \"NARUSENI OBJEKTU\"\n"), upgraded);
     QCOMPARE(result.out.endsWith("1 setting written to unit " + serial + " and read back\n"), upgraded);
     QCOMPARE(unitState()["memory"].toObject()["64"].toString(), QStringLiteral("POPLACH A"));
     QVERIFY2((result.out + result.err).contains(message), qPrintable(result.out + result.err));

@@ -16,9 +16,10 @@
 namespace Records {
 
 // The units the hosts have seen, every configuration version of each and the event records read
-// from them, in a SQLite file or on a PostgreSQL server shared by a team. Opened on first use: the schema is brought up to date and the
-// per-unit files of earlier hosts are taken over once. Every write is one transaction, so a host
-// that dies halfway leaves the store as it was before or after, never in between.
+// from them, in a SQLite file or on a PostgreSQL server shared by a team. Opened on first use:
+// the schema is brought up to date and the per-unit files of earlier hosts are taken over once.
+// Every write is one transaction, so a host that dies halfway leaves the store as it was before
+// or after, never in between.
 class RecordStore final
 {
 public:

@@ -214,17 +214,28 @@ void HostSession::keepVersion(Records::VersionRecord::Reason reason)
         emit notice(tr("What the unit holds could not be kept in the unit records: %1").arg(store->errorString()));
 }
 
+bool HostSession::canExportHistory() const
+{
+    return module && module->metaObject()->indexOfMethod("exportHistoryTo(QString)") >= 0;
+}
+
+bool HostSession::exportHistory(const QString& path)
+{
+    bool exported = false;
+    if (canExportHistory())
+        QMetaObject::invokeMethod(module, "exportHistoryTo", Q_RETURN_ARG(bool, exported), Q_ARG(QString, path));
+    return exported;
+}
+
 void HostSession::keepEvents()
 {
-    if (module->metaObject()->indexOfMethod("exportHistoryTo(QString)") < 0)
+    if (!canExportHistory())
         return;
     // The history export is the one way the module hands its event records over.
     const QTemporaryDir scratch;
     const QString path = scratch.filePath(QStringLiteral("events.csv"));
-    bool exported = false;
-    QMetaObject::invokeMethod(module, "exportHistoryTo", Q_RETURN_ARG(bool, exported), Q_ARG(QString, path));
     QFile file(path);
-    if (!exported || !file.open(QIODevice::ReadOnly)) {
+    if (!exportHistory(path) || !file.open(QIODevice::ReadOnly)) {
         emit notice(tr("The unit's event records could not be kept: the module exported none"));
         return;
     }

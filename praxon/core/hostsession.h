@@ -98,6 +98,10 @@ public:
     // refreshDevice: the module reads the unit's log again, in the language installed now. With
     // showHistory, also has the event table filled from that read, as loadHistory does.
     bool refreshUnit(bool showHistory);
+    // The module's history export (a CSV of the event records read), which its contract does not
+    // declare: canExportHistory tells whether this module has it; exportHistory writes the file.
+    bool canExportHistory() const;
+    bool exportHistory(const QString& path);
 
     // The entry of types whose pattern matches the file name's suffix, empty when none does.
     static QString filterFor(const QStringList& types, const QString& fileName);

@@ -495,8 +495,7 @@ int Runner::status()
 
 int Runner::events()
 {
-    Module::Device* device = session.device();
-    if (device->metaObject()->indexOfMethod("exportHistoryTo(QString)") < 0)
+    if (!session.canExportHistory())
         return fail(UnitFailure, QStringLiteral("events: not supported by this module (it offers no history export to a file)"));
     // The unit's log is read with its configuration; the Events table is filled from that read.
     if (const int code = openAndLoad())
@@ -506,8 +505,7 @@ int Runner::events()
     QTemporaryDir scratch;
     const QString path = options.output.isEmpty() ? scratch.filePath(QStringLiteral("events.csv")) : options.output;
     const FileChange change(path);
-    QMetaObject::invokeMethod(device, "exportHistoryTo", Q_ARG(QString, path));
-    if (!change.happened())
+    if (!session.exportHistory(path) || !change.happened())
         return fail(UnitFailure, QStringLiteral("the module wrote no history to %1").arg(path));
     if (options.output.isEmpty()) {
         QByteArray text = readFile(path);

@@ -277,12 +277,12 @@ QString FakeDevice::deviceName()
     return QStringLiteral("RV-23");
 }
 
-void FakeDevice::exportHistoryTo(const QString& path)
+bool FakeDevice::exportHistoryTo(const QString& path)
 {
     record(QStringLiteral("exportHistoryTo"));
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("\xEF\xBB\xBF" "Datum;Událost;Zdroj\r\n08.01. 07:12:05;app.rv23.event.12;0;\r\n");
+    return file.open(QIODevice::WriteOnly)
+        && file.write("\xEF\xBB\xBF" "Datum;Událost;Zdroj\r\n08.01. 07:12:05;app.rv23.event.12;0;\r\n") > 0;
 }
 
 void FakeDevice::exportHistory()

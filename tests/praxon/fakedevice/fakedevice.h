@@ -52,7 +52,7 @@ public:
     FirmwareCheckResult checkFirmware(QString& oldOut, QString& newOut, QString firmwarePath) override;
     QString deviceName() override;
 
-    Q_INVOKABLE void exportHistoryTo(const QString& path);
+    Q_INVOKABLE bool exportHistoryTo(const QString& path);
 
 public slots:
     void exportHistory() override;

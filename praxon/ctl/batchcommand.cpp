@@ -211,26 +211,55 @@ bool BatchCommand::writeFiles(const QList<BatchPlan::Job>& jobs)
 void BatchCommand::runJobs(const QList<BatchPlan::Job>& jobs, bool writes)
 {
     QVector<BatchSummary::Row> rows(jobs.size());
-    int running = jobs.size();
-    QEventLoop loop;
+    QVector<bool> unreached(jobs.size(), false);
+    QVector<int> all;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, &BatchCommand::drawProgress);
     if (Console::errorIsTerminal())
         ticker.start(redrawMs);
     for (int i = 0; i < jobs.size(); ++i) {
-        const BatchPlan::Job& job = jobs.at(i);
-        progress << Progress{job.unit.serial, writes ? QStringLiteral("connecting") : QStringLiteral("reading"), {}, -1};
+        progress << Progress{jobs.at(i).unit.serial, writes ? QStringLiteral("connecting") : QStringLiteral("reading"), {}, -1};
         progress.last().clock.start();
+        all << i;
+    }
+    runChildren(jobs, all, writes, &rows, &unreached);
+    // A search by serial number passes over a port that another child holds open for a moment, so
+    // a unit can go unfound, or its port be taken, while its neighbours are probed. A child that
+    // failed before it printed anything wrote nothing: it is run once more, alone, when the others
+    // are done. Should it fail as early again, the first failure's row stands.
+    for (int i = 0; i < jobs.size(); ++i) {
+        if (!unreached.at(i))
+            continue;
+        const BatchSummary::Row first = rows.at(i);
+        progress[i].finishedAfter = -1;
+        progress[i].state = QStringLiteral("trying again alone");
+        runChildren(jobs, {i}, writes, &rows, &unreached);
+        if (unreached.at(i))
+            rows[i] = first;
+    }
+    for (const BatchSummary::Row& row : qAsConst(rows))
+        summary.add(row);
+}
+
+void BatchCommand::runChildren(const QList<BatchPlan::Job>& jobs, const QVector<int>& which, bool writes,
+                               QVector<BatchSummary::Row>* rows, QVector<bool>* unreached)
+{
+    int running = which.size();
+    QEventLoop loop;
+    for (const int i : which) {
+        const BatchPlan::Job& job = jobs.at(i);
         auto* child = new QProcess(this);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(portsVariable), job.unit.port);
         child->setProcessEnvironment(environment);
-        const auto finish = [=, &rows, &running, &loop](int code) {
+        const auto finish = [=, &running, &loop](int code) {
             const BatchSummary::Child done{job.unit.serial, job.unit.port, writes, progress.at(i).clock.elapsed()};
-            rows[i] = BatchSummary::fromChild(done, code, QString::fromLocal8Bit(child->readAllStandardOutput()),
-                                              QString::fromLocal8Bit(child->readAllStandardError()));
+            const QString out = QString::fromLocal8Bit(child->readAllStandardOutput());
+            (*rows)[i] = BatchSummary::fromChild(done, code, out, QString::fromLocal8Bit(child->readAllStandardError()));
+            (*unreached)[i] = code == UnitFailure && out.isEmpty();
             progress[i].finishedAfter = done.milliseconds;
-            setState(i, BatchSummary::result(code) + (rows[i].error.isEmpty() ? QString() : QStringLiteral(": ") + rows[i].error));
+            const QString error = rows->at(i).error;
+            setState(i, BatchSummary::result(code) + (error.isEmpty() ? QString() : QStringLiteral(": ") + error));
             if (--running == 0)
                 loop.quit();
         };
@@ -253,8 +282,6 @@ void BatchCommand::runJobs(const QList<BatchPlan::Job>& jobs, bool writes)
     }
     if (running > 0)
         loop.exec();
-    for (const BatchSummary::Row& row : qAsConst(rows))
-        summary.add(row);
 }
 
 // On a terminal the lines are redrawn in place; elsewhere each change is a line of its own.

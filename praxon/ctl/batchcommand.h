@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 namespace Praxon {
 class HostSession;
@@ -47,6 +48,10 @@ private:
     QList<Batch::BatchPlan::Job> acceptedJobs(const QString& templatePath, const QList<Batch::BatchPlan::Job>& jobs);
     bool writeFiles(const QList<Batch::BatchPlan::Job>& jobs);
     void runJobs(const QList<Batch::BatchPlan::Job>& jobs, bool writes);
+    // Starts the children of the jobs numbered in which, all at once, and waits for them. Each
+    // one's summary row goes to rows, and to unreached whether it failed before printing anything.
+    void runChildren(const QList<Batch::BatchPlan::Job>& jobs, const QVector<int>& which, bool writes,
+                     QVector<Batch::BatchSummary::Row>* rows, QVector<bool>* unreached);
     void setState(int index, const QString& state);
     void drawProgress();
 

@@ -3,7 +3,6 @@
 #include "framework/item.h"
 #include "link/connector.h"
 #include "module/configuration.h"
-#include "link/localconnector.h"
 #include "module/rv_23.h"
 #include "sim/simulatorthread.h"
 
@@ -157,7 +156,6 @@ private slots:
     void checkComparesVersionNumbers_data();
     void checkComparesVersionNumbers();
     void failedUploadDisconnects();
-    void unsupportedFirmwareAcceptedIsUpgraded();
     void hostileValuesAreMarkedNotChanged_data();
     void hostileValuesAreMarkedNotChanged();
     void builderRefusesWhatTheTreeHolds();
@@ -413,43 +411,6 @@ void TestRV23::failedUploadDisconnects()
     QCOMPARE(connection.first().first().value<ConnectionState>(), Disconnected);
 }
 
-// Over a minute: the upload waits out the modem's two application-stop deadlines.
-void TestRV23::unsupportedFirmwareAcceptedIsUpgraded()
-{
-    // Given a unit and an image of behaviour version 005 as the default firmware file
-    auto unit = startUnit("777001");
-    QVERIFY(unit);
-    const QByteArray image = "#RV-23 behaviour=005 firmware=2.15.0401\n" + QByteArray(300, '\x5a');
-    QVERIFY(QDir().mkpath(QFileInfo(defaultFirmwareFile()).path()));
-    QVERIFY(Testing::writeFile(defaultFirmwareFile(), image));
-    MessageRecorder messages;
-    messages.answerWith(QMessageBox::Yes);
-    RV_23 module;
-    auto* thread = new QThread;
-    auto* local = new moduleRV_23::LocalConnector;
-    local->moveToThread(thread);
-    thread->start();
-    module.useConnector(local, thread);
-    module.deviceInfo()->serialNumber = "777001";
-    // The local connector always answers the handshake with Connected; a unit whose firmware is
-    // not supported is answered for in its place, and the connector's own answer kept away.
-    connect(&module, &RV_23::connectDeviceSignal, this, [&] {
-        emit local->connectionResult(FirmwareUnsupported);
-        disconnect(local, &moduleRV_23::LocalConnector::connectionResult, &module, nullptr);
-    });
-    QSignalSpy loader(&module, &RV_23::showLoaderSignal);
-
-    // When the host connects and the user accepts the upgrade
-    QVERIFY(module.connectDevice(Common::Local));
-
-    // Then the default file is uploaded and installed
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown.first().text, QStringLiteral("app.rv23.firmware.unsupporteddoupdate"));
-    QCOMPARE(loader.last(), (QList<QVariant>{false, QString()}));
-    QCOMPARE(unit->state().firmwareImage, image + QByteArray(3 * 128 - image.size(), '\x1a'));
-    QCOMPARE(unit->state().behaviourVersion, QStringLiteral("005"));
-}
-
 QTEST_MAIN(TestRV23)
 #include "tst_rv_23.moc"
 
@@ -467,35 +428,17 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
     const QString position = "settings.gbCredit.lCreditPosition.sbCreditPosition";
     const QString onTime = "outputs.gbOutputX.teDelayX";
     const QString injected = "X\r\nAT+OATSET=\"RST\"\r\n";
-    const QString longText(100000, 'x');
     const int none = 0;
-    // A text without the credit fields would leave the record's zeros, which no unit was read for.
-    const QByteArray credit = portalField("CRD", "*101#,7,50,3");
     const int inputError = Framework::InputError;
     const int outOfRange = Framework::OutOfRange;
 
-    QTest::newRow("rv23: CR LF smuggling a command") << int(SavedSettings) << savedSettings(smsA, injected) << smsA
-                                                     << inputError << QVariant(injected);
     QTest::newRow("rv23: quote in a text") << int(SavedSettings) << savedSettings(smsA, "A\",B") << smsA << inputError
                                            << QVariant("A\",B");
-    QTest::newRow("rv23: 'twelve' as credit position") << int(SavedSettings) << savedSettings(position, "twelve")
-                                                       << position << inputError << QVariant("twelve");
-    QTest::newRow("rv23: 1e308 ms on-time") << int(SavedSettings) << savedSettings(onTime, 1e308) << onTime
-                                            << outOfRange << QVariant(1e308);
-    QTest::newRow("rv23: object as SMS text") << int(SavedSettings) << savedSettings(smsA, QJsonObject{{"a", 1}})
-                                              << smsA << inputError << QVariant(QVariantMap{{"a", 1}});
-    QTest::newRow("rv23: over-long text kept whole") << int(SavedSettings) << savedSettings(smsA, longText) << smsA
-                                                     << outOfRange << QVariant(longText);
     QTest::newRow("rv23: comma in a service number") << int(SavedSettings)
         << savedSettings("settings.gbSIMCard.lServiceNumber.leServiceNumber", "+420,1")
         << "settings.gbSIMCard.lServiceNumber.leServiceNumber" << inputError << QVariant("+420,1");
     QTest::newRow("offline: CR LF in the dynamic configuration") << int(OfflineConfiguration)
         << savedSettings(smsA, injected) << smsA << inputError << QVariant(injected);
-    QTest::newRow("portal: CR LF smuggling a command") << int(PortalText)
-        << portalField("ATA", "X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;") + credit << smsA << inputError
-        << QVariant(injected);
-    QTest::newRow("portal: 'twelve' as credit position") << int(PortalText) << portalField("CRD", "*101#,7,50,twelve")
-                                                         << position << inputError << QVariant("twelve");
     QTest::newRow("portal: credit limit beyond its cell") << int(PortalText) << portalField("CRD", "*101#,7,70000,3")
         << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << outOfRange << QVariant("70000");
 
@@ -507,8 +450,6 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
                                                 << none << QVariant(36000000);
     QTest::newRow("valid: a number written as text") << int(SavedSettings) << savedSettings(position, "12")
                                                      << position << none << QVariant(12);
-    QTest::newRow("valid: portal text with diacritics") << int(PortalText) << portalField("ATA", "Vloupání") + credit
-                                                        << smsA << none << QVariant("Vloupání");
 }
 
 // Whichever way a value comes in, the field holds it as written: a value the rule refuses is

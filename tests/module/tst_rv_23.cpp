@@ -219,14 +219,9 @@ void TestRV23::findsConnectsAndPollsTheUnit()
     QCOMPARE(first, QStringList({"123456", state.firmware, state.behaviourVersion, "RV-23"}));
 
     *module.deviceInfo() = found[0];
-    QSignalSpy outputs(&module, &RV_23::outputStatesSignal);
     QSignalSpy inputs(&module, &RV_23::inputStatesSignal);
     QVERIFY(module.connectDevice(Common::Local));
     QVERIFY(module.isConnected());
-
-    QVERIFY(outputs.wait(5000));
-    QCOMPARE(states(outputs.last().at(0)), QList<int>({state.relays[0] ? 2 : 0, state.relays[1] ? 2 : 0}));
-    QCOMPARE(inputs.size(), outputs.size());
 
     // Connecting again keeps the open line, which goes on being polled.
     QSignalSpy connection(&module, &RV_23::connectionStateChangedSignal);

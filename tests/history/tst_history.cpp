@@ -85,7 +85,6 @@ void TestHistory::text_data()
     source("first peripheral", 373, "cs:app.rv23.event.source.wirelessperipheral");
     source("last peripheral", 384, "cs:app.rv23.event.source.wirelessperipheral");
     source("past the peripherals", 385, "cs:app.rv23.event.source.unknown 385");
-    source("negative", -4, "cs:app.rv23.event.source.unknown -4");
 }
 
 void TestHistory::text()

@@ -81,10 +81,6 @@ void TestSimulator::lineBehaviour_data()
            })
         << QByteArrayList{"> AT+OATSET=\"$SDS\"", "< AT+OATSET=\"$SDS\"\r\n", "< +OATERROR: (12)\r\n",
                        "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
-    QTest::newRow("a generated log of two records")
-        << withOption([](Sim::Options& o) { o.generatedEvents = 2; })
-        << QByteArrayList{"> AT+OATEVENT=65535", "< AT+OATEVENT=65535\r\n",
-                          "< +OATEVENT: 1,E=0,S=0,T:01.01 00:00:00\r\n+OATEVENT: 2,E=1,S=0,T:01.01 00:01:00\r\nOK\r\n"};
     QTest::newRow("counter lines are taken without answer")
         << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
     QTest::newRow("firmware steps: OK, then the indication in a write of its own")

@@ -253,9 +253,7 @@ void TestUnit::newRecordsRideAlongWhenAsked_data()
 
     const QString record = "E=1,S=0";
     QTest::newRow("off: plain answer") << false << "AT" << QStringList{"OK"};
-    QTest::newRow("on: before OK") << true << "AT" << QStringList{record, "OK"};
     QTest::newRow("on: a relay switch reports both") << true << "AT+OATSET=\"$X1\"" << QStringList{record, "E=8,S=2", "OK"};
-    QTest::newRow("on: not twice after the log") << true << "AT+OATEVENT=1" << QStringList{record, "OK"};
     QTest::newRow("on: refusals carry nothing") << true << "AT+BAD" << QStringList{"ERROR"};
 }
 

@@ -8,13 +8,11 @@
 
 #include "tests/support/testfiles.h"
 
-#include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>

@@ -46,12 +46,10 @@ Sim::UnitState fixture()
     state.behaviourVersion = "004";
     state.imei = "350000000000017";
     state.operatorName = "NET A";
-    state.operatorCode = "23011";
     state.signal = 55;
     state.voltage = 11800;
     state.temperature = 28;
     state.memory[3] = "ZAP X";
-    state.memory[76] = "4321";
     state.memory[143] = "+420600100200";
     const QDateTime start(QDate(2024, 3, 14), QTime(8, 5, 2));
     state.events = {{12, 0, start}, {0, 373, start.addSecs(61)}, {8, 150, start.addDays(20).addSecs(3600)}};

@@ -421,17 +421,33 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
     const QString position = "settings.gbCredit.lCreditPosition.sbCreditPosition";
     const QString onTime = "outputs.gbOutputX.teDelayX";
     const QString injected = "X\r\nAT+OATSET=\"RST\"\r\n";
+    const QString longText(100000, 'x');
     const int none = 0;
+    // A text without the credit fields would leave the record's zeros, which no unit was read for.
+    const QByteArray credit = portalField("CRD", "*101#,7,50,3");
     const int inputError = Framework::InputError;
     const int outOfRange = Framework::OutOfRange;
 
+    QTest::newRow("rv23: CR LF smuggling a command") << int(SavedSettings) << savedSettings(smsA, injected) << smsA
+                                                     << inputError << QVariant(injected);
     QTest::newRow("rv23: quote in a text") << int(SavedSettings) << savedSettings(smsA, "A\",B") << smsA << inputError
                                            << QVariant("A\",B");
+    QTest::newRow("rv23: 'twelve' as credit position") << int(SavedSettings) << savedSettings(position, "twelve")
+                                                       << position << inputError << QVariant("twelve");
+    QTest::newRow("rv23: 1e308 ms on-time") << int(SavedSettings) << savedSettings(onTime, 1e308) << onTime
+                                            << outOfRange << QVariant(1e308);
+    QTest::newRow("rv23: object as SMS text") << int(SavedSettings) << savedSettings(smsA, QJsonObject{{"a", 1}})
+                                              << smsA << inputError << QVariant(QVariantMap{{"a", 1}});
+    QTest::newRow("rv23: over-long text kept whole") << int(SavedSettings) << savedSettings(smsA, longText) << smsA
+                                                     << outOfRange << QVariant(longText);
     QTest::newRow("rv23: comma in a service number") << int(SavedSettings)
         << savedSettings("settings.gbSIMCard.lServiceNumber.leServiceNumber", "+420,1")
         << "settings.gbSIMCard.lServiceNumber.leServiceNumber" << inputError << QVariant("+420,1");
     QTest::newRow("offline: CR LF in the dynamic configuration") << int(OfflineConfiguration)
         << savedSettings(smsA, injected) << smsA << inputError << QVariant(injected);
+    QTest::newRow("portal: CR LF smuggling a command") << int(PortalText)
+        << portalField("ATA", "X&#13;&#10;AT+OATSET=&quot;RST&quot;&#13;&#10;") + credit << smsA << inputError
+        << QVariant(injected);
     QTest::newRow("portal: credit limit beyond its cell") << int(PortalText) << portalField("CRD", "*101#,7,70000,3")
         << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << outOfRange << QVariant("70000");
 
@@ -443,6 +459,8 @@ void TestRV23::hostileValuesAreMarkedNotChanged_data()
                                                 << none << QVariant(36000000);
     QTest::newRow("valid: a number written as text") << int(SavedSettings) << savedSettings(position, "12")
                                                      << position << none << QVariant(12);
+    QTest::newRow("valid: portal text with diacritics") << int(PortalText) << portalField("ATA", "Vloupání") + credit
+                                                        << smsA << none << QVariant("Vloupání");
 }
 
 // Whichever way a value comes in, the field holds it as written: a value the rule refuses is

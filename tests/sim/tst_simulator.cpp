@@ -25,8 +25,6 @@ private slots:
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
     void quietDownloadIsAbandoned();
-    void optionsAreChecked_data();
-    void optionsAreChecked();
     void programAnnouncesItsPortAndStops_data();
     void programAnnouncesItsPortAndStops();
     void programRefusesABrokenStateFile();
@@ -193,47 +191,6 @@ void TestSimulator::quietDownloadIsAbandoned()
     QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
     QTRY_VERIFY_WITH_TIMEOUT(line.simulator.isIdle(), 15000);
     QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
-}
-
-void TestSimulator::optionsAreChecked_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace",
-                                                     "--image", "i.dwl", "--xmodem-refuse", "2,3", "--xmodem-cancel", "4",
-                                                     "--xmodem-silent", "5", "--xmodem-crc-first", "--unplug-at-block", "6",
-                                                     "--wdwl-answer", "ERROR"}
-                                      << "";
-    QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
-    QTest::newRow("refusal without a count") << QStringList{"--xmodem-refuse", "2"}
-                                             << "--xmodem-refuse needs K,N (block and count, each at least 1), not \"2\"";
-    QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
-}
-
-void TestSimulator::optionsAreChecked()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    Sim::Options options;
-    QString error;
-
-    QCOMPARE(Sim::Options::parse(QStringList{"rv23-sim"} + arguments, &options, &error), message.isEmpty());
-
-    QCOMPARE(error, message);
-    if (message.isEmpty()) {
-        QCOMPARE(options.statePath, QStringLiteral("s.json"));
-        QCOMPARE(options.unplugAfter, 3);
-        QVERIFY(options.oatError && options.pace && !options.mergeEcho);
-        QCOMPARE(options.oatErrorCode, -7);
-        QCOMPARE(options.imagePath, QStringLiteral("i.dwl"));
-        QCOMPARE(options.downloadRefusal, QStringLiteral("ERROR"));
-        const Sim::XmodemReceiver::Faults& faults = options.xmodem;
-        QVERIFY(faults.crcFirst);
-        QCOMPARE(QList<int>({faults.refusedBlock, faults.refusals, faults.cancelledBlock, faults.silentBlock}),
-                 QList<int>({2, 3, 4, 5}));
-        QCOMPARE(options.unplugAtBlock, 6);
-    }
 }
 
 void TestSimulator::programAnnouncesItsPortAndStops_data()

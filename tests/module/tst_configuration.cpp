@@ -25,7 +25,6 @@ private slots:
     void buildsTheFivePagesAndTheirModels();
     void dynamicConfiguration_data();
     void dynamicConfiguration();
-    void importsSavedSettingsAsEdits();
     void refusesEmptySavedSettings();
 
 private:
@@ -144,20 +143,6 @@ void TestConfiguration::dynamicConfiguration()
     QVERIFY(text);
     QCOMPARE(text->currentValue().toString(), current);
     QVERIFY(!(configuration->topItem()->state() & Framework::Changed));
-}
-
-void TestConfiguration::importsSavedSettingsAsEdits()
-{
-    bool ok = false;
-    const auto configuration = build("complete", &ok);
-    const QByteArray settings = R"({"settings": {"gbSIMCard": {"lPIN": {"lePIN": {"_value": "9876"}}}}})";
-
-    QVERIFY(configuration->importConfigurations(settings, configuration->fileTypes().at(1)));
-
-    auto* pin = configuration->topItem()->findChild<Framework::Item*>("app.rv-23.topItem.settings.gbSIMCard.lPIN.lePIN");
-    QVERIFY(pin);
-    QCOMPARE(pin->currentValue().toString(), QStringLiteral("9876"));
-    QVERIFY(pin->state() & Framework::Changed);
 }
 
 void TestConfiguration::refusesEmptySavedSettings()

@@ -24,10 +24,7 @@ private slots:
     void unplugAfterClosesTheLine();
     void deliberateWaitsAreCounted();
     void resetGoesDeafAndComesBack();
-    void writesSurviveTheSimulator();
     void quietDownloadIsAbandoned();
-    void optionsAreChecked_data();
-    void optionsAreChecked();
     void programAnnouncesItsPortAndStops_data();
     void programAnnouncesItsPortAndStops();
     void programRefusesABrokenStateFile();
@@ -58,8 +55,7 @@ Sim::Options withOption(void (*set)(Sim::Options&))
 
 } // namespace
 
-// Scripts: "> line" sends a command, "= hex" sends raw bytes, "< text" expects exactly that
-// from one read.
+// Scripts: "> line" sends a command, "< text" expects exactly that from one read.
 void TestSimulator::lineBehaviour_data()
 {
     QTest::addColumn<Sim::Options>("options");
@@ -70,8 +66,6 @@ void TestSimulator::lineBehaviour_data()
         << QByteArrayList{"> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n", "> ATE0",
                           "< ATE0\r\n", "< OK\r\n", "> AT+COPS?", "< +COPS: 0,0,\"CZ MOBIL\"\r\nOK\r\n", "> ATE1",
                           "< OK\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
-    QTest::newRow("merged echo and answer") << withOption([](Sim::Options& o) { o.mergeEcho = true; })
-                                            << QByteArrayList{"> AT+OATMEM=0,3", "< AT+OATMEM=0,3\r\n+OATMEM: 0,3,ZAPNI VRATA\r\nOK\r\n"};
     QTest::newRow("indication before every answer")
         << withOption([](Sim::Options& o) { o.windEvery = 1; })
         << QByteArrayList{"> AT", "< AT\r\n", "< +WIND: 4\r\n", "< OK\r\n"};
@@ -85,10 +79,6 @@ void TestSimulator::lineBehaviour_data()
            })
         << QByteArrayList{"> AT+OATSET=\"$SDS\"", "< AT+OATSET=\"$SDS\"\r\n", "< +OATERROR: (12)\r\n",
                        "> AT+WIMEI?", "< AT+WIMEI?\r\n", "< +WIMEI: 353270041178205\r\nOK\r\n"};
-    QTest::newRow("a generated log of two records")
-        << withOption([](Sim::Options& o) { o.generatedEvents = 2; })
-        << QByteArrayList{"> AT+OATEVENT=65535", "< AT+OATEVENT=65535\r\n",
-                          "< +OATEVENT: 1,E=0,S=0,T:01.01 00:00:00\r\n+OATEVENT: 2,E=1,S=0,T:01.01 00:01:00\r\nOK\r\n"};
     QTest::newRow("counter lines are taken without answer")
         << Sim::Options() << QByteArrayList{"> status.gsm.sms_sent = 0", "< status.gsm.sms_sent = 0\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
     QTest::newRow("firmware steps: OK, then the indication in a write of its own")
@@ -96,18 +86,9 @@ void TestSimulator::lineBehaviour_data()
         << QByteArrayList{"> AT+OATGSM=0", "< AT+OATGSM=0\r\n", "< OK\r\n", "< +WIND: 0\r\n",
                           "> AT+WOPEN=3", "< AT+WOPEN=3\r\n", "< OK\r\n",
                           "> AT+WOPEN=1", "< AT+WOPEN=1\r\n", "< OK\r\n", "< +WIND: 7\r\n"};
-    QTest::newRow("download refused when told")
-        << withOption([](Sim::Options& o) { o.downloadRefusal = "+CME ERROR: 3"; })
-        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +CME ERROR: 3\r\n", "> AT", "< AT\r\n", "< OK\r\n"};
-    const QByteArray first = "= " + xmodemBlock(1, "first").toHex();
-    const QByteArray second = "= " + xmodemBlock(2, "second").toHex();
     QTest::newRow("download asks for CRC, then falls back to NAK")
         << withOption([](Sim::Options& o) { o.xmodem.crcFirst = true; })
         << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< C", "< \x15"};
-    QTest::newRow("download cancelled at block 2, commands again")
-        << withOption([](Sim::Options& o) { o.xmodem.cancelledBlock = 2; })
-        << QByteArrayList{"> AT+WDWL", "< AT+WDWL\r\n", "< +WDWL: 0\r\n", "< \x15", first, "< \x06",
-                          second, "< \x18\x18", "> AT", "< AT\r\n", "< OK\r\n"};
 }
 
 void TestSimulator::lineBehaviour()
@@ -121,8 +102,6 @@ void TestSimulator::lineBehaviour()
         const QByteArray text = step.mid(2);
         if (step.startsWith('>'))
             line.peer.send(text);
-        else if (step.startsWith('='))
-            line.peer.sendRaw(QByteArray::fromHex(text));
         else
             QCOMPARE(line.peer.readChunk(), text);
     }
@@ -196,26 +175,6 @@ void TestSimulator::resetGoesDeafAndComesBack()
     QCOMPARE(events.last().code, 12);
 }
 
-void TestSimulator::writesSurviveTheSimulator()
-{
-    Sim::Options options;
-    options.statePath = dir.filePath("writes.json");
-    {
-        Line line(options);
-        QVERIFY(line.open());
-        QVERIFY(line.peer.exchange("AT+OATSET=\"ATC,VODA V SKLEPE\"").endsWith("\r\nOK\r\n"));
-        QVERIFY(line.simulator.control("relay Y 1"));
-        // Gone without a goodbye: the file must already hold everything.
-        QVERIFY(QFile::copy(options.statePath, options.statePath + ".copy"));
-    }
-    options.statePath += ".copy";
-
-    Line line(options);
-    QVERIFY(line.open());
-    QVERIFY(line.peer.exchange("AT+OATMEM=0,66").contains("+OATMEM: 0,66,VODA V SKLEPE\r\n"));
-    QVERIFY(line.peer.exchange("AT+OATSET=\"$SDS\"").contains(",A0B0C0D0X0Y1,"));
-}
-
 // A sender that stops half-way gets its block asked for again, and after ten quiet seconds the
 // modem takes commands again.
 void TestSimulator::quietDownloadIsAbandoned()
@@ -232,48 +191,6 @@ void TestSimulator::quietDownloadIsAbandoned()
     QCOMPARE(line.peer.readChunk(), QByteArray("\x15"));
     QTRY_VERIFY_WITH_TIMEOUT(line.simulator.isIdle(), 15000);
     QCOMPARE(line.peer.exchange("AT"), QByteArray("OK\r\n"));
-}
-
-void TestSimulator::optionsAreChecked_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("faults and files") << QStringList{"--state", "s.json", "--unplug-after", "3", "--oaterror", "-7", "--pace",
-                                                     "--image", "i.dwl", "--xmodem-refuse", "2,3", "--xmodem-cancel", "4",
-                                                     "--xmodem-silent", "5", "--xmodem-crc-first", "--unplug-at-block", "6",
-                                                     "--wdwl-answer", "ERROR"}
-                                      << "";
-    QTest::newRow("gap not a number") << QStringList{"--gap-ms", "soon"} << "--gap-ms needs a whole number of at least 0, not \"soon\"";
-    QTest::newRow("refusal without a count") << QStringList{"--xmodem-refuse", "2"}
-                                             << "--xmodem-refuse needs K,N (block and count, each at least 1), not \"2\"";
-    QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
-    QTest::newRow("stray argument") << QStringList{"/dev/ttyUSB0"} << "unexpected argument \"/dev/ttyUSB0\"";
-}
-
-void TestSimulator::optionsAreChecked()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, message);
-    Sim::Options options;
-    QString error;
-
-    QCOMPARE(Sim::Options::parse(QStringList{"rv23-sim"} + arguments, &options, &error), message.isEmpty());
-
-    QCOMPARE(error, message);
-    if (message.isEmpty()) {
-        QCOMPARE(options.statePath, QStringLiteral("s.json"));
-        QCOMPARE(options.unplugAfter, 3);
-        QVERIFY(options.oatError && options.pace && !options.mergeEcho);
-        QCOMPARE(options.oatErrorCode, -7);
-        QCOMPARE(options.imagePath, QStringLiteral("i.dwl"));
-        QCOMPARE(options.downloadRefusal, QStringLiteral("ERROR"));
-        const Sim::XmodemReceiver::Faults& faults = options.xmodem;
-        QVERIFY(faults.crcFirst);
-        QCOMPARE(QList<int>({faults.refusedBlock, faults.refusals, faults.cancelledBlock, faults.silentBlock}),
-                 QList<int>({2, 3, 4, 5}));
-        QCOMPARE(options.unplugAtBlock, 6);
-    }
 }
 
 void TestSimulator::programAnnouncesItsPortAndStops_data()

@@ -63,8 +63,6 @@ QVariant field(const Item* item, const QString& name)
         return int(item->editable());
     if (name == "state")
         return int(item->state());
-    if (name == "maximum")
-        return item->maximum();
     if (name == "tooltip")
         return item->tooltip(false);
     qFatal("unknown field %s", qPrintable(name));
@@ -121,7 +119,6 @@ private slots:
     void resetsValues();
     void resetClearsRowMarks();
     void resizedTablesKeepOldRowsOnly();
-    void findsRowItems();
     void savedConfigurationRoundTrips();
     void countsChangedItemsOnImport_data();
     void countsChangedItemsOnImport();
@@ -160,8 +157,6 @@ void TestItem::buildsFromDescription_data()
                                             << "editable" << QVariant(int(EditableOther));
     QTest::newRow("no tooltip id for untranslated items")
         << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
-    QTest::newRow("maximum is truncated") << QByteArray(R"({"x": {"_max": 30.9}})") << "x" << "maximum"
-                                          << QVariant(qint64(30));
     QTest::newRow("bold does not reach grandchildren")
         << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x/y" << "state" << QVariant(int(NoState));
 }
@@ -425,9 +420,6 @@ void TestItem::resetsValues_data()
     QTest::newRow("edit defaults skips static items") << "static" << QVariant(7) << QVariant() << int(EditDefaults)
                                                       << QVariant(7) << QVariant(7) << false
                                                       << QJsonValue(QJsonValue::Undefined);
-    QTest::newRow("edit defaults skips live state")
-        << "dynamicState" << QVariant(7) << QVariant() << int(EditDefaults) << QVariant(7) << QVariant(7) << false
-        << QJsonValue(7);
     QTest::newRow("edit defaults leaves a default value clean")
         << "dynamic" << QVariant(5) << QVariant() << int(EditDefaults) << QVariant(5) << QVariant(5) << false
         << QJsonValue(5);
@@ -510,18 +502,6 @@ void TestItem::resizedTablesKeepOldRowsOnly()
     QVERIFY(removing.isEmpty());
     table->setRowCount(12);
     QCOMPARE(texts->child(11)->shortName(), QString("s11"));
-}
-
-void TestItem::findsRowItems()
-{
-    Tree tree(R"({"t": {"_row_count": 4, "a": {"_index": 0, "x": {}}, "b": {"_index": 1, "x": {}},
-                                               "c": {"_index": 2, "x": {}}}})");
-    const Item* cell = tree.at("t/b")->child(2);
-
-    const QList<Item*> row = cell->rowItems();
-
-    QCOMPARE(row, (QList<Item*>{tree.at("t/a")->child(2), tree.at("t/c")->child(2)}));
-    QVERIFY(tree.at("t")->rowItems().isEmpty());
 }
 
 static const char* const roundTripDescription = R"({

@@ -1,5 +1,4 @@
 #include "framework/item.h"
-#include "framework/itemselectionmodel.h"
 #include "framework/lineeditdelegate.h"
 #include "framework/model.h"
 #include "framework/pushbuttondelegate.h"
@@ -104,7 +103,6 @@ private slots:
     void marksOtherCellsOfChangedRow();
     void notifiesOnceWhenSwitchedOn();
     void refusesEmptyAndLostTables();
-    void selectsRangesOnly();
 
     void restoresSavedWidths_data();
     void restoresSavedWidths();
@@ -211,8 +209,6 @@ void TestTableView::servesCellLook_data()
     QTest::newRow("own colour when unchanged") << 0 << green << int(Qt::ForegroundRole) << QVariant(green);
     QTest::newRow("changed is blue") << int(Changed) << green << int(Qt::ForegroundRole) << QVariant(QColor(Qt::blue));
     QTest::newRow("red wins over blue") << int(Changed | OutOfRange) << none << int(Qt::ForegroundRole)
-                                        << QVariant(QColor(Qt::red));
-    QTest::newRow("input error is red") << int(InputError) << none << int(Qt::ForegroundRole)
                                         << QVariant(QColor(Qt::red));
     QTest::newRow("hidden is transparent") << int(Hidden | Changed) << none << int(Qt::ForegroundRole)
                                            << QVariant(QColor(Qt::transparent));
@@ -400,18 +396,6 @@ void TestTableView::refusesEmptyAndLostTables()
     QCOMPARE(reset.count(), 2);
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(model.columnCount(), 0);
-}
-
-void TestTableView::selectsRangesOnly()
-{
-    PhoneTable table(&root, false);
-    ItemSelectionModel selection(&table.model);
-
-    selection.select(table.at(1, 1), QItemSelectionModel::Select);
-    QVERIFY(!selection.hasSelection());
-
-    selection.select(QItemSelection(table.at(1, 0), table.at(2, 2)), QItemSelectionModel::Select);
-    QCOMPARE(selection.selectedIndexes().size(), 6);
 }
 
 void TestTableView::restoresSavedWidths_data()

@@ -3,9 +3,7 @@
 #include "framework/checkboxconnectable.h"
 #include "framework/groupboxconnectable.h"
 #include "framework/item.h"
-#include "framework/labelconnectable.h"
 #include "framework/lineeditconnectable.h"
-#include "framework/pushbuttonconnectable.h"
 #include "framework/spinboxconnectable.h"
 #include "framework/tableviewconnectable.h"
 #include "framework/timeeditconnectable.h"
@@ -60,8 +58,6 @@ private slots:
     void readOnlyCheckBoxFollowsItem();
     void groupBoxTitleShowsState_data();
     void groupBoxTitleShowsState();
-    void labelTextBecomesItemValue();
-    void pushButtonEnabledGoesThroughItem();
     void buttonGroupFollowsItem();
     void missingWidgetsAreReported();
     void tableCopiesAndPastesCells();
@@ -237,7 +233,6 @@ void TestConnectables::spinBoxTypingWritesItem()
     QCOMPARE(item("sbCreditPosition")->currentValue(), QVariant(42));
     QVERIFY(item("sbCreditPosition")->state() & Changed);
     QVERIFY(!edited.isEmpty());
-    QCOMPARE(spinBox->styleSheet(), QStringLiteral("color: blue;"));
 }
 
 void TestConnectables::readOnlyCheckBoxFollowsItem()
@@ -289,36 +284,6 @@ void TestConnectables::groupBoxTitleShowsState()
 
     QTEST(box->styleSheet(), "style");
     QTEST(isBoldItalic(box), "marked");
-}
-
-void TestConnectables::labelTextBecomesItemValue()
-{
-    makePage(R"({"lStav": {"_role": "static"}})");
-    auto* label = add<LabelConnectable>("lStav");
-    bind();
-
-    label->setText("Stav");
-
-    QCOMPARE(item("lStav")->defaultValue(false), QVariant("Stav"));
-    QCOMPARE(item("lStav")->value(), QVariant("Stav"));
-    QCOMPARE(item("lStav")->currentValue(), QVariant("Stav"));
-    QVERIFY(!(item("lStav")->state() & Changed));
-}
-
-void TestConnectables::pushButtonEnabledGoesThroughItem()
-{
-    makePage(R"({"pbInOutX": {}})");
-    auto* button = add<PushButtonConnectable>("pbInOutX");
-    button->setText("In/Out X");
-    bind();
-    QSignalSpy enabled(item("pbInOutX"), &Item::enabled);
-
-    button->setEnabled(false);
-
-    QCOMPARE(enabled.count(), 1);
-    QVERIFY(!item("pbInOutX")->isEnabled());
-    QVERIFY(!button->isEnabled());
-    QVERIFY(button->minimumWidth() >= button->fontMetrics().horizontalAdvance(button->text()) + 10);
 }
 
 void TestConnectables::buttonGroupFollowsItem()

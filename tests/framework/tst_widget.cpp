@@ -177,7 +177,6 @@ void TestWidget::hidingCurrentTabMovesBefore_data()
     QTest::addColumn<int>("expected");
 
     QTest::newRow("first of five goes to the second-to-last") << 0 << QList<int>() << 3;
-    QTest::newRow("middle tab goes to the one before") << 2 << QList<int>() << 1;
     QTest::newRow("hidden tabs are passed over") << 0 << QList<int>{3} << 2;
 }
 
@@ -195,7 +194,6 @@ void TestWidget::hidingCurrentTabMovesBefore()
 
     QCOMPARE(tabs()->currentIndex(), expected);
     QVERIFY(!tabs()->isTabEnabled(current));
-    QVERIFY(tabs()->tabBar()->styleSheet().contains("QTabBar::tab:disabled {width: 0;"));
 
     widget->setTabVisible(current, true);
     QVERIFY(tabs()->isTabEnabled(current));

@@ -184,8 +184,6 @@ void TestItem::reportsDescriptionFaults_data()
     QTest::newRow("unknown role") << QByteArray(R"({"x": {"_role": "dynamical"}})") << "Unknown role dynamical";
     QTest::newRow("unknown children role")
         << QByteArray(R"({"x": {"_children_role": "sometimes"}})") << "Unknown children role sometimes";
-    QTest::newRow("a stored _value in a description")
-        << QByteArray(R"({"x": {"_value": 3}})") << "Json contains unsupported key _value";
     QTest::newRow("misspelt key") << QByteArray(R"({"x": {"_defualt_value": 3}})")
                                   << "Json contains unsupported key _defualt_value";
     QTest::newRow("table column without template")

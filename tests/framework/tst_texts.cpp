@@ -92,7 +92,6 @@ void TestTexts::parsesClipboardLines_data()
     QTest::newRow("cells of one row stay together") << "[0,0]a\n[0,1]b" << QStringList{"[0,0]a\n[0,1]b"};
     QTest::newRow("rows in ascending order") << "[5,0]x\n[2,0]y" << QStringList{"[2,0]y", "[5,0]x"};
     QTest::newRow("text keeps later commas and brackets") << "[1,2]a,b]c" << QStringList{"[1,2]a,b]c"};
-    QTest::newRow("negative row is still a number") << "[-1,0]a\n[0,0]b" << QStringList{"[-1,0]a", "[0,0]b"};
     QTest::newRow("line without bracket dropped") << "hello\n[0,0]a" << QStringList{"[0,0]a"};
     QTest::newRow("row that is not a number dropped") << "[x,0]a" << QStringList();
     QTest::newRow("missing closing bracket dropped") << "[0,1 a" << QStringList();

@@ -256,7 +256,6 @@ void TestWidget::currentPageShowsItsButtonsAndInfo()
     auto* second = new Page;
     auto* box = widget->findChild<QDialogButtonBox*>("buttonBox");
     auto* label = widget->findChild<QLabel*>("label");
-    QCOMPARE(box->buttons().size(), 2); // the form's Ok and Cancel
 
     widget->addTab(first, root->child("inputs"));
     widget->addTab(second, root->child("outputs"));

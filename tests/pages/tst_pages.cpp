@@ -214,8 +214,6 @@ void TestPages::descriptionItems_data()
         << "outputs.gbOutputX.tXPhones.valueColumn2.value" << "#0 dynamic default=0 max=99 min=0 untranslated";
     QTest::newRow("USSD command carries its key")
         << "settings.gbCredit.lCreditCommand.leCreditCommand" << "#0 dynamic max=6 command=CRD";
-    QTest::newRow("low balance 1..999")
-        << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << "#0 dynamic default=1 max=999 min=1";
     QTest::newRow("information keys: bold, read-only") << "informations.keys.imei" << "#4 static title bold read-only";
     QTest::newRow("own number: the only editable value")
         << "informations.values.ownphonenumber" << "#0 dynamicOnly max=20 untranslated";

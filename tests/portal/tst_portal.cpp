@@ -352,7 +352,6 @@ void TestPortal::brokenTextsChangeNothing_data()
     QTest::newRow("carriage returns before the check boxes")
         << replaced("\n", "\r\n") << "line 28, column 45";
     // Well-formed, but without a single setting.
-    QTest::newRow("nothing") << QByteArray() << "";
     QTest::newRow("only empty fields and unchecked boxes")
         << field("ATA", "") + box("DNA", false) + area("TNA", "") << "";
 }

@@ -76,11 +76,6 @@ QStringList columnValues(const Item* column)
     return values;
 }
 
-QJsonValue savedValue(const Item* item)
-{
-    return item->toJson().value("_value");
-}
-
 // A catalogue whose texts a test changes at will, as a language switch does.
 class SwitchableCatalogue final : public QTranslator
 {
@@ -447,7 +442,7 @@ void TestItem::resetsValues()
     tree.root.resetValues(ResetMode(mode));
 
     // Saved first: the getters fill compacted values in again.
-    QTEST(savedValue(item), "saved");
+    QTEST(item->toJson().value("_value"), "saved");
     QTEST(item->value(), "expectedValue");
     QTEST(item->currentValue(), "expectedCurrent");
     QCOMPARE(bool(item->state() & Changed), changed);

@@ -302,8 +302,6 @@ void TestPortal::mapping_data()
     QTest::newRow("service number field without the second keeps it")
         << field("STN", "+420800555666")
         << QStringList{"ServiceNumber1=+420800555666", "ServiceNumber2=+420800333444"};
-    QTest::newRow("missing service numbers: only the first is emptied")
-        << field("PC", "1") << QStringList{"ServiceNumber1=", "ServiceNumber2=+420800333444"};
     QTest::newRow("credit with two parts keeps the others")
         << field("CRD", "*22#,30")
         << QStringList{"KreditKontrolaZap=true", "KreditUssd=*22#", "KreditPerioda=30",

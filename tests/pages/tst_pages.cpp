@@ -92,7 +92,6 @@ private slots:
 
     void descriptionItems_data();
     void descriptionItems();
-    void boundControlsCarryCzechHints();
     void controlsAndDescriptionMatch();
     void numberFieldsTakeOnlyPhoneNumbers_data();
     void numberFieldsTakeOnlyPhoneNumbers();
@@ -204,9 +203,6 @@ void TestPages::descriptionItems_data()
     QTest::newRow("events page: last tab, static read-only table") << "events" << "#4 static title read-only rows=1";
     QTest::newRow("input state: live, silent") << "inputs.gbInputA.leStavA" << "#0 state silent";
     QTest::newRow("activation text: 30 bytes") << "inputs.gbInputB.leSMSOnB" << "#1 dynamic max=30";
-    QTest::newRow("input phone index counts from 1")
-        << "inputs.gbInputA.tAPhones.indexColumn.index" << "#0 static default=1 untranslated";
-    QTest::newRow("relay test button: titled, not saved") << "outputs.gbOutputX.pbInOutX" << "#1 title";
     QTest::newRow("relay on-time: up to 10 hours in ms")
         << "outputs.gbOutputX.teDelayX" << "#6 dynamic max=36000000 min=0";
     QTest::newRow("relay phones: 50 rows") << "outputs.gbOutputY.tYPhones" << "#8 header rows=50";
@@ -256,37 +252,6 @@ void TestPages::descriptionItems()
         actual << "rows=" + QString::number(item->rowCount());
     actual.removeAll(QString());
     QCOMPARE(actual.join(' '), properties);
-}
-
-// Every control a page binds shows the hint of its item as tool tip, in the language loaded.
-void TestPages::boundControlsCarryCzechHints()
-{
-    QTranslator czech;
-    QVERIFY(czech.load(QStringLiteral("rv23_cs.qm"), QStringLiteral(RV23_CATALOGUE_DIR)));
-    QVERIFY(QCoreApplication::installTranslator(&czech));
-    cleanup();
-    init();
-    static const QRegularExpression control(QStringLiteral("^(le|cb|sb|te|pb|t)[A-Z0-9]"));
-    QStringList withoutHint;
-    int controls = 0;
-    for (QWidget* page : {static_cast<QWidget*>(inputs.get()), static_cast<QWidget*>(outputs.get()),
-                          static_cast<QWidget*>(settings.get())}) {
-        for (QWidget* widget : page->findChildren<QWidget*>(control)) {
-            const auto* connectable = dynamic_cast<Connectable*>(widget);
-            if (!connectable || !connectable->item())
-                continue;
-            QJsonObject entry = description;
-            for (const QString& key : connectable->item()->objectName().split(QLatin1Char('.')).mid(3))
-                entry = entry.value(key).toObject();
-            const QString hint = entry.value(QLatin1String("_hint")).toString();
-            ++controls;
-            if (hint.isEmpty() || widget->toolTip() != QStringLiteral("<span>%1</span>").arg(hint))
-                withoutHint << widget->objectName() + ": " + widget->toolTip();
-        }
-    }
-    QVERIFY(QCoreApplication::removeTranslator(&czech));
-    QVERIFY(controls > 50);
-    QVERIFY2(withoutHint.isEmpty(), qPrintable(withoutHint.join(QLatin1Char('\n'))));
 }
 
 // Table columns and cells live in the table's model; everything else needs its widget on the form,

@@ -59,7 +59,6 @@ private slots:
     void groupBoxTitleShowsState_data();
     void groupBoxTitleShowsState();
     void buttonGroupFollowsItem();
-    void missingWidgetsAreReported();
     void tableCopiesAndPastesCells();
 
 private:
@@ -311,14 +310,6 @@ void TestConnectables::buttonGroupFollowsItem()
     // Binding the page again keeps the one connector.
     bind();
     QCOMPARE(ButtonGroupConnector::forItem(item("bgMode")), connector);
-}
-
-void TestConnectables::missingWidgetsAreReported()
-{
-    makePage(R"({"cbCallA": {"_role": "dynamic"}})");
-    add<QWidget>("cbCallA"); // designed, but not promoted
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Matching widget subclass type was not found!"));
-    bind();
 }
 
 void TestConnectables::tableCopiesAndPastesCells()

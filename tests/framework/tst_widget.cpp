@@ -1,7 +1,6 @@
 #include "framework/binditems.h"
 #include "framework/item.h"
 #include "framework/lineeditconnectable.h"
-#include "framework/tableview.h"
 #include "framework/tabwidget.h"
 #include "framework/tabwidgetbase.h"
 #include "framework/widget.h"
@@ -53,16 +52,6 @@ public:
 
 } // namespace
 
-// A table page; its class name keys its saved column widths.
-class TablePage final : public TableView
-{
-    Q_OBJECT
-
-public:
-    using TableView::TableView;
-    void retranslate() override {}
-};
-
 // The page container: tab colours and hiding, Save and Discard, page buttons, extended view.
 class TestWidget : public QObject
 {
@@ -81,7 +70,6 @@ private slots:
     void pageChangeColoursTabAndSave();
     void currentPageShowsItsButtonsAndInfo();
     void validateAsksEveryPage();
-    void addTabRefusesNullItemAndNamesTables();
 
 private:
     void build(bool extendedAvailable);
@@ -286,18 +274,6 @@ void TestWidget::validateAsksEveryPage()
 
     for (const Page* page : qAsConst(pages))
         QCOMPARE(page->validations, 2);
-}
-
-void TestWidget::addTabRefusesNullItemAndNamesTables()
-{
-    widget = std::make_unique<Widget>(true);
-    auto* table = new TablePage(nullptr);
-
-    QCOMPARE(widget->addTab(new Page, nullptr), -1);
-    QCOMPARE(widget->addTab(table, root->child("informations")), 0);
-
-    QCOMPARE(table->objectName(), QStringLiteral("TablePage"));
-    QCOMPARE(tabs()->tabText(0), QStringLiteral("Informace"));
 }
 
 QTEST_MAIN(TestWidget)

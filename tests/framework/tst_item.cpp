@@ -59,8 +59,6 @@ QVariant field(const Item* item, const QString& name)
         return item->defaultValue(false);
     if (name == "role")
         return int(item->role());
-    if (name == "editable")
-        return int(item->editable());
     if (name == "state")
         return int(item->state());
     if (name == "tooltip")
@@ -148,8 +146,6 @@ void TestItem::buildsFromDescription_data()
     QTest::newRow("a command without role inherits a children role")
         << QByteArray(R"({"_children_role": "static", "x": {"_command": "ATA"}})") << "x" << "role"
         << QVariant(int(Static));
-    QTest::newRow("editable not a boolean") << QByteArray(R"({"x": {"_editable": "yes"}})") << "x"
-                                            << "editable" << QVariant(int(EditableOther));
     QTest::newRow("no tooltip id for untranslated items")
         << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
     QTest::newRow("bold does not reach grandchildren")
@@ -177,8 +173,6 @@ void TestItem::reportsDescriptionFaults_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("unknown role") << QByteArray(R"({"x": {"_role": "dynamical"}})") << "Unknown role dynamical";
-    QTest::newRow("unknown children role")
-        << QByteArray(R"({"x": {"_children_role": "sometimes"}})") << "Unknown children role sometimes";
     QTest::newRow("misspelt key") << QByteArray(R"({"x": {"_defualt_value": 3}})")
                                   << "Json contains unsupported key _defualt_value";
     QTest::newRow("table column without template")

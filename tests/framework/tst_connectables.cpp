@@ -153,24 +153,20 @@ void TestConnectables::lineEditWritesItem()
 void TestConnectables::timeEditShowsSteppedValue_data()
 {
     QTest::addColumn<qint64>("step");
-    QTest::addColumn<bool>("wrapping");
     QTest::addColumn<qint64>("set");
     QTest::addColumn<qint64>("msecs");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("rounded down to the step") << qint64(500) << false << qint64(1250) << qint64(1000) << "00:00:01:0";
-    QTest::newRow("whole minutes") << qint64(60000) << false << qint64(3723500) << qint64(3720000) << "01:02";
-    QTest::newRow("above the maximum") << qint64(500) << false << qint64(400000000) << qint64(359999900)
+    QTest::newRow("rounded down to the step") << qint64(500) << qint64(1250) << qint64(1000) << "00:00:01:0";
+    QTest::newRow("whole minutes") << qint64(60000) << qint64(3723500) << qint64(3720000) << "01:02";
+    QTest::newRow("above the maximum") << qint64(500) << qint64(400000000) << qint64(359999900)
                                        << "99:59:59:9";
-    QTest::newRow("below the minimum") << qint64(500) << false << qint64(-1) << qint64(0) << "00:00:00:0";
-    QTest::newRow("below the minimum wraps") << qint64(500) << true << qint64(-1) << qint64(359999900)
-                                             << "99:59:59:9";
+    QTest::newRow("below the minimum") << qint64(500) << qint64(-1) << qint64(0) << "00:00:00:0";
 }
 
 void TestConnectables::timeEditShowsSteppedValue()
 {
     QFETCH(qint64, step);
-    QFETCH(bool, wrapping);
     QFETCH(qint64, set);
     QFETCH(qint64, msecs);
     QFETCH(QString, text);
@@ -178,7 +174,6 @@ void TestConnectables::timeEditShowsSteppedValue()
     TimeEdit edit;
     QCOMPARE(edit.text(), QStringLiteral("00:00:00:0"));
     edit.setStep(step);
-    edit.setWrapping(wrapping);
     QSignalSpy changed(&edit, &TimeEdit::msecsChanged);
 
     edit.setMsecs(set);

@@ -257,8 +257,6 @@ void TestConnectables::groupBoxTitleShowsState_data()
 
     QTest::newRow("plain") << 0 << "" << false;
     QTest::newRow("changed title is blue") << int(Changed) << ":title {color: blue;}" << true;
-    QTest::newRow("out of range after changed: red wins")
-        << int(Changed | OutOfRange) << ":title {color: blue;}:title {color: red;}" << true;
     QTest::newRow("input error replaces everything") << int(Changed | OutOfRange | InputError)
                                                      << ":title {color: red;}" << true;
 }

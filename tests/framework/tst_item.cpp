@@ -59,12 +59,8 @@ QVariant field(const Item* item, const QString& name)
         return item->defaultValue(false);
     if (name == "role")
         return int(item->role());
-    if (name == "editable")
-        return int(item->editable());
     if (name == "state")
         return int(item->state());
-    if (name == "maximum")
-        return item->maximum();
     if (name == "tooltip")
         return item->tooltip(false);
     qFatal("unknown field %s", qPrintable(name));
@@ -76,11 +72,6 @@ QStringList columnValues(const Item* column)
     for (const Item* cell : column->children())
         values << cell->currentValue().toString();
     return values;
-}
-
-QJsonValue savedValue(const Item* item)
-{
-    return item->toJson().value("_value");
 }
 
 // A catalogue whose texts a test changes at will, as a language switch does.
@@ -121,7 +112,6 @@ private slots:
     void resetsValues();
     void resetClearsRowMarks();
     void resizedTablesKeepOldRowsOnly();
-    void findsRowItems();
     void savedConfigurationRoundTrips();
     void countsChangedItemsOnImport_data();
     void countsChangedItemsOnImport();
@@ -156,12 +146,8 @@ void TestItem::buildsFromDescription_data()
     QTest::newRow("a command without role inherits a children role")
         << QByteArray(R"({"_children_role": "static", "x": {"_command": "ATA"}})") << "x" << "role"
         << QVariant(int(Static));
-    QTest::newRow("editable not a boolean") << QByteArray(R"({"x": {"_editable": "yes"}})") << "x"
-                                            << "editable" << QVariant(int(EditableOther));
     QTest::newRow("no tooltip id for untranslated items")
         << QByteArray(R"({"x": {"_doNotTranslate": true}})") << "x" << "tooltip" << QVariant(QString());
-    QTest::newRow("maximum is truncated") << QByteArray(R"({"x": {"_max": 30.9}})") << "x" << "maximum"
-                                          << QVariant(qint64(30));
     QTest::newRow("bold does not reach grandchildren")
         << QByteArray(R"({"_bold": true, "x": {"y": {}}})") << "x/y" << "state" << QVariant(int(NoState));
 }
@@ -187,10 +173,6 @@ void TestItem::reportsDescriptionFaults_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("unknown role") << QByteArray(R"({"x": {"_role": "dynamical"}})") << "Unknown role dynamical";
-    QTest::newRow("unknown children role")
-        << QByteArray(R"({"x": {"_children_role": "sometimes"}})") << "Unknown children role sometimes";
-    QTest::newRow("a stored _value in a description")
-        << QByteArray(R"({"x": {"_value": 3}})") << "Json contains unsupported key _value";
     QTest::newRow("misspelt key") << QByteArray(R"({"x": {"_defualt_value": 3}})")
                                   << "Json contains unsupported key _defualt_value";
     QTest::newRow("table column without template")
@@ -425,9 +407,6 @@ void TestItem::resetsValues_data()
     QTest::newRow("edit defaults skips static items") << "static" << QVariant(7) << QVariant() << int(EditDefaults)
                                                       << QVariant(7) << QVariant(7) << false
                                                       << QJsonValue(QJsonValue::Undefined);
-    QTest::newRow("edit defaults skips live state")
-        << "dynamicState" << QVariant(7) << QVariant() << int(EditDefaults) << QVariant(7) << QVariant(7) << false
-        << QJsonValue(7);
     QTest::newRow("edit defaults leaves a default value clean")
         << "dynamic" << QVariant(5) << QVariant() << int(EditDefaults) << QVariant(5) << QVariant(5) << false
         << QJsonValue(5);
@@ -457,7 +436,7 @@ void TestItem::resetsValues()
     tree.root.resetValues(ResetMode(mode));
 
     // Saved first: the getters fill compacted values in again.
-    QTEST(savedValue(item), "saved");
+    QTEST(item->toJson().value("_value"), "saved");
     QTEST(item->value(), "expectedValue");
     QTEST(item->currentValue(), "expectedCurrent");
     QCOMPARE(bool(item->state() & Changed), changed);
@@ -510,18 +489,6 @@ void TestItem::resizedTablesKeepOldRowsOnly()
     QVERIFY(removing.isEmpty());
     table->setRowCount(12);
     QCOMPARE(texts->child(11)->shortName(), QString("s11"));
-}
-
-void TestItem::findsRowItems()
-{
-    Tree tree(R"({"t": {"_row_count": 4, "a": {"_index": 0, "x": {}}, "b": {"_index": 1, "x": {}},
-                                               "c": {"_index": 2, "x": {}}}})");
-    const Item* cell = tree.at("t/b")->child(2);
-
-    const QList<Item*> row = cell->rowItems();
-
-    QCOMPARE(row, (QList<Item*>{tree.at("t/a")->child(2), tree.at("t/c")->child(2)}));
-    QVERIFY(tree.at("t")->rowItems().isEmpty());
 }
 
 static const char* const roundTripDescription = R"({

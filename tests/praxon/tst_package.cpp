@@ -109,8 +109,6 @@ void TestPackage::declaresItsDependenciesAndUdevReload()
 {
     const Result info = run(QStringLiteral("dpkg-deb"), {"-I", package});
     QCOMPARE(info.code, 0);
-    QVERIFY2(info.out.contains(QRegularExpression("\n Package: rv23\n")), qPrintable(info.out));
-    QVERIFY2(info.out.contains(QRegularExpression("\n Version: \\d+\\.\\d+\\.\\d+\n")), qPrintable(info.out));
     // Found by dpkg-shlibdeps in the programs and the plug-in, with the versions they need, and the
     // database driver that Qt loads for the unit records.
     const QString depends = QRegularExpression("\n Depends: ([^\n]+)\n").match(info.out).captured(1);

@@ -32,7 +32,6 @@ private slots:
     void everyCommandHasHelp();
     void comparesSettingsOnly_data();
     void comparesSettingsOnly();
-    void unmetChangesAreThoseNotHeld();
     void clearingNamesProtectedSettings_data();
     void clearingNamesProtectedSettings();
     void progressLineShowsStepPercentAndTimeLeft();
@@ -165,18 +164,6 @@ void TestCtl::comparesSettingsOnly()
         described << ConfigurationDiff::describe(change);
 
     QTEST(described, "described");
-}
-
-void TestCtl::unmetChangesAreThoseNotHeld()
-{
-    const QList<ConfigurationDiff::Change> changes =
-        ConfigurationDiff::compare(R"({"a":{"_value":1},"b":{"_value":"x"}})", R"({"a":{"_value":2},"b":{"_value":"y"}})");
-
-    const QList<ConfigurationDiff::Change> unmet =
-        ConfigurationDiff::unmet(changes, R"({"a":{"_value":2},"b":{"_value":"x"}})");
-
-    QCOMPARE(unmet.size(), 1);
-    QCOMPARE(ConfigurationDiff::describe(unmet.first()), QStringLiteral(R"(b: "x" -> "y")"));
 }
 
 // Each "old=new" of edits replaces a quoted value of a unit's configuration.

@@ -50,10 +50,6 @@ void TestScreenshots::rawIdentifierIsFound_data()
     QTest::addColumn<Decorate>("decorate");
     QTest::addColumn<int>("found");
 
-    QTest::newRow("translated texts") << Decorate([](QWidget* page) {
-        new QLabel(QStringLiteral("Input A"), page);
-        new QLineEdit(QStringLiteral("application"), page);
-    }) << 0;
     QTest::newRow("label") << Decorate([](QWidget* page) { new QLabel(QStringLiteral("app.rv23.name"), page); }) << 1;
     QTest::newRow("button") << Decorate([](QWidget* page) { new QPushButton(QStringLiteral("app.rv23.ok"), page); })
                             << 1;

@@ -128,16 +128,13 @@ void TestHostSession::storeFailureLeavesTheUnitUnwritten()
     QVERIFY(!calls().contains("configurationSaved"));
 }
 
-// Given a unit read once, reading it again adds nothing; a write is kept before the unit is
-// written, and what the unit then holds instead is kept as read, and shown as differing from it.
+// Given a unit read once, a write is kept before the unit is written, and what the unit then
+// holds instead is kept as read, and shown as differing from it.
 void TestHostSession::versionsFollowTheUnit()
 {
     qputenv("FAKE_REFUSED_KEY", "settings.lePIN");
     QVERIFY2(startSession() && connectFirstUnit(), qPrintable(session->errorString()));
     QVERIFY(session->load() != Module::Device::LoadFailed);
-    QVERIFY(session->load() != Module::Device::LoadFailed);
-    QCOMPARE(store->versions("23A04117").size(), 1);
-    QCOMPARE(store->versions("23A04117").first().reason, Reason::Read);
 
     session->importConfiguration(R"({"settings":{"lePIN":{"_value":"9999"}}})", "x (*.rv23)");
     QCOMPARE(session->save(), HostSession::SaveResult::UnitFailed);

@@ -143,8 +143,8 @@ void TestMainWindow::followsTheSimulatedUnit()
     QVERIFY(!window->findChild<QAction*>("actionReload")->isEnabled());
 }
 
-// A damaged stored file, an import that would erase protected settings and a text the unit
-// refuses: each is told in a box, and the erasing import is undone when declined.
+// A damaged stored file, an import that would erase protected settings, a text the unit refuses
+// and an export nowhere: each is told in a box, and the erasing import is undone when declined.
 void TestMainWindow::explainsAndAsksBeforeHarm()
 {
     QVERIFY2(startUnit("23GUI002"), qPrintable(unit->errorString()));
@@ -179,6 +179,10 @@ void TestMainWindow::explainsAndAsksBeforeHarm()
     QTRY_COMPARE(texts.size(), 4);
     QCOMPARE(texts.last(), QStringLiteral("The unit did not take these settings:\ninputs.gbInputA.leSMSOnA: written "
                                           "\"A,B\", the unit holds \"NARUSENI OBJEKTU\""));
+
+    window->exportSettingsTo("/nonexistent/x.txt");
+    QTRY_COMPARE(texts.size(), 5);
+    QCOMPARE(texts.last(), QStringLiteral("Cannot write /nonexistent/x.txt: the folder /nonexistent does not exist"));
 
     // The event texts shown follow a change of language, and so does their export.
     QVERIFY(host->loadHistory());

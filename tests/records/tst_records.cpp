@@ -169,7 +169,6 @@ void TestRecords::versionsAreMadeOnlyForNewSettings_data()
         << QList<QByteArray>{R"({"a":{"_value":1},"b":{"_value":2},"s":{"_value":-70,"_role":"dynamicState"}})",
                              R"({"b":{"_value":2},"s":{"_value":-50,"_role":"dynamicState"},"a":{"_value":1}})"}
         << "wr" << 1;
-    QTest::newRow("a file kept before is not kept again") << QList<QByteArray>{a, b, a, b} << "riri" << 3;
 }
 
 // Versions are numbered across units, newest first, each with its reason and time.
@@ -254,9 +253,6 @@ void TestRecords::eventsReadAreKeptOnce_data()
     QTest::newRow("a record read again is kept once")
         << QStringList{header + on + alarm, header + on + alarm + later}
         << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
-    QTest::newRow("records stay once the unit's log is cleared")
-        << QStringList{header + on + alarm, header + QStringLiteral(";;;\r\n"), header + later}
-        << QStringList{"01.08.  07:12:05 Power on RV-23", "01.08.  07:13:00 Input A active Phone 3", "02.08.  09:00:00 Power on RV-23"};
     QTest::newRow("an empty log keeps nothing") << QStringList{QString(QChar::ByteOrderMark) + header + ";;;\r\n"} << QStringList{};
 }
 
@@ -296,8 +292,6 @@ void TestRecords::searchSaysWhereItFound_data()
         << "602123" << QStringList{"23A04117 phones.lePhone1 +420602123456 1", "23B00002 phones.lePhone1 +420602123456 3"};
     QTest::newRow("Czech capitals in lower case") << "šéf" << QStringList{"23B00002 inputs.leSMSOnA ŠÉF 3"};
     QTest::newRow("switches are no text") << "true" << QStringList{};
-    QTest::newRow("a serial number") << "b000" << QStringList{"23B00002 serial 23B00002 0"};
-    QTest::newRow("a site note") << "Brno" << QStringList{"23B00002 note Sklad Brno, brána 2 0"};
     QTest::newRow("wildcards are plain characters") << "%" << QStringList{};
 }
 
@@ -314,7 +308,6 @@ void TestRecords::searchSaysWhereItFound()
                              R"({"phones":{"lePhone1":{"_value":"+420602123456"}},"inputs":{"leSMSOnA":{"_value":"ŠÉF"},)"
                              R"("cbCallA":{"_value":true}}})",
                              Reason::Read));
-    QVERIFY(store.setNote(QStringLiteral("23B00002"), QStringLiteral("Sklad Brno, brána 2")));
 
     QStringList matches;
     for (const Records::SearchMatch& match : store.search(text))

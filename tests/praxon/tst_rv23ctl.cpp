@@ -75,9 +75,6 @@ void TestRv23ctl::exitCodes_data()
                                            << QStringList{"FAKE_UNITS=A:1:004,B:1:004"} << 0 << "";
     QTest::newRow("unit does not answer") << QStringList{"read"} << QStringList{"FAKE_UNITS=!23A04117:1:004"} << 1
                                           << "error: app.rv23.devicenotrespondig";
-    QTest::newRow("module without pages") << QStringList{"list"} << QStringList{"FAKE_NO_WIDGET=1"} << 1
-                                          << "cannot be used";
-    QTest::newRow("usage error") << QStringList{"toggle", "Z"} << QStringList() << 2 << "toggle needs X or Y";
     QTest::newRow("missing input file") << QStringList{"write", "/nonexistent/a.rv23"} << QStringList() << 2
                                         << "cannot read /nonexistent/a.rv23";
     QTest::newRow("file type the module does not read") << QStringList{"diff", "@settings.json"} << QStringList()

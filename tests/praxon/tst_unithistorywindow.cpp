@@ -61,7 +61,6 @@ void TestUnitHistoryWindow::comparesAnyTwoVersions_data()
         << 0 << -1 << QStringList{"phones > lePhone1: \"+420602123456\" -> \"+420777000111\""};
     QTest::newRow("the newest against the first")
         << 0 << 2 << QStringList{"inputs > leSMSOnA: \"ALARM\" -> \"POPLACH\"", "phones > lePhone1: \"+420602123456\" -> \"+420777000111\""};
-    QTest::newRow("the first against itself") << 2 << -1 << QStringList{};
 }
 
 void TestUnitHistoryWindow::comparesAnyTwoVersions()

@@ -27,7 +27,6 @@ void TestUnitsWindow::showsUnitsOrWhereTheTextIs_data()
     QTest::newRow("a phone number with the setting holding it")
         << "602123" << QStringList{"23A04117 phones > lePhone1 +420602123456 1"};
     QTest::newRow("a site note in any case") << "BRNO" << QStringList{"23A04117 Site note Sklad Brno "};
-    QTest::newRow("nothing found") << "999" << QStringList{};
 }
 
 void TestUnitsWindow::showsUnitsOrWhereTheTextIs()

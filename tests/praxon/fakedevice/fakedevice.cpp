@@ -1,6 +1,5 @@
 #include "fakedevice.h"
 
-#include <QEvent>
 #include <QFile>
 #include <QJsonDocument>
 #include <QMessageBox>
@@ -111,7 +110,6 @@ QWidget* FakeDevice::createWidget()
         return nullptr;
     auto* pages = new QWidget;
     pages->setObjectName(QStringLiteral("fakeDevicePages"));
-    pages->installEventFilter(this);
     auto* layout = new QVBoxLayout(pages);
     for (const char* name : {"pbResetGSM", "pbInOutX", "pbInOutY"}) {
         auto* button = new QPushButton(QLatin1String(name), pages);
@@ -123,13 +121,6 @@ QWidget* FakeDevice::createWidget()
         relayX = !relayX;
     });
     return pages;
-}
-
-bool FakeDevice::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        record(QStringLiteral("languageChange"));
-    return Module::Device::eventFilter(watched, event);
 }
 
 void FakeDevice::applyStyle(const QString& baseDir)
@@ -185,15 +176,12 @@ bool FakeDevice::saveToDevice()
 {
     record(QStringLiteral("saveToDevice"));
     emit showLoaderSignal(true, QStringLiteral("app.cfg.savingtodevice"));
-    emit setLoaderMax(shown.size());
     bool taken = true;
-    int step = 0;
     for (auto it = shown.begin(); it != shown.end(); ++it) {
         if (it.key() == refusedKey && it.value() != unit.value(it.key()))
             taken = false;
         else
             unit[it.key()] = it.value();
-        emit setLoaderValue(++step);
     }
     emit showLoaderSignal(false, QString());
     return taken;
@@ -202,7 +190,6 @@ bool FakeDevice::saveToDevice()
 void FakeDevice::configurationSaved(bool)
 {
     record(QStringLiteral("configurationSaved"));
-    emit enableReload(true);
     if (source == Common::Local)
         emit requestConfigurationLoadSignal();
 }

@@ -60,9 +60,6 @@ public slots:
     void configurationSaveRequest() override;
     void loadEvents();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void record(const QString& call);
     QByteArray toJson() const;

@@ -2,6 +2,7 @@
 #include "praxon/batch/batchsummary.h"
 #include "praxon/core/clearingcheck.h"
 #include "praxon/core/configurationdiff.h"
+#include "praxon/core/versions.h"
 #include "praxon/ctl/options.h"
 #include "praxon/core/owneronlyfiles.h"
 #include "praxon/core/privatefile.h"
@@ -32,6 +33,8 @@ private slots:
     void comparesSettingsOnly();
     void clearingNamesProtectedSettings_data();
     void clearingNamesProtectedSettings();
+    void versionsCompareAsNumbers_data();
+    void versionsCompareAsNumbers();
     void controlCharactersOfRefusedValuesAreShownInHex();
     void pipesAndDevicesAreWrittenThrough_data();
     void pipesAndDevicesAreWrittenThrough();
@@ -173,6 +176,28 @@ void TestCtl::clearingNamesProtectedSettings()
 
     QTEST(clearing.warning(), "warning");
     QTEST(clearing.needsConfirmation(), "confirm");
+}
+
+void TestCtl::versionsCompareAsNumbers_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+
+    QTest::newRow("leading zeros") << "004" << "4" << 0;
+    QTest::newRow("tenth after ninth") << "2.10.0001" << "2.9.0318" << 1;
+    QTest::newRow("more parts is newer") << "2.14" << "2.14.1" << -1;
+    QTest::newRow("same firmware") << "2.14.0318" << "2.14.0318" << 0;
+}
+
+void TestCtl::versionsCompareAsNumbers()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+
+    QCOMPARE(qBound(-1, Praxon::Versions::compare(a, b), 1), order);
+    QCOMPARE(qBound(-1, Praxon::Versions::compare(b, a), 1), -order);
 }
 
 // The other kinds of refused value (line breaks, quotes, long texts, objects, numbers) are shown by

@@ -88,10 +88,9 @@ void TestEventLog::record_data()
     QTest::addColumn<QString>("record");
     QTest::addColumn<int>("emitted");
 
-    const QString activationD = "01.08 07:12:05|app.rv23.event.activationd|app.rv23.event.source.inputaphone5";
-    QTest::newRow("time, source, event") << "+OATEVENT: 1,T:01.08 07:12:05,S=115,E=3" << activationD << 1;
-    QTest::newRow("source, event, time, padded") << "+OATEVENT: 1, S=115 , E=3 ,T:01.08 07:12:05 " << activationD
-                                                 << 1;
+    QTest::newRow("source, event, time, padded")
+        << "+OATEVENT: 1, S=115 , E=3 ,T:01.08 07:12:05 "
+        << "01.08 07:12:05|app.rv23.event.activationd|app.rv23.event.source.inputaphone5" << 1;
     QTest::newRow("without time stamp") << "+OATEVENT: 2,E=12,S=0" << "-|app.rv23.event.poweron|RV-23" << 1;
     QTest::newRow("without source") << "+OATEVENT: 2,E=14,T:12.31 23:59:59"
                                     << "12.31 23:59:59|app.rv23.event.devicereset|" << 1;

@@ -110,7 +110,6 @@ void TestXmodem::fileIsCutIntoPaddedBlocks_data()
     QTest::addColumn<int>("padding");
 
     QTest::newRow("empty file: no block") << 0 << 0 << 0;
-    QTest::newRow("one byte: the rest of its block is padding") << 1 << 1 << 127;
     QTest::newRow("exactly one block") << 128 << 1 << 0;
     QTest::newRow("one byte over: a second block") << 129 << 2 << 127;
 }
@@ -144,9 +143,6 @@ void TestXmodem::transfer_data()
 
     const int eot = endOfTransmission;
     const QByteArray finalWord = "< 0d0a4f4b0d0a";
-    QTest::newRow("NAK starts, every block acknowledged")
-        << 200 << QByteArrayList{"< 15", "> 132", "< 06", "> 132", "< 06", "> 1", "< 06", finalWord} << true
-        << QList<int>{0, 1, eot};
     QTest::newRow("C first: the transfer starts at the NAK that follows")
         << 100 << QByteArrayList{"< 43", "< 15", "> 132", "< 06", "> 1", "< 06", finalWord} << true
         << QList<int>{0, eot};

@@ -59,11 +59,11 @@ private:
 namespace {
 
 // Factory memory but for: an empty USSD code, which must not switch the balance check off
-// while its numbers are set; a use count left in an empty row of relay X; a call flag of
-// input B that is off; no learned peripherals.
+// while its numbers are set; a use count left in an empty row of relay X; no learned
+// peripherals.
 QMap<int, QString> unitCells()
 {
-    QMap<int, QString> cells{{92, ""}, {247, "0"}, {293, "7"}};
+    QMap<int, QString> cells{{92, ""}, {293, "7"}};
     for (int cell = 373; cell <= 404; ++cell)
         cells.insert(cell, "-1");
     return cells;
@@ -406,8 +406,6 @@ void TestSimulatedUnit::linesSent_data()
     QTest::addColumn<Edits>("edits");
     QTest::addColumn<QStringList>("parameters");
 
-    QTest::newRow("call flag alone: one command")
-        << Edits{{"cbCallB", true}} << QStringList{"DNB,1"};
     QTest::newRow("input numbers packed, without blanks")
         << Edits{{"tAPhones/1/0", ""}, {"tAPhones/1/1", "+420 724 900 118"}, {"tAPhones/1/4", "604111222"}}
         << QStringList{"TNA,+420724900118,604111222"};

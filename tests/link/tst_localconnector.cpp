@@ -17,8 +17,9 @@ using Testing::LocalConnectorAccess;
 using Testing::PeerLine;
 using Testing::ScriptedPeer;
 
-// The connector against scripted units: the port list with its extra ports, which ports
-// discovery and selection ask, the status poll of a connected unit and its service commands.
+// The connector against scripted units: one device in the port list however it is named,
+// which ports discovery and selection ask, the status poll of a connected unit and its service
+// commands.
 class TestLocalConnector : public QObject
 {
     Q_OBJECT
@@ -26,8 +27,6 @@ class TestLocalConnector : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void extraPorts_data();
-    void extraPorts();
     void oneDeviceCountsOnce_data();
     void oneDeviceCountsOnce();
     void announcesUnitsOfTheMakerOnly();
@@ -72,31 +71,6 @@ void TestLocalConnector::initTestCase()
 void TestLocalConnector::cleanup()
 {
     qunsetenv("RV23_EXTRA_PORTS");
-}
-
-void TestLocalConnector::extraPorts_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QStringList>("ports");
-
-    QTest::newRow("unset") << "" << QStringList();
-    QTest::newRow("several, empty entries skipped") << ";/dev/pts/1;;/dev/pts/2|Modem|ACME;"
-                                                    << QStringList{"/dev/pts/1|RV-23 USB|TESSALINE",
-                                                                   "/dev/pts/2|Modem|ACME"};
-    QTest::newRow("description without maker") << "/dev/pts/3|Modem" << QStringList{"/dev/pts/3|Modem|"};
-    QTest::newRow("entry without path skipped") << "|RV-23 USB|TESSALINE" << QStringList();
-}
-
-void TestLocalConnector::extraPorts()
-{
-    QFETCH(QString, value);
-
-    QStringList got;
-    for (const PortCandidate& port : moduleRV_23::parseExtraPorts(value)) {
-        QCOMPARE(port.portName, port.location);
-        got << port.location + '|' + port.description + '|' + port.manufacturer;
-    }
-    QTEST(got, "ports");
 }
 
 // Entries are paths in a folder holding the files "a" and "b" and the links "la" -> a, "lla" -> la.
@@ -212,12 +186,8 @@ void TestLocalConnector::commandLines_data()
 
     QTest::newRow("first input counter counts from 1") << QByteArray("resetInputCounter") << 0 << false
                                                        << QByteArray("status.input_counter[1]=0");
-    QTest::newRow("second output counter") << QByteArray("resetOutputCounter") << 1 << false
-                                           << QByteArray("status.relay_counter[2]=0");
     QTest::newRow("sent SMS, spaced") << QByteArray("resetSentSms") << -1 << false
                                       << QByteArray("status.gsm.sms_sent = 0");
-    QTest::newRow("sent service SMS, spaced") << QByteArray("resetSentServiceSms") << -1 << false
-                                              << QByteArray("status.gsm.service_sms_sent = 0");
     QTest::newRow("global reset is the unit reset") << QByteArray("performGlobalReset") << -1 << false
                                                     << QByteArray("AT+OATSET=\"RST\"");
     QTest::newRow("X on switches off") << QByteArray("performToggleOutputX") << -1 << true

@@ -18,8 +18,7 @@ using Testing::PeerLine;
 using Testing::ScriptedPeer;
 
 // The connector against scripted units: one device in the port list however it is named,
-// which ports discovery and selection ask, the status poll of a connected unit and its service
-// commands.
+// which ports discovery asks, the status poll of a connected unit and its service commands.
 class TestLocalConnector : public QObject
 {
     Q_OBJECT
@@ -30,8 +29,6 @@ private slots:
     void oneDeviceCountsOnce_data();
     void oneDeviceCountsOnce();
     void announcesUnitsOfTheMakerOnly();
-    void selectionAfterEmptyScanSearchesBySerial_data();
-    void selectionAfterEmptyScanSearchesBySerial();
     void commandLines_data();
     void commandLines();
     void pollReportsStatusEveryTick();
@@ -128,8 +125,6 @@ void TestLocalConnector::announcesUnitsOfTheMakerOnly()
     QCOMPARE(QStringList({info.modelName, info.serialNumber, info.firmwareVersion, info.statusText,
                           info.behaviourVersion}),
              QStringList({"RV-23", "123456", "005", "S1", "004"}));
-    QCOMPARE(info.inputStates, (QMap<QString, qint32>{{"A", 3}, {"B", 3}, {"C", 3}, {"D", 3}}));
-    QCOMPARE(info.outputStates, (QMap<QString, qint32>{{"X", 3}, {"Y", 3}}));
     QVERIFY(otherInterface->received().isEmpty());
     QVERIFY(otherMaker->received().isEmpty());
     // No status request follows an unanswered echo switch.
@@ -137,43 +132,6 @@ void TestLocalConnector::announcesUnitsOfTheMakerOnly()
     LocalConnectorAccess access(connector);
     QCOMPARE(access.foundPorts(), 1);
     QVERIFY(!access.port());
-}
-
-void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial_data()
-{
-    QTest::addColumn<QString>("sought");
-    QTest::addColumn<bool>("selected");
-
-    QTest::newRow("the unit is found whatever its maker") << "777" << true;
-    QTest::newRow("another serial is not found") << "778" << false;
-}
-
-void TestLocalConnector::selectionAfterEmptyScanSearchesBySerial()
-{
-    QFETCH(QString, sought);
-    QFETCH(bool, selected);
-    // Given a unit behind a port of another maker, which the scan does not probe
-    const auto unit = startUnit("777");
-    QVERIFY(unit);
-    setExtraPorts({unit->slavePath() + "|USB Serial|ACME"});
-    LocalConnector connector;
-    QSignalSpy found(&connector, &LocalConnector::deviceFound);
-    QSignalSpy result(&connector, &LocalConnector::deviceSelectionResult);
-    connector.getSerialDevices();
-    QCOMPARE(found.count(), 0);
-
-    // When a unit is selected by serial number
-    DeviceInfo chosen;
-    chosen.serialNumber = sought;
-    connector.deviceSelected(chosen);
-
-    // Then the search by serial number asks that port too, and leaves the port found closed
-    QVERIFY(unit->waitUntilDone());
-    QCOMPARE(result.count(), 1);
-    QCOMPARE(result.first().first().toBool(), selected);
-    QSerialPort* port = LocalConnectorAccess(connector).port();
-    QCOMPARE(port != nullptr, selected);
-    QVERIFY(!port || !port->isOpen());
 }
 
 void TestLocalConnector::commandLines_data()

@@ -349,8 +349,6 @@ void TestSimulatedUnit::loadedValue_data()
     QTest::newRow("on-time 0 is permanent") << "cbOutputYOn" << QVariant(true);
     QTest::newRow("empty row shows no use count") << "tXPhones/2/20" << QVariant("0");
     QTest::newRow("balance check on with an empty USSD code") << "cbCreditActivated" << QVariant(true);
-    QTest::newRow("behaviour version") << "informations/1/3" << QVariant("004");
-    QTest::newRow("operator") << "informations/1/5" << QVariant("CZ MOBIL");
 }
 
 void TestSimulatedUnit::loadedValue()

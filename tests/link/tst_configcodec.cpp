@@ -76,7 +76,6 @@ void TestConfigCodec::textToCode_data()
     QTest::newRow("bad prefix 11001") << "11001001234567" << qint64(-1) << "";
     QTest::newRow("type 5 rejected") << "11000005242880" << qint64(-1) << "";
     QTest::newRow("type 14 rejected") << "11000014680064" << qint64(-1) << "";
-    QTest::newRow("type 6 accepted") << "11000006291456" << qint64(0x600000) << "06291456";
 }
 
 void TestConfigCodec::textToCode()

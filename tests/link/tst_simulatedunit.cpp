@@ -41,7 +41,6 @@ private slots:
     void savedValuesAreKept();
     void importAppliesAsEdits();
     void reloadShowsOnlyTheUnitsLog();
-    void clearEmptiesOnlyTheTable();
     void unconnectedLoadsFail();
     void everyFieldRoundTrip();
 
@@ -476,23 +475,6 @@ void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
     QVERIFY(loadEvents(true));
     QCOMPARE(tableRows(session->events()), unitRows());
     QVERIFY(!earlier);
-}
-
-// Clearing empties the table only: the records come back with the next load, without a read.
-void TestSimulatedUnit::clearEmptiesOnlyTheTable()
-{
-    QueuedSpy loader(session->watched(), &LocalConnector::showLoader);
-    const int answers = loaded->count();
-    Framework::Item* item = session->events();
-
-    QVERIFY(session->run([item](LocalConnector* c) { c->clearEvents(item); }));
-
-    QVERIFY(loader.wait());
-    QCOMPARE(loader.emissions.first(), (QVariantList{false, QString()}));
-    QCOMPARE(tableRows(session->events()), QStringList{"||"});
-    QCOMPARE(loaded->count(), answers);
-    QVERIFY(loadEvents());
-    QCOMPARE(tableRows(session->events()), unitRows());
 }
 
 void TestSimulatedUnit::unconnectedLoadsFail()

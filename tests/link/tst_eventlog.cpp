@@ -92,8 +92,6 @@ void TestEventLog::record_data()
         << "+OATEVENT: 1, S=115 , E=3 ,T:01.08 07:12:05 "
         << "01.08 07:12:05|app.rv23.event.activationd|app.rv23.event.source.inputaphone5" << 1;
     QTest::newRow("without time stamp") << "+OATEVENT: 2,E=12,S=0" << "-|app.rv23.event.poweron|RV-23" << 1;
-    QTest::newRow("without source") << "+OATEVENT: 2,E=14,T:12.31 23:59:59"
-                                    << "12.31 23:59:59|app.rv23.event.devicereset|" << 1;
     QTest::newRow("without code: no status") << "+OATEVENT: 2,S=2,T:02.01 00:00:00" << "02.01 00:00:00||UART" << 0;
     QTest::newRow("two codes: the last names the record")
         << "+OATEVENT: 3,E=8,E=9,S=0" << "-|app.rv23.event.activationy|RV-23" << 2;

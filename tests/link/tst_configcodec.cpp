@@ -286,7 +286,6 @@ void TestConfigCodec::creditCells_data()
 
     // numbers: period, limit, position; each starts at 7.
     QTest::newRow("period 0 shows 1 and turns the check off") << 268 << "0" << "1,7,7" << false;
-    QTest::newRow("limit kept in 16 bits: 65537 is 1") << 269 << "65537" << "7,1,7" << true;
     QTest::newRow("empty USSD code turns the check off") << 92 << "" << "7,7,7" << false;
     QTest::newRow("USSD code leaves the check") << 92 << "*101#" << "7,7,7" << true;
 }

@@ -26,8 +26,6 @@ ConnectorSession::ConnectorSession(const Sim::Options& options)
     , connector(new LocalConnector)
     , loaded(connector, &LocalConnector::loadedSignal)
     , saved(connector, &LocalConnector::savedSignal)
-    , errors(connector, &LocalConnector::communicationError)
-    , statuses(connector, &LocalConnector::deviceStatusChanged)
 {
     moduleRV_23::registerLinkTypes();
     connector->moveToThread(&thread);

@@ -38,8 +38,6 @@ public:
     // Starts the unit, then finds, selects and connects it; false with a message in error().
     bool start();
     QString error() const { return failure; }
-    // What the search announced of the unit.
-    DeviceInfo found() const { return announced; }
 
     // Each returns whether the connector answered within the time; the answer is in loaded and
     // saved. A load clears the row marks after it, as the module does.
@@ -78,8 +76,6 @@ public:
     // The connector's answers, recorded in this thread.
     QueuedSpy loaded;
     QueuedSpy saved;
-    QueuedSpy errors;
-    QueuedSpy statuses;
 };
 
 } // namespace Testing

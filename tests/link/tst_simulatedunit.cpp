@@ -12,7 +12,6 @@
 #include <utility>
 
 using moduleRV_23::LocalConnector;
-using moduleRV_23::RV23Status;
 using Testing::ConnectorSession;
 using Testing::LocalConnectorAccess;
 using Testing::QueuedSpy;
@@ -33,27 +32,20 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void cleanup();
-    void connectionReportsTheUnit();
     void loadedValue_data();
     void loadedValue();
     void loadLeavesEverythingClean();
     void readsTheMemoryInItsOrder();
-    void secondLoadPollsOncePerTick();
     void linesSent_data();
     void linesSent();
     void savedValuesAreKept();
-    void withoutTreeTheSaveFails();
     void importAppliesAsEdits();
     void reloadShowsOnlyTheUnitsLog();
-    void recordsInOtherAnswersJoinTheList();
-    void clearEmptiesOnlyTheTable();
     void unconnectedLoadsFail();
-    void unitUnpluggedDuringSave();
     void everyFieldRoundTrip();
 
 private:
     QStringList saveAndCollect();
-    RV23Status poll();
     bool loadEvents(bool reload = false);
     QStringList unitRows();
 
@@ -65,11 +57,11 @@ private:
 namespace {
 
 // Factory memory but for: an empty USSD code, which must not switch the balance check off
-// while its numbers are set; the longest on-time for relay X; a use count left in an empty
-// row of relay X; a call flag of input B that is off; no learned peripherals.
+// while its numbers are set; a use count left in an empty row of relay X; no learned
+// peripherals.
 QMap<int, QString> unitCells()
 {
-    QMap<int, QString> cells{{92, ""}, {244, "36000"}, {247, "0"}, {293, "7"}};
+    QMap<int, QString> cells{{92, ""}, {293, "7"}};
     for (int cell = 373; cell <= 404; ++cell)
         cells.insert(cell, "-1");
     return cells;
@@ -280,13 +272,6 @@ QMap<int, QString> unitOtherThanEveryField()
 
 } // namespace
 
-// One status poll; its answer is in before the call returns.
-RV23Status TestSimulatedUnit::poll()
-{
-    const bool ran = session->run([](LocalConnector* c) { LocalConnectorAccess(*c).ping(true); });
-    return ran ? session->statuses.last().value<RV23Status>() : RV23Status();
-}
-
 // A reload reads the whole log again before the load shows it.
 bool TestSimulatedUnit::loadEvents(bool reload)
 {
@@ -327,7 +312,6 @@ void TestSimulatedUnit::initTestCase()
 {
     QVERIFY(folder.isValid());
     Sim::Options options = ConnectorSession::unitIn(folder.path(), unitCells());
-    options.pushEvents = true;
     session = new ConnectorSession(options);
     loaded = new QueuedSpy(session->watched(), &LocalConnector::eventsLoaded);
     QVERIFY2(session->start(), qPrintable(session->error()));
@@ -361,13 +345,9 @@ void TestSimulatedUnit::loadedValue_data()
     QTest::addColumn<QVariant>("value");
 
     QTest::newRow("input state unknown until the status") << "leStavA" << QVariant("??");
-    QTest::newRow("longest on-time in milliseconds") << "teDelayX" << QVariant(36000000);
     QTest::newRow("on-time 0 is permanent") << "cbOutputYOn" << QVariant(true);
     QTest::newRow("empty row shows no use count") << "tXPhones/2/20" << QVariant("0");
     QTest::newRow("balance check on with an empty USSD code") << "cbCreditActivated" << QVariant(true);
-    QTest::newRow("behaviour version") << "informations/1/3" << QVariant("004");
-    QTest::newRow("IMEI") << "informations/1/4" << QVariant("353270041178205");
-    QTest::newRow("operator") << "informations/1/5" << QVariant("CZ MOBIL");
 }
 
 void TestSimulatedUnit::loadedValue()
@@ -414,18 +394,6 @@ void TestSimulatedUnit::readsTheMemoryInItsOrder()
     const int start = received.indexOf("AT+WIMEI?") - 1;
     QVERIFY(start >= 0);
     QCOMPARE(received.mid(start, expected.size()), expected);
-    QCOMPARE(expected.filter("AT+OATMEM").size(), 294);
-}
-
-void TestSimulatedUnit::secondLoadPollsOncePerTick()
-{
-    QVERIFY(session->load());
-    const int polled = session->statuses.count();
-
-    QVERIFY(session->statuses.wait(polled + 1, 10000));
-    // Both connections, had there been two, would have run on the same tick before this.
-    QVERIFY(session->run([](LocalConnector*) {}));
-    QCOMPARE(session->statuses.count(), polled + 1);
 }
 
 void TestSimulatedUnit::linesSent_data()
@@ -433,8 +401,6 @@ void TestSimulatedUnit::linesSent_data()
     QTest::addColumn<Edits>("edits");
     QTest::addColumn<QStringList>("parameters");
 
-    QTest::newRow("call flag alone: one command")
-        << Edits{{"cbCallB", true}} << QStringList{"DNB,1"};
     QTest::newRow("input numbers packed, without blanks")
         << Edits{{"tAPhones/1/0", ""}, {"tAPhones/1/1", "+420 724 900 118"}, {"tAPhones/1/4", "604111222"}}
         << QStringList{"TNA,+420724900118,604111222"};
@@ -474,14 +440,6 @@ void TestSimulatedUnit::savedValuesAreKept()
     QVERIFY(!pollingOf(*session));
 }
 
-void TestSimulatedUnit::withoutTreeTheSaveFails()
-{
-    const int before = session->saved.count();
-    QVERIFY(session->run([](LocalConnector* connector) { connector->save(nullptr); }));
-    QVERIFY(session->saved.wait(before + 1));
-    QCOMPARE(session->saved.last(), QVariant(false));
-}
-
 void TestSimulatedUnit::importAppliesAsEdits()
 {
     RV23_Config imported = configOf(*session);
@@ -503,16 +461,6 @@ void TestSimulatedUnit::importAppliesAsEdits()
     QVERIFY(!(session->item("leSMSOffA")->state() & Framework::Changed));
 }
 
-void TestSimulatedUnit::connectionReportsTheUnit()
-{
-    const Sim::UnitState unit = session->unit().state();
-    QCOMPARE(session->found().statusText, QStringLiteral("READY"));
-    QVERIFY(session->statuses.wait());
-    const auto si = session->statuses.emissions.first().value(0).value<RV23Status>();
-    QCOMPARE(QStringList({si.serialNumber, si.rssi, si.voltage}),
-             QStringList({unit.serial, QString::number(unit.signal), QString::number(unit.voltage)}));
-}
-
 // The records that came along with the polls so far are replaced by what the reload reads, and
 // the rows of the earlier fill are deleted, not kept beside the new ones.
 void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
@@ -527,35 +475,6 @@ void TestSimulatedUnit::reloadShowsOnlyTheUnitsLog()
     QVERIFY(loadEvents(true));
     QCOMPARE(tableRows(session->events()), unitRows());
     QVERIFY(!earlier);
-}
-
-// The unit sends the input's record along with the next poll's answer.
-void TestSimulatedUnit::recordsInOtherAnswersJoinTheList()
-{
-    QVERIFY(session->unit().control("input A 1"));
-    QVERIFY(poll().inputA);
-
-    QVERIFY(loadEvents());
-
-    QCOMPARE(tableRows(session->events()), unitRows());
-    QVERIFY(tableRows(session->events()).last().contains("app.rv23.event.activationa"));
-}
-
-// Clearing empties the table only: the records come back with the next load, without a read.
-void TestSimulatedUnit::clearEmptiesOnlyTheTable()
-{
-    QueuedSpy loader(session->watched(), &LocalConnector::showLoader);
-    const int answers = loaded->count();
-    Framework::Item* item = session->events();
-
-    QVERIFY(session->run([item](LocalConnector* c) { c->clearEvents(item); }));
-
-    QVERIFY(loader.wait());
-    QCOMPARE(loader.emissions.first(), (QVariantList{false, QString()}));
-    QCOMPARE(tableRows(session->events()), QStringList{"||"});
-    QCOMPARE(loaded->count(), answers);
-    QVERIFY(loadEvents());
-    QCOMPARE(tableRows(session->events()), unitRows());
 }
 
 void TestSimulatedUnit::unconnectedLoadsFail()
@@ -576,25 +495,6 @@ void TestSimulatedUnit::unconnectedLoadsFail()
     QCOMPARE(text->currentValue(), text->defaultValue(true));
     // Nothing answered, so the balance check stays as the read sequence sets it.
     QCOMPARE(unconnected.item("cbCreditActivated")->currentValue(), QVariant(true));
-}
-
-void TestSimulatedUnit::unitUnpluggedDuringSave()
-{
-    QTemporaryDir unplugFolder;
-    Sim::Options options = ConnectorSession::unitIn(unplugFolder.path());
-    // Search and connection take 4 commands; the line goes after the third write.
-    options.unplugAfter = 4 + 3;
-    ConnectorSession unplugged(options);
-    QVERIFY2(unplugged.start(), qPrintable(unplugged.error()));
-    QVERIFY(edit(unplugged, {{"leSMSOnA", "A1"}, {"leSMSOnB", "B1"}, {"leSMSOnC", "C1"}, {"leSMSOnD", "D1"},
-                             {"leSMSOnX", "X1"}, {"leSMSOnY", "Y1"}, {"lePIN", "1111"}}));
-
-    QVERIFY(unplugged.save());
-
-    QCOMPARE(unplugged.saved.last(), QVariant(true));
-    QVERIFY(unplugged.errors.wait());
-    QCOMPARE(unplugged.errors.emissions.first().first(), QVariant(-1));
-    QCOMPARE(unplugged.receivedLines().filter("AT+OATSET=\"AT").size(), 3);
 }
 
 // Every field typed into the pages, saved, found in its memory cell, read back into the same
